@@ -1,0 +1,28 @@
+#include "SlotGame.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace strhaven {
+
+std::string advancedDisplay(const std::string& shown)
+{
+    // from_chars, not strtod: the display must not depend on the user's locale.
+    const char* first = shown.data();
+    const char* last = first + shown.size();
+    while (first != last && *first == ' ')
+        ++first;
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    const double whole = (ec != std::errc{} || !std::isfinite(value)) ? 0.0 : std::floor(value);
+    return std::to_string(static_cast<long long>(whole) + 1);
+}
+
+void SlotGame::resetCounters()
+{
+    Credits = Spins = AmountInserted = CreditsPlayed = CreditsWon = 0;
+    Won = "0";
+    Played = "0";
+}
+
+} // namespace strhaven
