@@ -1,0 +1,42 @@
+#include "ErrorReport.h"
+
+#include <QCoreApplication>
+
+namespace strhaven {
+
+QString errorText(int number)
+{
+    const char* text = nullptr;
+    switch (number) {
+    case ErrorNumber::OutOfMemory: text = QT_TRANSLATE_NOOP("ErrorReport", "Out of memory"); break;
+    case ErrorNumber::TypeMismatch: text = QT_TRANSLATE_NOOP("ErrorReport", "Type mismatch"); break;
+    case ErrorNumber::FileNotFound: text = QT_TRANSLATE_NOOP("ErrorReport", "File not found"); break;
+    case ErrorNumber::BadFileMode: text = QT_TRANSLATE_NOOP("ErrorReport", "Bad file mode"); break;
+    case ErrorNumber::DiskFull: text = QT_TRANSLATE_NOOP("ErrorReport", "Disk full"); break;
+    case ErrorNumber::InputPastEnd: text = QT_TRANSLATE_NOOP("ErrorReport", "Input past end of file"); break;
+    case ErrorNumber::PermissionDenied: text = QT_TRANSLATE_NOOP("ErrorReport", "Permission denied"); break;
+    case ErrorNumber::PathFileAccess: text = QT_TRANSLATE_NOOP("ErrorReport", "Path/File access error"); break;
+    case ErrorNumber::PathNotFound: text = QT_TRANSLATE_NOOP("ErrorReport", "Path not found"); break;
+    case ErrorNumber::Cancelled: text = QT_TRANSLATE_NOOP("ErrorReport", "Cancel was selected."); break;
+    default: text = QT_TRANSLATE_NOOP("ErrorReport", "Application-defined or object-defined error"); break;
+    }
+    return QCoreApplication::translate("ErrorReport", text);
+}
+
+RunError::RunError(int number)
+    : std::runtime_error(errorText(number).toStdString())
+    , m_number(number)
+{
+}
+
+void ShowError(Prompter& prompter, QWidget* owner, int number, const QString& title)
+{
+    try {
+        prompter.message(owner, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, title,
+                         QString::number(number) + QStringLiteral(": ") + errorText(number));
+    } catch (...) {
+        // A report that cannot be shown must not become a second failure.
+    }
+}
+
+} // namespace strhaven
