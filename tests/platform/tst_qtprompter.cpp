@@ -1,0 +1,122 @@
+#include "QtPrompter.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace strhaven;
+
+namespace {
+
+// Acts on the modal window of type W as soon as it is up.
+template <class W>
+void whenShown(std::function<void(W*)> act)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (auto* w = qobject_cast<W*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(w);
+        }
+    });
+    poll->start(10);
+}
+
+} // namespace
+
+class TestQtPrompter : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
+
+    void message_data()
+    {
+        QTest::addColumn<bool>("ask");
+        QTest::addColumn<int>("press"); // a QMessageBox::StandardButton, or 0 for Escape
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("systemModal");
+        QTest::newRow("ok") << false << int(QMessageBox::Ok) << int(Prompter::Answer::Ok) << false;
+        QTest::newRow("ok, system-modal") << false << int(QMessageBox::Ok) << int(Prompter::Answer::Ok) << true;
+        QTest::newRow("escape on ok") << false << 0 << int(Prompter::Answer::Ok) << false;
+        QTest::newRow("yes") << true << int(QMessageBox::Yes) << int(Prompter::Answer::Yes) << false;
+        QTest::newRow("no") << true << int(QMessageBox::No) << int(Prompter::Answer::No) << false;
+        QTest::newRow("cancel") << true << int(QMessageBox::Cancel) << int(Prompter::Answer::Cancel) << false;
+        QTest::newRow("escape on a question") << true << 0 << int(Prompter::Answer::Cancel) << false;
+    }
+    void message()
+    {
+        QFETCH(bool, ask);
+        QFETCH(int, press);
+        QFETCH(int, answer);
+        QFETCH(bool, systemModal);
+        bool onTop = false;
+        QString seen;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
+                && box->windowModality() == Qt::ApplicationModal;
+            seen = box->windowTitle() + '|' + box->text();
+            if (press)
+                box->button(QMessageBox::StandardButton(press))->click();
+            else
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QtPrompter prompter;
+        const auto result = prompter.message(nullptr, ask ? Prompter::Icon::Question : Prompter::Icon::Critical,
+                                             ask ? Prompter::Buttons::YesNoCancel : Prompter::Buttons::Ok,
+                                             "Title", "Text", systemModal);
+        QCOMPARE(int(result), answer);
+        QCOMPARE(seen, QStringLiteral("Title|Text"));
+        QCOMPARE(onTop, systemModal);
+    }
+
+    void fileDialog_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("chosen"); // relative to the folder; empty when cancelled
+        QTest::newRow("save adds the extension") << true << "new" << true << "new.shs";
+        QTest::newRow("save keeps an extension") << true << "new.shs" << true << "new.shs";
+        QTest::newRow("open an existing game") << false << "old.shs" << true << "old.shs";
+        QTest::newRow("cancel save") << true << "new" << false << "";
+        QTest::newRow("cancel open") << false << "old.shs" << false << "";
+    }
+    void fileDialog()
+    {
+        QFETCH(bool, save);
+        QFETCH(QString, fileName);
+        QFETCH(bool, accept);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        QFile(dir.filePath("old.shs")).open(QIODevice::WriteOnly);
+        QString title;
+        QStringList filters;
+        bool confirmsOverwrite = false;
+        whenShown<QFileDialog>([&](QFileDialog* dialog) {
+            title = dialog->windowTitle();
+            filters = dialog->nameFilters();
+            confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            QMetaObject::invokeMethod(dialog, accept ? "accept" : "reject");
+        });
+        QtPrompter prompter;
+        const Prompter::FileRequest request{save ? "Save Game" : "Open Game", dir.path(), fileName};
+        const auto result = save ? prompter.saveFile(nullptr, request) : prompter.openFile(nullptr, request);
+        QCOMPARE(result.has_value(), accept);
+        if (accept)
+            QCOMPARE(*result, dir.filePath(chosen));
+        QCOMPARE(title, request.title);
+        QCOMPARE(filters, QStringList({"Game Files (*.shs)", "All Files (*.*)"}));
+        QVERIFY(confirmsOverwrite);
+    }
+};
+
+QTEST_MAIN(TestQtPrompter)
+#include "tst_qtprompter.moc"
