@@ -1,0 +1,66 @@
+#pragma once
+
+#include "GameOptions.h"
+#include "SlotGame.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace strhaven {
+
+class Prompter;
+
+// One saved game: 23 lines of text, one value a line, in a fixed order with
+// no header. Lines 1-5 wheel speed and the sound switches, 6 the machine's
+// credits per dollar, 7 the payout mode, 8-12 the counters and credits,
+// 13-14 the win and bet displays as shown, 15-23 the nine symbols.
+//
+// Written with CR LF and a point in line 6; read with CR LF or LF alone and
+// with a point or the user's decimal sign, so files move between machines.
+struct GameFileContent {
+    // Of the options only WheelSpeed, the four sound switches, Machine and
+    // Payout travel in a file; the others keep their defaults here.
+    GameOptions options;
+    // Counters, the Won and Played display texts and the grid.
+    // GameChanged is not stored.
+    SlotGame game;
+};
+
+inline constexpr int GameFileLines = 23;
+
+// What a game file would hold for the game in force.
+GameFileContent gameFileContent(const GameOptions& options, const SlotGame& game);
+// Puts a game read from a file in force: its options replace those a file
+// carries, the others stay; the game is unchanged against its file.
+void applyGameFile(const GameFileContent& content, GameOptions& options, SlotGame& game);
+
+// True only when the file exists and every one of its first 23 lines holds
+// what that line must hold. Shows nothing.
+bool ValidateGameFile(const QString& path);
+
+// The whole game of a valid file; numbers rounded half to even. Throws
+// RunError (FileNotFound, PermissionDenied, PathFileAccess, InputPastEnd,
+// TypeMismatch) for any file ValidateGameFile refuses, so nothing is ever
+// half read.
+GameFileContent readGameFile(const QString& path);
+
+// Replaces the file as a whole or not at all: on any failure it throws
+// RunError (PermissionDenied, DiskFull, PathFileAccess, PathNotFound) and
+// an existing file is left as it was.
+void writeGameFile(const QString& path, const GameFileContent& content);
+
+namespace TransferFlag {
+inline constexpr int Read = 1;
+inline constexpr int Write = 2;
+} // namespace TransferFlag
+
+// Read: fills content from the file. Write: writes content to the file.
+// Returns true when the transfer is complete; a failure has then already
+// been reported ("Error reading file." / "Error writing file.") and content
+// is unchanged. Any other flag touches no file and is refused with a
+// system-modal critical box.
+bool TransferGameFile(const QString& path, int flag, GameFileContent& content, Prompter& prompter,
+                      QWidget* owner = nullptr);
+
+} // namespace strhaven

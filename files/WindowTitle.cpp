@@ -1,0 +1,37 @@
+#include "WindowTitle.h"
+
+#include "AppTitle.h"
+#include "PathHelpers.h"
+
+#include <QCoreApplication>
+
+namespace strhaven {
+
+namespace {
+
+QString titleWith(const QString& name)
+{
+    return ApplicationTitle() + QStringLiteral(" - ") + name;
+}
+
+} // namespace
+
+QString untitledTitle()
+{
+    return titleWith(QCoreApplication::translate("WindowTitle", "[untitled]"));
+}
+
+QString titleFor(const QString& path)
+{
+    // Without a separator the whole path is the name; splitting would leave
+    // the title ending in " - " with nothing after it.
+    const bool bare = ExtractFolder(path).isEmpty();
+    return titleWith(bare ? path : ExtractFileName(path));
+}
+
+bool isUntitled(const QString& title)
+{
+    return title == untitledTitle();
+}
+
+} // namespace strhaven

@@ -1,0 +1,294 @@
+#include "AppTitle.h"
+#include "ErrorReport.h"
+#include "FakePrompter.h"
+#include "GameFile.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace strhaven;
+
+namespace {
+
+// A valid game as the writer puts it down, one entry a line.
+QStringList validLines()
+{
+    return {"5", "1", "1", "1", "1", "1", "GoodDay", "12", "100", "24", "30", "106", "15", "3",
+            "1", "2", "3", "0", "0", "0", "4", "5", "6"};
+}
+
+void writeLines(const QString& path, const QStringList& lines, const QString& ending = "\r\n")
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write((lines.join(ending) + ending).toUtf8());
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Sets the default locale for one test and puts the old one back.
+struct LocaleScope {
+    QLocale old;
+    explicit LocaleScope(const QString& name)
+    {
+        if (!name.isEmpty())
+            QLocale::setDefault(QLocale(name));
+    }
+    ~LocaleScope() { QLocale::setDefault(old); }
+};
+
+} // namespace
+
+class TestGameFile : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+private slots:
+    void roundTrip_data()
+    {
+        QTest::addColumn<float>("machine");
+        QTest::addColumn<QString>("machineLine");
+        QTest::addColumn<QString>("won");
+        QTest::addColumn<bool>("emptyPosition");
+        QTest::newRow("Five Dollars") << 0.2f << "0.2" << "7000" << false;
+        QTest::newRow("Two Dollars") << 0.5f << "0.5" << " 12" << false;
+        QTest::newRow("Nickel") << 20.0f << "20" << "0" << false;
+        QTest::newRow("position showing nothing") << 1.0f << "1" << "5" << true;
+    }
+    void roundTrip()
+    {
+        QFETCH(float, machine);
+        QFETCH(QString, machineLine);
+        QFETCH(QString, won);
+        QFETCH(bool, emptyPosition);
+        LocaleScope commaLocale("de_DE"); // the point is written whatever the user's locale
+
+        GameOptions options;
+        options.WheelSpeed = 7;
+        options.CoinSound = 0;
+        options.Machine = machine;
+        options.Payout = "Fantasy";
+        SlotGame game;
+        game.Credits = 100000;
+        game.Spins = 42;
+        game.Won = won.toStdString();
+        game.Played = "3";
+        game.Grid.set(4, Symbol::RedSeven);
+        if (emptyPosition)
+            game.Grid.clear(8);
+
+        const QString first = path("first.shs");
+        writeGameFile(first, gameFileContent(options, game));
+        QVERIFY(ValidateGameFile(first));
+        const QList<QByteArray> lines = contents(first).split('\n');
+        QCOMPARE(lines.size(), GameFileLines + 1);
+        QCOMPARE(lines[5], (machineLine + "\r").toUtf8());
+        QCOMPARE(lines[12], (won + "\r").toUtf8());
+        QCOMPARE(lines[22], emptyPosition ? QByteArray("0\r") : QByteArray("6\r"));
+
+        const GameFileContent back = readGameFile(first);
+        QCOMPARE(back.options.Machine, machine);
+        QCOMPARE(QString::fromStdString(back.game.Won), won);
+        const QString second = path("second.shs");
+        writeGameFile(second, back);
+        QCOMPARE(contents(second), contents(first));
+
+        // Options a file does not carry stay as they are.
+        GameOptions inForce;
+        inForce.LoadLastFile = 0;
+        inForce.CashOut = "New";
+        SlotGame target;
+        target.GameChanged = true;
+        applyGameFile(back, inForce, target);
+        QCOMPARE(inForce.LoadLastFile, 0);
+        QCOMPARE(inForce.CashOut, std::string("New"));
+        QCOMPARE(inForce.WheelSpeed, 7);
+        QVERIFY(!target.GameChanged);
+        QCOMPARE(target.Credits, 100000);
+    }
+
+    void invalidFile_data()
+    {
+        QTest::addColumn<int>("line"); // 1-based; 0 changes nothing
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("keep"); // lines written
+        QTest::addColumn<int>("error");
+        const int bad = ErrorNumber::TypeMismatch;
+        QTest::newRow("wheel speed 11") << 1 << "11" << 23 << bad;
+        QTest::newRow("wheel speed 10.5") << 1 << "10.5" << 23 << bad;
+        QTest::newRow("sound -1") << 2 << "-1" << 23 << bad;
+        QTest::newRow("jackpot sound 2") << 5 << "2" << 23 << bad;
+        QTest::newRow("machine 3") << 6 << "3" << 23 << bad;
+        QTest::newRow("machine 0.25") << 6 << "0.25" << 23 << bad;
+        QTest::newRow("machine close to 0.2") << 6 << "0.2000001" << 23 << bad;
+        QTest::newRow("mode lower case") << 7 << "goodday" << 23 << bad;
+        QTest::newRow("mode with trailing blank") << 7 << "GoodDay " << 23 << bad;
+        QTest::newRow("spins over the cap") << 8 << "100001" << 23 << bad;
+        QTest::newRow("credits below 0") << 12 << "-1" << 23 << bad;
+        QTest::newRow("won over 7000") << 13 << "7001" << 23 << bad;
+        QTest::newRow("played 4") << 14 << "4" << 23 << bad;
+        QTest::newRow("first symbol -1") << 15 << "-1" << 23 << bad;
+        QTest::newRow("last symbol 7") << 23 << "7" << 23 << bad;
+        QTest::newRow("text for a number") << 9 << "ten" << 23 << bad;
+        QTest::newRow("infinite") << 10 << "inf" << 23 << bad;
+        QTest::newRow("empty line") << 3 << "" << 23 << bad;
+        QTest::newRow("22 lines") << 0 << "" << 22 << int(ErrorNumber::InputPastEnd);
+        QTest::newRow("empty file") << 0 << "" << 0 << int(ErrorNumber::InputPastEnd);
+        QTest::newRow("no file") << 0 << "" << -1 << int(ErrorNumber::FileNotFound);
+    }
+    void invalidFile()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        QFETCH(int, keep);
+        QFETCH(int, error);
+        const QString file = path(QStringLiteral("invalid-%1.shs").arg(QTest::currentDataTag()));
+        if (keep >= 0) {
+            QStringList lines = validLines();
+            if (line > 0)
+                lines[line - 1] = text;
+            lines = lines.mid(0, keep);
+            if (keep == 0)
+                QFile(file).open(QIODevice::WriteOnly);
+            else
+                writeLines(file, lines);
+        }
+        QVERIFY(!ValidateGameFile(file));
+        try {
+            readGameFile(file);
+            QFAIL("read an invalid file");
+        } catch (const RunError& e) {
+            QCOMPARE(e.number(), error);
+        }
+
+        // Reading through the transfer reports the failure and keeps the game.
+        FakePrompter prompter;
+        GameFileContent content;
+        content.game.Credits = 77;
+        QVERIFY(!TransferGameFile(file, TransferFlag::Read, content, prompter));
+        QCOMPARE(content.game.Credits, 77);
+        QCOMPARE(prompter.messages.size(), 1);
+        QCOMPARE(prompter.messages[0].title, QStringLiteral("Error reading file."));
+        QVERIFY(prompter.messages[0].text.startsWith(QString::number(error) + ':'));
+    }
+
+    void validOddity_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("expected");
+        const QString crlf = "\r\n";
+        QTest::newRow("24th line") << 24 << "anything at all" << crlf << "" << "WheelSpeed" << "5";
+        QTest::newRow("LF only") << 0 << "" << "\n" << "" << "Payout" << "GoodDay";
+        QTest::newRow("7.5 reads as 8") << 1 << "7.5" << crlf << "" << "WheelSpeed" << "8";
+        QTest::newRow("2.5 reads as 2") << 1 << "2.5" << crlf << "" << "WheelSpeed" << "2";
+        QTest::newRow("0.5 reads as 0") << 2 << "0.5" << crlf << "" << "Sound" << "0";
+        QTest::newRow("leading blank") << 1 << " 6" << crlf << "" << "WheelSpeed" << "6";
+        QTest::newRow("5.0") << 1 << "5.0" << crlf << "" << "WheelSpeed" << "5";
+        QTest::newRow("machine 0.5") << 6 << "0.5" << crlf << "" << "Machine" << "0.5";
+        QTest::newRow("machine 0,5 with a comma locale") << 6 << "0,5" << crlf << "de_DE" << "Machine" << "0.5";
+        QTest::newRow("machine 0.5 with a comma locale") << 6 << "0.5" << crlf << "de_DE" << "Machine" << "0.5";
+        QTest::newRow("machine 20.0") << 6 << "20.0" << crlf << "" << "Machine" << "20";
+        QTest::newRow("won kept as written") << 13 << " 12.0" << crlf << "" << "Won" << " 12.0";
+        QTest::newRow("symbol 5.5 reads as 6") << 15 << "5.5" << crlf << "" << "Symbol1" << "6";
+    }
+    void validOddity()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        QFETCH(QString, ending);
+        QFETCH(QString, locale);
+        QFETCH(QString, field);
+        QFETCH(QString, expected);
+        LocaleScope scope(locale);
+        QStringList lines = validLines();
+        if (line == 24)
+            lines << text;
+        else if (line > 0)
+            lines[line - 1] = text;
+        const QString file = path(QStringLiteral("odd-%1.shs").arg(QTest::currentDataTag()));
+        writeLines(file, lines, ending);
+        QVERIFY(ValidateGameFile(file));
+        const GameFileContent c = readGameFile(file);
+        const QMap<QString, QString> fields{
+            {"WheelSpeed", QString::number(c.options.WheelSpeed)},
+            {"Sound", QString::number(c.options.Sound)},
+            {"Machine", QString::number(c.options.Machine)},
+            {"Payout", QString::fromStdString(c.options.Payout)},
+            {"Won", QString::fromStdString(c.game.Won)},
+            {"Symbol1", QString::number(toIndex(c.game.Grid.at(0)))},
+        };
+        QCOMPARE(fields.value(field), expected);
+    }
+
+    void failedWrite_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<int>("error");
+        QTest::newRow("parent is a file") << "parent file" << int(ErrorNumber::PathNotFound);
+        QTest::newRow("missing folder") << "missing folder" << int(ErrorNumber::PathNotFound);
+        QTest::newRow("target is a folder") << "folder" << int(ErrorNumber::PathFileAccess);
+        QTest::newRow("read-only target") << "read-only" << int(ErrorNumber::PermissionDenied);
+    }
+    void failedWrite()
+    {
+        QFETCH(QString, setup);
+        QFETCH(int, error);
+        const QString old = path("old.shs");
+        writeLines(old, validLines());
+        const QByteArray oldBytes = contents(old);
+        QString target;
+        if (setup == "parent file")
+            target = old + "/game.shs";
+        else if (setup == "missing folder")
+            target = path("nowhere/game.shs");
+        else if (setup == "folder")
+            target = m_dir.path();
+        else {
+            target = old;
+            QVERIFY(QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        }
+
+        FakePrompter prompter;
+        GameFileContent content;
+        content.game.Credits = 5;
+        QVERIFY(!TransferGameFile(target, TransferFlag::Write, content, prompter));
+        QCOMPARE(prompter.messages.size(), 1);
+        QCOMPARE(prompter.messages[0].title, QStringLiteral("Error writing file."));
+        QVERIFY2(prompter.messages[0].text.startsWith(QString::number(error) + ':'),
+                 qPrintable(prompter.messages[0].text));
+        QCOMPARE(contents(old), oldBytes);
+        QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile::remove(old);
+    }
+
+    void incorrectFlag()
+    {
+        FakePrompter prompter;
+        GameFileContent content;
+        const QString file = path("flag.shs");
+        QVERIFY(!TransferGameFile(file, 3, content, prompter));
+        QVERIFY(!QFile::exists(file));
+        QCOMPARE(prompter.messages.size(), 1);
+        const auto& m = prompter.messages[0];
+        QCOMPARE(m.icon, Prompter::Icon::Critical);
+        QCOMPARE(m.buttons, Prompter::Buttons::Ok);
+        QVERIFY(m.systemModal);
+        QCOMPARE(m.title, ApplicationTitle());
+        QCOMPARE(m.text, QStringLiteral("Incorrect flag value. Please report this error to Technical Support."));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameFile)
+#include "tst_gamefile.moc"

@@ -1,0 +1,70 @@
+#include "PathHelpers.h"
+#include "WindowTitle.h"
+
+#include <QTest>
+
+using namespace strhaven;
+
+class TestWindowTitle : public QObject {
+    Q_OBJECT
+private slots:
+    void splitPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("windows folder") << R"(C:\Games\mygame.shs)" << "mygame.shs" << R"(C:\Games\)";
+        QTest::newRow("windows root") << R"(C:\mygame.shs)" << "mygame.shs" << R"(C:\)";
+        QTest::newRow("trailing backslash") << R"(C:\Games\)" << "" << R"(C:\Games\)";
+        QTest::newRow("trailing slash") << "/home/x/" << "" << "/home/x/";
+        QTest::newRow("no separator") << "mygame.shs" << "" << "";
+        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("unix path") << "/home/x/y.shs" << "y.shs" << "/home/x/";
+        QTest::newRow("last of mixed separators") << R"(/home/x\sub/y.shs)" << "y.shs" << R"(/home/x\sub/)";
+        QTest::newRow("backslash after slash") << R"(/home/x/a\y.shs)" << "y.shs" << R"(/home/x/a\)";
+    }
+    void splitPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, name);
+        QFETCH(QString, folder);
+        QCOMPARE(ExtractFileName(path), name);
+        QCOMPARE(ExtractFolder(path), folder);
+    }
+
+    void title_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("untitled");
+        QTest::newRow("untitled") << "Star Haven Virtual Slots - [untitled]" << true;
+        QTest::newRow("other case") << "Star Haven Virtual Slots - [Untitled]" << false;
+        QTest::newRow("one blank more") << "Star Haven Virtual Slots -  [untitled]" << false;
+        QTest::newRow("trailing blank") << "Star Haven Virtual Slots - [untitled] " << false;
+        QTest::newRow("from a path") << titleFor("/home/x/mygame.shs") << false;
+    }
+    void title()
+    {
+        QFETCH(QString, title);
+        QFETCH(bool, untitled);
+        QCOMPARE(isUntitled(title), untitled);
+    }
+
+    void titleForPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("unix path") << "/home/x/mygame.shs" << "Star Haven Virtual Slots - mygame.shs";
+        QTest::newRow("windows path") << R"(C:\Games\mygame.shs)" << "Star Haven Virtual Slots - mygame.shs";
+        QTest::newRow("bare name") << "mygame.shs" << "Star Haven Virtual Slots - mygame.shs";
+    }
+    void titleForPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, title);
+        QCOMPARE(titleFor(path), title);
+        QCOMPARE(untitledTitle(), QStringLiteral("Star Haven Virtual Slots - [untitled]"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWindowTitle)
+#include "tst_windowtitle.moc"
