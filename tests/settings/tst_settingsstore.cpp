@@ -1,0 +1,166 @@
+#include "SettingsStore.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace strhaven;
+
+namespace {
+
+QString gridText(const ReelGrid& grid)
+{
+    QString text;
+    for (int pos = 0; pos < ReelGrid::Positions; ++pos)
+        text += grid.isEmpty(pos) ? QChar('-') : QChar('0' + toIndex(grid.at(pos)));
+    return text;
+}
+
+// Every stored value in one line, so a whole settings set compares at once.
+QString describe(const StoredSettings& s)
+{
+    const GameOptions& o = s.options;
+    return QStringList{QString::number(s.windowTop), QString::number(s.windowLeft),
+                       s.payoutsHidden ? "hidden" : "shown", QString::number(o.WheelSpeed),
+                       QStringLiteral("%1%2%3%4%5").arg(o.Sound).arg(o.WheelSound).arg(o.CoinSound).arg(o.JackPotSound).arg(o.LoadLastFile),
+                       QString::number(o.Machine), QString::fromStdString(o.Payout),
+                       QString::fromStdString(o.ShowStats), QString::fromStdString(o.CashOut), s.lastFile,
+                       gridText(s.wheel)}
+        .join('|');
+}
+
+} // namespace
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    int m_count = 0;
+    // A fresh, empty store for each case.
+    QString freshStore() { return m_dir.filePath(QStringLiteral("store%1.ini").arg(++m_count)); }
+
+private slots:
+    void defaults_data()
+    {
+        QTest::addColumn<int>("screenWidth");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("640 pixel screen") << 640 << "0|0|shown|5|11111|1|GoodDay|1|Exit||123000456";
+        QTest::newRow("wider screen") << 1920 << "900|1000|shown|5|11111|1|GoodDay|1|Exit||123000456";
+    }
+    void defaults()
+    {
+        QFETCH(int, screenWidth);
+        QFETCH(QString, expected);
+        QSettings store(freshStore(), QSettings::IniFormat);
+        QCOMPARE(describe(LoadSettings(store, screenWidth)), expected);
+        QVERIFY(readFirstTime(store));
+        writeFirstTimeDone(store);
+        QVERIFY(!readFirstTime(store));
+    }
+
+    void roundTrip()
+    {
+        const QString file = freshStore();
+        StoredSettings s;
+        s.windowTop = pixelsToTwips(-20);
+        s.windowLeft = pixelsToTwips(300);
+        s.payoutsHidden = true;
+        s.options.WheelSpeed = 0;
+        s.options.Sound = 0;
+        s.options.LoadLastFile = 0;
+        s.options.Machine = 0.2f;
+        s.options.Payout = "Realistic";
+        s.options.ShowStats = "0";
+        s.options.CashOut = "New";
+        s.lastFile = "/home/x/a, b.shs";
+        s.wheel.set(4, Symbol::RedSeven);
+        {
+            QSettings store(file, QSettings::IniFormat);
+            SaveSettings(store, s, false);
+        }
+        QSettings again(file, QSettings::IniFormat);
+        QCOMPARE(describe(LoadSettings(again, 1024)), describe(s));
+        QCOMPARE(twipsToPixels(s.windowTop), -20);
+
+        QFile raw(file);
+        QVERIFY(raw.open(QIODevice::ReadOnly));
+        const QByteArray text = raw.readAll();
+        for (const char* line : {"Machine=0.2\n", "Payouts=True\n", "Sound=0\n", "Payout=Realistic\n", "CashOut=New\n"})
+            QVERIFY2(text.contains(line), line);
+    }
+
+    void damagedValue_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        const QString dflt = "900|1000|shown|5|11111|1|GoodDay|1|Exit|/x/y.shs|123000456";
+        QTest::newRow("top as text") << "Window/Top" << "high" << dflt;
+        QTest::newRow("left far away") << "Window/Left" << "1e30" << dflt;
+        QTest::newRow("payouts neither true nor false") << "Window/Payouts" << "Maybe" << dflt;
+        QTest::newRow("wheel speed 11") << "Options/WheelSpeed" << "11" << dflt;
+        QTest::newRow("wheel speed as text") << "Options/WheelSpeed" << "fast" << dflt;
+        QTest::newRow("sound 2") << "Options/Sound" << "2" << dflt;
+        QTest::newRow("load last file -1") << "Options/LoadLastFile" << "-1" << dflt;
+        QTest::newRow("machine 3") << "Options/Machine" << "3" << dflt;
+        QTest::newRow("machine as text") << "Options/Machine" << "Dollar" << dflt;
+        QTest::newRow("payout lower case") << "Options/Payout" << "goodday" << dflt;
+        QTest::newRow("wheel 1 index 7") << "Wheel/1" << "7" << dflt;
+        QTest::newRow("wheel 3 index -1") << "Wheel/3" << "-1" << dflt;
+        QTest::newRow("wheel 9 as text") << "Wheel/9" << "x" << dflt;
+        QTest::newRow("sound number with a comma") << "Options/Sound" << "0,5" << dflt;
+        // Values that do convert, for contrast.
+        QTest::newRow("payouts lower case true") << "Window/Payouts" << "true"
+                                                 << "900|1000|hidden|5|11111|1|GoodDay|1|Exit|/x/y.shs|123000456";
+        QTest::newRow("machine 0.5") << "Options/Machine" << "0.5"
+                                     << "900|1000|shown|5|11111|0.5|GoodDay|1|Exit|/x/y.shs|123000456";
+    }
+    void damagedValue()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        const QString file = freshStore();
+        {
+            QFile raw(file);
+            QVERIFY(raw.open(QIODevice::WriteOnly));
+            const QString group = key.section('/', 0, 0);
+            raw.write(QStringLiteral("[LastFile]\nName=/x/y.shs\n[%1]\n%2=%3\n")
+                          .arg(group, key.section('/', 1), value)
+                          .toUtf8());
+        }
+        QSettings store(file, QSettings::IniFormat);
+        QCOMPARE(describe(LoadSettings(store, 1024)), expected);
+    }
+
+    void saveKeepsKeys_data()
+    {
+        QTest::addColumn<bool>("minimized");
+        QTest::addColumn<QString>("position");
+        QTest::newRow("minimized") << true << "100|200";
+        QTest::newRow("normal") << false << "150|300";
+    }
+    void saveKeepsKeys()
+    {
+        QFETCH(bool, minimized);
+        QFETCH(QString, position);
+        QSettings store(freshStore(), QSettings::IniFormat);
+        store.setValue("Window/Top", "100");
+        store.setValue("Window/Left", "200");
+        store.setValue("Wheel/5", "2");
+        StoredSettings s;
+        s.windowTop = 150;
+        s.windowLeft = 300;
+        s.wheel.clear(4); // a position showing nothing
+        s.wheel.set(0, Symbol::SingleBar);
+        SaveSettings(store, s, minimized);
+        QCOMPARE(store.value("Window/Top").toString() + '|' + store.value("Window/Left").toString(), position);
+        QCOMPARE(store.value("Wheel/5").toString(), QStringLiteral("2"));
+        QCOMPARE(store.value("Wheel/1").toString(), QStringLiteral("6"));
+        QCOMPARE(store.value("Window/Payouts").toString(), QStringLiteral("False"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"
