@@ -1,0 +1,78 @@
+#pragma once
+
+#include "Prompter.h"
+
+#include <QList>
+#include <QString>
+
+#include <deque>
+#include <functional>
+
+namespace strhaven {
+
+// Records every message and answers from a script (OK, or Yes for
+// questions, when the script is empty). File dialogs answer from their own
+// scripts; an empty script means the player cancelled.
+class FakePrompter final : public Prompter {
+public:
+    struct Message {
+        Icon icon;
+        Buttons buttons;
+        QString title;
+        QString text;
+        bool systemModal;
+    };
+
+    QList<Message> messages;
+    std::deque<Answer> answers;
+    std::deque<std::optional<QString>> openResults;
+    std::deque<std::optional<QString>> saveResults;
+    QList<FileRequest> openRequests;
+    QList<FileRequest> saveRequests;
+    std::function<void(const Message&)> onMessage;
+
+    Answer message(QWidget*, Icon icon, Buttons buttons, const QString& title, const QString& text,
+                   bool systemModal) override
+    {
+        messages.append({icon, buttons, title, text, systemModal});
+        if (onMessage)
+            onMessage(messages.back());
+        if (answers.empty())
+            return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+
+    std::optional<QString> openFile(QWidget*, const FileRequest& request) override
+    {
+        openRequests.append(request);
+        return next(openResults);
+    }
+
+    std::optional<QString> saveFile(QWidget*, const FileRequest& request) override
+    {
+        saveRequests.append(request);
+        return next(saveResults);
+    }
+
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const auto& m : messages)
+            all << m.text;
+        return all;
+    }
+
+private:
+    static std::optional<QString> next(std::deque<std::optional<QString>>& script)
+    {
+        if (script.empty())
+            return std::nullopt;
+        auto r = script.front();
+        script.pop_front();
+        return r;
+    }
+};
+
+} // namespace strhaven

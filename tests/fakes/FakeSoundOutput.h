@@ -1,0 +1,51 @@
+#pragma once
+
+#include "SoundOutput.h"
+
+#include <QByteArray>
+
+#include <functional>
+#include <vector>
+
+namespace strhaven {
+
+// An audio device that plays nothing and remembers what it was asked.
+class FakeSoundOutput final : public SoundOutput {
+public:
+    enum class Kind { ToEnd, Looping, Stop };
+    struct Call {
+        Kind kind;
+        QByteArray wave;
+        std::chrono::milliseconds length{0};
+    };
+
+    int devices = 1;
+    std::vector<Call> calls;
+    std::function<void(const Call&)> onCall;
+
+    int deviceCount() override { return devices; }
+    void playToEnd(const QByteArray& wave, std::chrono::milliseconds length) override
+    {
+        record({Kind::ToEnd, wave, length});
+    }
+    void playLooping(const QByteArray& wave) override { record({Kind::Looping, wave, {}}); }
+    void stop() override { record({Kind::Stop, {}, {}}); }
+
+    int count(Kind kind) const
+    {
+        int n = 0;
+        for (const auto& c : calls)
+            n += c.kind == kind;
+        return n;
+    }
+
+private:
+    void record(Call c)
+    {
+        calls.push_back(std::move(c));
+        if (onCall)
+            onCall(calls.back());
+    }
+};
+
+} // namespace strhaven
