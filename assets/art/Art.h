@@ -1,0 +1,51 @@
+#pragma once
+
+#include "PayTable.h"
+#include "Symbol.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// The game's pictures. Each function paints at the requested device pixel
+// ratio: the pixmap has the logical size given beside it, a physical size of
+// logical x dpr (rounded up) and that devicePixelRatio(), so it stays sharp
+// on high-density screens.
+namespace strhaven::art {
+
+enum class Button { Play1, Play2, PlayMax, CashOut };
+enum class ButtonState { Normal, Pressed, Disabled };
+
+QPixmap machineFace(const PayTable& table, qreal dpr);  // 640 x 424
+QPixmap frameTop(qreal dpr);                            // 279 x 18
+QPixmap frameBottom(qreal dpr);                         // 277 x 45
+QPixmap symbol(Symbol s, qreal dpr);                    // 80 x 60
+QPixmap button(Button b, ButtonState state, qreal dpr); // 68 x 30
+QPixmap denomination(int cents, qreal dpr);             // 42 x 38
+QPixmap splash(qreal dpr);                              // 365 x 185
+QPixmap shortcutChart(qreal dpr);                       // 245 x 168
+QIcon programIcon();                                    // 16 to 256 px
+
+// One printed line of the pay table: its caption, the pay code it stands
+// for and the wins for one, two and three coins as the machine pays them.
+struct PayRow {
+    QString label;
+    int code;
+    std::array<int, 3> pays;
+};
+std::vector<PayRow> payRows(const PayTable& table);
+
+// Logical sizes, for the widgets that show these pictures.
+inline constexpr QSize FaceSize{640, 424};
+inline constexpr QSize FrameTopSize{279, 18};
+inline constexpr QSize FrameBottomSize{277, 45};
+inline constexpr QSize SymbolSize{80, 60};
+inline constexpr QSize ButtonSize{68, 30};
+inline constexpr QSize DenominationSize{42, 38};
+inline constexpr QSize SplashSize{365, 185};
+inline constexpr QSize ShortcutChartSize{245, 168};
+
+} // namespace strhaven::art
