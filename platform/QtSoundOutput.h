@@ -1,0 +1,38 @@
+#pragma once
+
+#include "SoundOutput.h"
+
+#include <QThread>
+
+#include <memory>
+
+namespace strhaven {
+
+// Plays WAV images through Qt Multimedia: one audio sink at a time, fed from
+// memory, so starting a sound replaces the one playing.
+//
+// The sink lives on a thread of its own. The game's long operations let
+// window events run only now and then, and a sink fed from the user-interface
+// thread would run dry in between; the looping wheel sound would stutter.
+class QtSoundOutput final : public SoundOutput {
+public:
+    QtSoundOutput();
+    ~QtSoundOutput() override;
+
+    int deviceCount() override;
+    // Waits in a local event loop (window events keep running, the processor
+    // sleeps); the wait lasts `length` even when the sound cannot be played.
+    void playToEnd(const QByteArray& wave, std::chrono::milliseconds length) override;
+    void playLooping(const QByteArray& wave) override;
+    void stop() override;
+
+private:
+    struct Engine;
+    void start(const QByteArray& wave, bool looping);
+
+    QThread m_thread;
+    QObject* m_audioContext = nullptr; // lives on m_thread; runs the engine's calls
+    std::unique_ptr<Engine> m_engine;  // touched only on m_thread
+};
+
+} // namespace strhaven
