@@ -1,0 +1,82 @@
+#include "HelpWindow.h"
+
+#include "HelpBook.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace strhaven {
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(tr("Star Haven Virtual Slots Help"));
+    // Only a help window is left when the game closes; it must not keep the
+    // program alive, nor end it by being closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto* contents = new QPushButton(tr("&Contents"), this);
+    contents->setObjectName(QStringLiteral("contentsButton"));
+    auto* back = new QPushButton(tr("&Back"), this);
+    auto* forward = new QPushButton(tr("&Forward"), this);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setOpenLinks(true);
+    m_browser->setOpenExternalLinks(false);
+
+    connect(contents, &QPushButton::clicked, this, [this] { m_browser->setSource(helpContentsUrl()); });
+    connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_browser);
+    resize(560, 600);
+}
+
+void HelpWindow::showTopic(QWidget* owner, int topic)
+{
+    const QUrl page = helpTopicUrl(topic);
+    present(owner, page.isEmpty() ? helpContentsUrl() : page);
+}
+
+void HelpWindow::showContents(QWidget* owner) { present(owner, helpContentsUrl()); }
+
+void HelpWindow::close() { hide(); }
+
+QUrl HelpWindow::currentPage() const { return m_browser->source(); }
+
+QString HelpWindow::pageTitle() const { return m_browser->documentTitle(); }
+
+void HelpWindow::present(QWidget* owner, const QUrl& page)
+{
+    if (m_browser->source() != page)
+        m_browser->setSource(page);
+    // Kept above the game's window by the window manager, without the game
+    // owning (and one day deleting) the help window.
+    if (owner && !parentWidget()) {
+        winId();
+        QWidget* top = owner->window();
+        if (windowHandle() && top->windowHandle())
+            windowHandle()->setTransientParent(top->windowHandle());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace strhaven
