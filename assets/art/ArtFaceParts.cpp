@@ -34,6 +34,27 @@ void drawRecess(QPainter& p, const QRectF& rect, qreal radius)
     p.drawLine(QPointF(rect.left() + radius, rect.bottom() + 3.2), QPointF(rect.right() - radius, rect.bottom() + 3.2));
 }
 
+// Lit bulbs set into a chrome frame, every other one a little brighter as if
+// caught mid-chase.
+void drawMarqueeBulbs(QPainter& p, const QRectF& frame)
+{
+    const int count = 22;
+    const qreal step = (frame.width() - 24) / (count - 1);
+    for (qreal y : {frame.top(), frame.bottom()})
+        for (int i = 0; i < count; ++i) {
+            const QPointF c(frame.left() + 12 + i * step, y);
+            const bool bright = i % 2 == 0;
+            QPainterPath bulb;
+            bulb.addEllipse(c, 1.9, 1.9);
+            drawGlow(p, bulb, QColor(0xFF, 0xD8, 0x70, bright ? 230 : 140), 2.2);
+            QRadialGradient glass(c - QPointF(0.6, 0.7), 2.2);
+            glass.setColorAt(0, QColor(0xFF, 0xFF, 0xF0));
+            glass.setColorAt(0.5, bright ? QColor(0xFF, 0xEC, 0x9A) : QColor(0xF0, 0xC8, 0x60));
+            glass.setColorAt(1, bright ? QColor(0xF2, 0xB0, 0x30) : QColor(0xB8, 0x80, 0x20));
+            p.fillPath(bulb, glass);
+        }
+}
+
 void drawBillArrow(QPainter& p)
 {
     QPainterPath arrow;
@@ -101,6 +122,7 @@ void drawProductName(QPainter& p)
         drawOutlined(p, star, goldGradient(394, 406), QColor(0x3A, 0x22, 0x02), 0.5);
     }
     drawChromeRing(p, belly.adjusted(-4, -4, 4, 4), 4, 10);
+    drawMarqueeBulbs(p, belly.adjusted(-2, -2, 2, 2));
 }
 
 } // namespace strhaven::art

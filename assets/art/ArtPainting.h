@@ -73,6 +73,8 @@ void fillLacquer(QPainter& p, const QPainterPath& area, const QRectF& lightBox);
 
 QPainterPath starPath(QPointF centre, qreal outer, qreal inner);
 // The product emblem: a gold star on a deep blue disc ringed in red and gold.
+// Below about 20 px of radius the rings thin out and the star grows, so the
+// emblem still reads at icon sizes.
 void drawEmblem(QPainter& p, QPointF centre, qreal radius);
 // A small green bill with its value; the text is left out when too small.
 void drawBanknote(QPainter& p, const QRectF& rect, const QString& value, int textPixels);

@@ -86,7 +86,7 @@ QIcon programIcon()
         QPixmap pm = makeCanvas({size, size}, 1);
         QPainter p(&pm);
         prepare(p);
-        drawEmblem(p, {size / 2.0, size / 2.0}, size * 0.46);
+        drawEmblem(p, {size / 2.0, size / 2.0 - size * 0.01}, size * 0.44);
         p.end();
         icon.addPixmap(pm);
     }

@@ -105,17 +105,20 @@ void drawEmblem(QPainter& p, QPointF c, qreal r)
     p.drawEllipse(c, r, r);
     p.setBrush(gradient(c - QPointF(r, r), c + QPointF(r, r), {colour::CabinetLit, colour::CabinetRed, colour::CabinetShadow}));
     p.drawEllipse(c, r * 0.9, r * 0.9);
-    p.setBrush(colour::Gold);
-    p.drawEllipse(c, r * 0.76, r * 0.76);
+    const bool small = r * std::sqrt(std::abs(p.deviceTransform().determinant())) < 20;
+    if (!small) {
+        p.setBrush(colour::Gold);
+        p.drawEllipse(c, r * 0.76, r * 0.76);
+    }
     QRadialGradient blue(c - QPointF(r * 0.3, r * 0.35), r * 1.05);
     blue.setColorAt(0, QColor(0x4C, 0x7C, 0xF0));
     blue.setColorAt(0.45, QColor(0x17, 0x38, 0xA0));
     blue.setColorAt(1, QColor(0x06, 0x10, 0x40));
     p.setBrush(blue);
-    p.drawEllipse(c, r * 0.72, r * 0.72);
+    p.drawEllipse(c, r * (small ? 0.74 : 0.72), r * (small ? 0.74 : 0.72));
 
     // A bevelled star: each arm split into a lit and a shaded half.
-    const QPainterPath star = starPath(c, r * 0.64, r * 0.26);
+    const QPainterPath star = small ? starPath(c, r * 0.7, r * 0.31) : starPath(c, r * 0.64, r * 0.26);
     drawGlow(p, star, QColor(0, 0, 0, 150), r * 0.05, {r * 0.03, r * 0.05});
     for (int i = 0; i < 10; ++i) {
         const QPointF a = star.elementAt(i);
@@ -134,7 +137,7 @@ void drawEmblem(QPainter& p, QPointF c, qreal r)
         p.fillPath(facet, QColor::fromRgbF(float(0.78 + 0.22 * t), float(0.55 + 0.38 * t), float(0.10 + 0.45 * t)));
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x4A, 0x2E, 0x04), std::max<qreal>(0.6, r * 0.04), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(QColor(0x4A, 0x2E, 0x04), std::max<qreal>(0.6, r * (small ? 0.05 : 0.04)), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(star);
     // Gloss over the upper half of the glass-like disc.
     QPainterPath gloss;

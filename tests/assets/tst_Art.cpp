@@ -72,18 +72,20 @@ double differingShare(const QImage& a, const QImage& b)
     return double(differing) / (double(x.width()) * x.height());
 }
 
-QColor at(const QPixmap& pm, QPointF logical)
-{
-    const qreal dpr = pm.devicePixelRatio();
-    return pm.toImage().pixelColor(int(logical.x() * dpr), int(logical.y() * dpr));
-}
-
 } // namespace
 
 class TestArt : public QObject {
     Q_OBJECT
 
+    QImage m_face[2];  // at 1x and 2x
+
 private slots:
+    void initTestCase()
+    {
+        m_face[0] = art::machineFace(BuildPayTable(), 1).toImage();
+        m_face[1] = art::machineFace(BuildPayTable(), 2).toImage();
+    }
+
     void sizeFollowsRatio_data()
     {
         QTest::addColumn<int>("index");
@@ -163,7 +165,7 @@ private slots:
         PayTable table = BuildPayTable();
         table[222] = 250;
         QCOMPARE(art::payRows(table)[2].pays, (std::array<int, 3>{250, 500, 750}));
-        const QImage standard = art::machineFace(BuildPayTable(), 1).toImage();
+        const QImage& standard = m_face[0];
         const QImage changed = art::machineFace(table, 1).toImage();
         QVERIFY(standard != changed);
         QCOMPARE(standard.copy(270, 0, 370, 424), changed.copy(270, 0, 370, 424));
@@ -239,8 +241,8 @@ private slots:
     {
         QFETCH(QPointF, spot);
         QFETCH(QString, kind);
-        for (qreal dpr : {1.0, 2.0}) {
-            const QColor c = at(art::machineFace(BuildPayTable(), dpr), spot);
+        for (int scale : {1, 2}) {
+            const QColor c = m_face[scale - 1].pixelColor((spot * scale).toPoint());
             if (kind == "dark")
                 QVERIFY2(c.lightness() < 60, qPrintable(c.name()));
             else if (kind == "green")
