@@ -75,7 +75,7 @@ QPixmap frameBottom(qreal dpr)
     p.fillRect(QRectF(0, 3.5, all.width(), 3), gradient({0, 3.5}, {0, 6.5}, {QColor(0, 0, 0, 120), QColor(0, 0, 0, 0)}));
     p.fillRect(QRectF(0, 42, all.width(), all.height() - 42), gradient({0, 42}, {0, 45}, {QColor(0, 0, 0, 0), QColor(0, 0, 0, 110)}));
 
-    const QFont font = artFont(Face::SansCondensed, 10);
+    const QFont font = artFont(Face::SansCondensed, 11);
     for (const DisplayArt& d : Displays) {
         drawDisplayBox(p, d.box);
         const QRectF captionBox(d.box.left() - 10, 6, d.box.width() + 20, 10);

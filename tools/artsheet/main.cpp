@@ -1,4 +1,4 @@
-// strhaven_artsheet [folder]: writes each picture at 1x and 2x, and the
+// strhaven_artsheet [folder]: writes each picture at 1x, 1.5x and 2x, and the
 // machine face with every control's picture laid where the window puts it.
 #include "Art.h"
 #include "ReelGrid.h"
@@ -71,7 +71,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const PayTable table = BuildPayTable();
-    for (qreal dpr : {1.0, 2.0}) {
+    for (qreal dpr : {1.0, 1.5, 2.0}) {
         save(art::machineFace(table, dpr), QStringLiteral("face"), dpr);
         save(composite(table, dpr), QStringLiteral("composite"), dpr);
         save(art::frameTop(dpr), QStringLiteral("frameTop"), dpr);
