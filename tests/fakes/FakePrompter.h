@@ -25,8 +25,9 @@ public:
 
     QList<Message> messages;
     std::deque<Answer> answers;
-    std::deque<std::optional<QString>> openResults;
-    std::deque<std::optional<QString>> saveResults;
+    // File dialog answers; an empty entry, or none left, is a cancel.
+    QStringList openResults;
+    QStringList saveResults;
     QList<FileRequest> openRequests;
     QList<FileRequest> saveRequests;
     std::function<void(const Message&)> onMessage;
@@ -65,13 +66,12 @@ public:
     }
 
 private:
-    static std::optional<QString> next(std::deque<std::optional<QString>>& script)
+    static std::optional<QString> next(QStringList& script)
     {
-        if (script.empty())
+        const QString path = script.isEmpty() ? QString() : script.takeFirst();
+        if (path.isEmpty())
             return std::nullopt;
-        auto r = script.front();
-        script.pop_front();
-        return r;
+        return path;
     }
 };
 

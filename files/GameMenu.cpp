@@ -1,0 +1,155 @@
+#include "GameMenu.h"
+
+#include "AppTitle.h"
+#include "ErrorReport.h"
+#include "GameDocument.h"
+#include "PathHelpers.h"
+#include "Prompter.h"
+#include "WindowTitle.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+
+#include <functional>
+
+namespace strhaven {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("GameMenu", text); }
+
+// The file dialog was cancelled: the command ends without a word.
+struct Cancelled {};
+
+struct WaitCursor {
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// One command under one error trap: a failure is reported under the
+// command's title, a cancelled dialog is not reported at all.
+void trapped(Prompter& prompter, QWidget* owner, const QString& title, const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const Cancelled&) {
+    } catch (const RunError& e) {
+        ShowError(prompter, owner, e.number(), title);
+    } catch (const std::exception&) {
+        ShowError(prompter, owner, ErrorNumber::OutOfMemory, title);
+    }
+}
+
+} // namespace
+
+GameMenu::GameMenu(GameDocument& document, Prompter& prompter) : m_document(document), m_prompter(prompter) {}
+
+GameMenu::Question GameMenu::askToSaveChanges()
+{
+    const QString text = tr("The current game has changed.") + QStringLiteral("\r\n\r\n") +
+                         tr("Do you want to save the game?");
+    switch (m_prompter.message(m_document.documentWindow(), Prompter::Icon::Question, Prompter::Buttons::YesNoCancel,
+                               ApplicationTitle(), text)) {
+    case Prompter::Answer::Yes: return Question::Yes;
+    case Prompter::Answer::No: return Question::No;
+    default: return Question::Cancel;
+    }
+}
+
+bool GameMenu::writeTo(const QString& path)
+{
+    WaitCursor cursor;
+    GameFileContent content = m_document.documentContent();
+    if (!TransferGameFile(path, TransferFlag::Write, content, m_prompter, m_document.documentWindow()))
+        return false;
+    m_document.setGameChanged(false);
+    return true;
+}
+
+bool GameMenu::saveCurrentGame()
+{
+    if (isUntitled(m_document.documentTitle())) {
+        const auto path = m_prompter.saveFile(
+            m_document.documentWindow(),
+            {tr("Save Game"), m_document.dialogFolder(), m_document.dialogFileName()});
+        if (!path)
+            return false;
+        m_document.setDialogFileName(*path);
+    }
+    writeTo(m_document.dialogFileName());
+    return true;
+}
+
+void GameMenu::titleFromPath(const QString& path)
+{
+    m_document.setDocumentTitle(titleFor(path));
+    m_document.setDialogFolder(ExtractFolder(path));
+}
+
+void GameMenu::NewGame()
+{
+    trapped(m_prompter, m_document.documentWindow(), tr("Error starting new game."), [this] {
+        if (m_document.gameChanged()) {
+            switch (askToSaveChanges()) {
+            case Question::Cancel: return;
+            case Question::Yes:
+                if (!saveCurrentGame())
+                    throw Cancelled{};
+                break;
+            case Question::No: break;
+            }
+        }
+        m_document.startNewGame();
+    });
+}
+
+void GameMenu::OpenGame()
+{
+    trapped(m_prompter, m_document.documentWindow(), tr("Error opening game."), [this] {
+        const auto path = m_prompter.openFile(
+            m_document.documentWindow(), {tr("Open Game"), m_document.dialogFolder(), m_document.dialogFileName()});
+        if (!path)
+            throw Cancelled{};
+        WaitCursor cursor;
+        if (!ValidateGameFile(*path)) {
+            QGuiApplication::restoreOverrideCursor();
+            m_prompter.message(m_document.documentWindow(), Prompter::Icon::Exclamation, Prompter::Buttons::Ok,
+                               ApplicationTitle(), tr("Not a valid Star Haven game file."));
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            return;
+        }
+        GameFileContent content;
+        if (!TransferGameFile(*path, TransferFlag::Read, content, m_prompter, m_document.documentWindow()))
+            return;
+        m_document.putInForce(content);
+        m_document.setDialogFileName(*path);
+        titleFromPath(*path);
+    });
+}
+
+void GameMenu::SaveGame()
+{
+    trapped(m_prompter, m_document.documentWindow(), tr("Error saving game."), [this] {
+        if (!saveCurrentGame())
+            throw Cancelled{};
+        titleFromPath(m_document.dialogFileName());
+    });
+}
+
+void GameMenu::SaveGameAs()
+{
+    trapped(m_prompter, m_document.documentWindow(), tr("Error saving new game."), [this] {
+        const auto path = m_prompter.saveFile(
+            m_document.documentWindow(), {tr("Save Game As"), m_document.dialogFolder(), m_document.dialogFileName()});
+        if (!path)
+            throw Cancelled{};
+        m_document.setDialogFileName(*path);
+        writeTo(*path);
+        titleFromPath(*path);
+    });
+}
+
+} // namespace strhaven

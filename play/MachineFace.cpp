@@ -1,0 +1,190 @@
+#include "MachineFace.h"
+
+#include "Art.h"
+
+namespace strhaven {
+
+namespace {
+
+constexpr int PositionLeft[3] = {355, 444, 533};
+constexpr int PositionTop[3] = {12, 72, 132};
+constexpr int ButtonTop = 262;
+constexpr QSize ButtonSize{68, 30};
+constexpr int BillTop = 312;
+constexpr int BillHeight = 20;
+
+struct BillPlace {
+    int dollars, left, width;
+};
+constexpr BillPlace BillPlaces[5] = {{5, 387, 25}, {10, 425, 36}, {20, 475, 36}, {50, 528, 36}, {100, 581, 48}};
+
+DprPixmap buttonArt(art::Button b, art::ButtonState s)
+{
+    return DprPixmap([b, s](qreal dpr) { return art::button(b, s, dpr); });
+}
+
+} // namespace
+
+MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(parent)
+{
+    setObjectName("pbMain");
+    setPicture(DprPixmap([table](qreal dpr) { return art::machineFace(table, dpr); }));
+    for (int s = 0; s < 7; ++s)
+        m_symbols[static_cast<std::size_t>(s)] =
+            DprPixmap([s](qreal dpr) { return art::symbol(symbolFromIndex(s), dpr); });
+
+    for (int i = 0; i < 9; ++i) {
+        auto* p = new ReelPosition([this](int s, qreal dpr) -> const QPixmap& { return symbolArt(s, dpr); }, this);
+        p->setObjectName(QStringLiteral("Position%1").arg(i + 1));
+        m_positions[static_cast<std::size_t>(i)] = p;
+    }
+
+    m_payline = new QWidget(this);
+    m_payline->setObjectName("pbPayline");
+    m_payline->setAutoFillBackground(true);
+    QPalette black = m_payline->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    m_payline->setPalette(black);
+
+    m_mainTop = new PictureBox(this);
+    m_mainTop->setObjectName("pbMainTop");
+    m_mainTop->setPicture(DprPixmap([](qreal dpr) { return art::frameTop(dpr); }));
+    m_mainBottom = new PictureBox(this);
+    m_mainBottom->setObjectName("pbMainBottom");
+    m_mainBottom->setPicture(DprPixmap([](qreal dpr) { return art::frameBottom(dpr); }));
+    m_lblWon = makeDisplay(m_mainBottom);
+    m_lblWon->setObjectName("lblWon");
+    m_lblCredits = makeDisplay(m_mainBottom);
+    m_lblCredits->setObjectName("lblCredits");
+    m_lblPlayed = makeDisplay(m_mainBottom);
+    m_lblPlayed->setObjectName("lblPlayed");
+
+    m_imgMachine = new PictureBox(this);
+    m_imgMachine->setObjectName("imgMachine");
+
+    const art::Button kinds[3] = {art::Button::Play1, art::Button::Play2, art::Button::PlayMax};
+    for (int bet = 1; bet <= 3; ++bet) {
+        auto* b = new ImageButton(this);
+        b->setObjectName(QStringLiteral("imgPlay%1").arg(bet));
+        const art::Button k = kinds[bet - 1];
+        b->setPictures(buttonArt(k, art::ButtonState::Normal), buttonArt(k, art::ButtonState::Pressed),
+                       buttonArt(k, art::ButtonState::Disabled));
+        connect(b, &ImageButton::mouseDown, this, [this, bet](int button, int shift) { emit playMouseDown(bet, button, shift); });
+        connect(b, &ImageButton::mouseUp, this, [this, bet](int button, int shift) { emit playMouseUp(bet, button, shift); });
+        m_play[static_cast<std::size_t>(bet - 1)] = b;
+    }
+    m_cashOut = new ImageButton(this);
+    m_cashOut->setObjectName("imgCashOut");
+    m_cashOut->setPictures(buttonArt(art::Button::CashOut, art::ButtonState::Normal),
+                           buttonArt(art::Button::CashOut, art::ButtonState::Pressed),
+                           buttonArt(art::Button::CashOut, art::ButtonState::Disabled));
+    connect(m_cashOut, &ImageButton::mouseDown, this, &MachineFace::cashOutMouseDown);
+    connect(m_cashOut, &ImageButton::mouseUp, this, &MachineFace::cashOutMouseUp);
+
+    for (const BillPlace& place : BillPlaces) {
+        auto* slot = new BillSlot(place.dollars, this);
+        slot->setObjectName(QStringLiteral("lblInsBill%1").arg(place.dollars));
+        slot->setToolTip(tr("Insert a $%1 bill").arg(place.dollars));
+        const int dollars = place.dollars;
+        connect(slot, &BillSlot::mouseUp, this, [this, dollars](int button, int shift) { emit billMouseUp(dollars, button, shift); });
+        m_billSlots[place.dollars] = slot;
+    }
+    layOut();
+}
+
+QLabel* MachineFace::makeDisplay(QWidget* parent)
+{
+    auto* label = new QLabel(QStringLiteral("0"), parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(pal);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+const QPixmap& MachineFace::symbolArt(int symbol, qreal dpr)
+{
+    return m_symbols[static_cast<std::size_t>(symbol)].at(dpr);
+}
+
+void MachineFace::layOut()
+{
+    setGeometry(QRect(QPoint(0, 0), FaceSize));
+    for (int i = 0; i < 9; ++i)
+        m_positions[static_cast<std::size_t>(i)]->setGeometry(PositionLeft[i % 3], PositionTop[i / 3], 80, 60);
+    m_payline->setGeometry(331, 98, 295, 1);
+    // The top strip hangs 97 twips (6.5 px) above the face; whole pixels here.
+    m_mainTop->setGeometry(344, -6, 279, 18);
+    m_mainBottom->setGeometry(345, 192, 277, 45);
+    m_lblWon->setGeometry(24, 23, 48, 14);
+    m_lblCredits->setGeometry(118, 23, 67, 14);
+    m_lblPlayed->setGeometry(232, 23, 24, 14);
+    m_imgMachine->setGeometry(283, 196, 42, 38);
+    m_cashOut->setGeometry(QRect(QPoint(286, ButtonTop), ButtonSize));
+    const int playLeft[3] = {374, 462, 550};
+    for (int bet = 1; bet <= 3; ++bet)
+        m_play[static_cast<std::size_t>(bet - 1)]->setGeometry(QRect(QPoint(playLeft[bet - 1], ButtonTop), ButtonSize));
+    for (const BillPlace& place : BillPlaces)
+        m_billSlots.at(place.dollars)->setGeometry(place.left, BillTop, place.width, BillHeight);
+    m_payline->raise();
+}
+
+void MachineFace::showGrid(const ReelGrid& grid)
+{
+    for (int i = 0; i < ReelGrid::Positions; ++i)
+        showPosition(grid, i);
+}
+
+void MachineFace::showPosition(const ReelGrid& grid, int pos)
+{
+    m_positions[static_cast<std::size_t>(pos)]->setSymbol(grid.isEmpty(pos) ? std::nullopt
+                                                                            : std::optional<int>(toIndex(grid.at(pos))));
+}
+
+static void setDisplay(QLabel* label, const QString& text, bool repaintNow)
+{
+    label->setText(text);
+    if (repaintNow)
+        label->repaint();
+}
+
+void MachineFace::setWonText(const QString& text, bool repaintNow) { setDisplay(m_lblWon, text, repaintNow); }
+void MachineFace::setPlayedText(const QString& text, bool repaintNow) { setDisplay(m_lblPlayed, text, repaintNow); }
+void MachineFace::setCreditsText(const QString& text, bool repaintNow) { setDisplay(m_lblCredits, text, repaintNow); }
+
+void MachineFace::setDenomination(int cents)
+{
+    m_cents = cents;
+    m_imgMachine->setPicture(DprPixmap([cents](qreal dpr) { return art::denomination(cents, dpr); }));
+}
+
+void MachineFace::setFiveDollarSlotShut(bool shut) { m_billSlots.at(5)->setShut(shut); }
+
+void MachineFace::showButtonPicture(int bet, ImageButton::Picture picture)
+{
+    (bet == 0 ? m_cashOut : m_play[static_cast<std::size_t>(bet - 1)])->showPicture(picture);
+}
+
+void MachineFace::setLocked(bool locked)
+{
+    const auto picture = locked ? ImageButton::Picture::Disabled : ImageButton::Picture::Normal;
+    for (auto* b : m_play) {
+        b->setEnabled(!locked);
+        b->showPicture(picture);
+    }
+    m_cashOut->setEnabled(!locked);
+    m_cashOut->showPicture(picture);
+    for (auto& [dollars, slot] : m_billSlots) {
+        if (dollars == 5 && !slot->isTransparent())
+            continue;
+        slot->setEnabled(!locked);
+    }
+}
+
+} // namespace strhaven

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "FaceWidgets.h"
+#include "PayTable.h"
+#include "ReelGrid.h"
+
+#include <QLabel>
+
+#include <array>
+#include <map>
+
+namespace strhaven {
+
+// pbMain: the 640 x 424 machine face with every control at its place. It
+// only shows things; the machine's operations (SlotMachine) drive it.
+class MachineFace : public PictureBox {
+    Q_OBJECT
+public:
+    static constexpr QSize FaceSize{640, 424};
+    static constexpr std::array<int, 5> Bills{5, 10, 20, 50, 100};
+
+    explicit MachineFace(const PayTable& table, QWidget* parent = nullptr);
+
+    // Lays every control out at its documented place and size.
+    void layOut();
+
+    void showGrid(const ReelGrid& grid);
+    void showPosition(const ReelGrid& grid, int pos);
+    void setWonText(const QString& text, bool repaintNow);
+    void setPlayedText(const QString& text, bool repaintNow);
+    void setCreditsText(const QString& text, bool repaintNow);
+    void setDenomination(int cents);
+    void setFiveDollarSlotShut(bool shut);
+
+    // Locked: play buttons, Cash Out and bill slots disabled with their
+    // disabled pictures. Unlocking re-opens the $5 slot only when it is
+    // transparent, so a shut slot stays shut.
+    void setLocked(bool locked);
+    // The idle flag of the whole window.
+    bool isIdle() const { return m_cashOut->isEnabled(); }
+
+    ReelPosition* position(int pos) const { return m_positions[static_cast<std::size_t>(pos)]; }
+    ImageButton* playButton(int bet) const { return m_play[static_cast<std::size_t>(bet - 1)]; }
+    ImageButton* cashOutButton() const { return m_cashOut; }
+    BillSlot* billSlot(int dollars) const { return m_billSlots.at(dollars); }
+    QLabel* wonLabel() const { return m_lblWon; }
+    QLabel* creditsLabel() const { return m_lblCredits; }
+    QLabel* playedLabel() const { return m_lblPlayed; }
+    PictureBox* machinePicture() const { return m_imgMachine; }
+    int denominationShown() const { return m_cents; }
+
+    // The picture a play button (1..3) or, with 0, Cash Out shows normally.
+    void showButtonPicture(int bet, ImageButton::Picture picture);
+
+signals:
+    void playMouseDown(int bet, int button, int shift);
+    void playMouseUp(int bet, int button, int shift);
+    void cashOutMouseDown(int button, int shift);
+    void cashOutMouseUp(int button, int shift);
+    void billMouseUp(int dollars, int button, int shift);
+
+private:
+    QLabel* makeDisplay(QWidget* parent);
+    const QPixmap& symbolArt(int symbol, qreal dpr);
+
+    std::array<ReelPosition*, 9> m_positions{};
+    std::array<ImageButton*, 3> m_play{};
+    ImageButton* m_cashOut = nullptr;
+    std::map<int, BillSlot*> m_billSlots;
+    QWidget* m_payline = nullptr;
+    PictureBox* m_mainTop = nullptr;
+    PictureBox* m_mainBottom = nullptr;
+    PictureBox* m_imgMachine = nullptr;
+    QLabel* m_lblWon = nullptr;
+    QLabel* m_lblCredits = nullptr;
+    QLabel* m_lblPlayed = nullptr;
+    int m_cents = 0;
+    std::array<DprPixmap, 7> m_symbols;
+};
+
+} // namespace strhaven

@@ -1,0 +1,128 @@
+#include "frmGameStats.h"
+
+#include "GameOptions.h"
+#include "HelpViewer.h"
+#include "SlotGame.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace strhaven {
+
+namespace {
+
+struct Row {
+    int top;
+    const char* captionName;
+    const char* caption;
+    const char* valueName;
+    QColor colour;
+};
+
+const Row Rows[] = {
+    {10, "Label1", QT_TRANSLATE_NOOP("frmGameStats", "Number of Spins:"), "lblSpins", QColor(255, 255, 0)},
+    {41, "Label2", QT_TRANSLATE_NOOP("frmGameStats", "Amount inserted:"), "lblAmtIns", QColor(0, 255, 0)},
+    {65, "Label8", QT_TRANSLATE_NOOP("frmGameStats", "Cash Out Value:"), "lblCreditsValue", QColor(0, 255, 0)},
+    {89, "Label9", QT_TRANSLATE_NOOP("frmGameStats", "You are down:"), "lblAheadorDown", QColor(0, 255, 0)},
+    {119, "Label3", QT_TRANSLATE_NOOP("frmGameStats", "Credits played:"), "lblPlayed", QColor(0, 255, 255)},
+    {143, "Label4", QT_TRANSLATE_NOOP("frmGameStats", "Credits won:"), "lblWon", QColor(0, 255, 255)},
+    {167, "Label5", QT_TRANSLATE_NOOP("frmGameStats", "Percent of return:"), "lblReturn", QColor(0, 255, 255)},
+};
+
+} // namespace
+
+frmGameStats::frmGameStats(const SlotGame& game, const GameOptions& options, HelpViewer& help, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_help(help)
+{
+    setObjectName("frmGameStats");
+    setWindowTitle(tr("Game Statistics"));
+    setFixedSize(173, 227);
+    for (const Row& row : Rows) {
+        auto* caption = new QLabel(tr(row.caption), this);
+        caption->setObjectName(row.captionName);
+        caption->setGeometry(7, row.top, 93, 17);
+        auto* value = new QLabel(this);
+        value->setObjectName(row.valueName);
+        value->setGeometry(100, row.top, 63, 17);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setFrameShape(QFrame::Box);
+        value->setAutoFillBackground(true);
+        QPalette pal = value->palette();
+        pal.setColor(QPalette::Window, Qt::black);
+        pal.setColor(QPalette::WindowText, row.colour);
+        value->setPalette(pal);
+    }
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName("btnOK");
+    ok->setGeometry(10, 193, 73, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* helpButton = new QPushButton(tr("&Help"), this);
+    helpButton->setObjectName("btnHelp");
+    helpButton->setGeometry(90, 193, 73, 25);
+    helpButton->setAutoDefault(false);
+    connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(m_help, parentWidget(), 1, HelpTopic::Statistics); });
+    showFigures(game, options);
+}
+
+QLabel* frmGameStats::label(const char* name) const { return findChild<QLabel*>(QString::fromLatin1(name)); }
+
+QString frmGameStats::money(double dollars)
+{
+    return QStringLiteral("$") + QLocale().toString(dollars, 'f', 2);
+}
+
+QString frmGameStats::count(qint64 n) { return QLocale().toString(n); }
+
+QString frmGameStats::percent(double ratio)
+{
+    QLocale plain = QLocale();
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(ratio * 100.0, 'f', 2) + QStringLiteral("%");
+}
+
+void frmGameStats::showFigures(const SlotGame& game, const GameOptions& options)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    // Single precision, as the figures have always been computed: $23.25
+    // shows as $23.25, not as a long binary fraction.
+    const float cashOutValue = static_cast<float>(game.Credits) / options.Machine;
+    const float difference = cashOutValue - static_cast<float>(game.AmountInserted);
+    auto set = [this](const char* name, const QString& text) { label(name)->setText(text + QLatin1Char(' ')); };
+    if (std::isfinite(cashOutValue)) {
+        set("lblCreditsValue", money(cashOutValue));
+        label("Label9")->setText(difference > 0 ? tr("You are ahead:") : difference == 0 ? tr("You are even:")
+                                                                                         : tr("You are down:"));
+        set("lblAheadorDown", money(std::fabs(difference)));
+    }
+    set("lblSpins", count(game.Spins));
+    set("lblAmtIns", money(game.AmountInserted));
+    set("lblPlayed", count(game.CreditsPlayed));
+    set("lblWon", count(game.CreditsWon));
+    if (game.CreditsPlayed > 0)
+        set("lblReturn", percent(static_cast<double>(game.CreditsWon) / game.CreditsPlayed));
+    else
+        set("lblReturn", QString()); // nothing played, nothing to compare
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void frmGameStats::keyReleaseEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_F1)
+        ShowHelp(m_help, parentWidget(), 1, HelpTopic::Statistics);
+    QDialog::keyReleaseEvent(e);
+}
+
+void frmGameStats::done(int result)
+{
+    ShowHelp(m_help, parentWidget(), 2, 0);
+    QDialog::done(result);
+}
+
+} // namespace strhaven

@@ -1,0 +1,162 @@
+#include "Form1.h"
+
+#include "AppTitle.h"
+#include "Art.h"
+#include "ErrorReport.h"
+#include "HelpViewer.h"
+#include "MachineFace.h"
+#include "SettingsStore.h"
+#include "SlotMachine.h"
+#include "WindowTitle.h"
+#include "frmGameStats.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTimer>
+
+namespace strhaven {
+
+namespace {
+constexpr int PanelWidth = 270;
+} // namespace
+
+Form1::Form1(Form1Seams seams, QWidget* parent)
+    : QMainWindow(parent)
+    , m_seams(std::move(seams))
+    , m_payTable(BuildPayTable())
+    , m_sound(m_seams.soundOutput, m_seams.pacer)
+    , m_gameMenuCommands(*this, m_seams.prompter)
+{
+    setObjectName("Form1");
+    setWindowIcon(art::programIcon());
+    m_drawingArea = new QWidget(this);
+    m_drawingArea->setFixedSize(MachineFace::FaceSize);
+    setCentralWidget(m_drawingArea);
+    m_face = new MachineFace(m_payTable, m_drawingArea);
+    m_machine = new SlotMachine({m_game, m_options, m_strip, m_payTable, m_seams.random, m_sound, m_seams.pacer,
+                                 m_seams.prompter},
+                                *m_face, this);
+    connect(m_machine, &SlotMachine::busyChanged, this, [this](bool busy) { setMenusEnabled(!busy); });
+    connect(m_machine, &SlotMachine::operationFinished, this, [this] {
+        if (m_closePending)
+            QTimer::singleShot(0, this, &QWidget::close);
+    });
+    createActions();
+    // Fixed size: the window follows the drawing area and cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setWindowTitle(untitledTitle());
+}
+
+Form1::~Form1() = default;
+
+void Form1::createActions()
+{
+    m_gameMenu = menuBar()->addMenu(tr("&Game"));
+    m_gameMenu->setObjectName("GameMenu");
+    auto add = [this](const QString& caption, const QKeySequence& keys, const QString& errorTitle,
+                      std::function<void()> command) {
+        QAction* a = m_gameMenu->addAction(caption);
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, [this, errorTitle, command] { trapped(errorTitle, command); });
+        return a;
+    };
+    add(tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N), tr("Error starting new game."),
+        [this] { m_gameMenuCommands.NewGame(); });
+    add(tr("&Open Game"), QKeySequence(Qt::CTRL | Qt::Key_O), tr("Error opening game."),
+        [this] { m_gameMenuCommands.OpenGame(); });
+    m_gameMenu->addSeparator();
+    add(tr("&Save Game"), QKeySequence(Qt::CTRL | Qt::Key_S), tr("Error saving game."),
+        [this] { m_gameMenuCommands.SaveGame(); });
+    add(tr("Save Game &As"), {}, tr("Error saving new game."), [this] { m_gameMenuCommands.SaveGameAs(); });
+    m_gameMenu->addSeparator();
+    add(tr("Current &Games Statistics"), QKeySequence(Qt::CTRL | Qt::Key_G), tr("Error displaying statistics."),
+        [this] { showStatistics(); });
+    m_gameMenu->addSeparator();
+    m_hidePanel = m_gameMenu->addAction(tr("&Hide Payouts Panel"));
+    m_hidePanel->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_hidePanel->setCheckable(true);
+    connect(m_hidePanel, &QAction::triggered, this, [this] { trapped(tr("Error hiding panel."), [this] {
+        // The action has already inverted its check mark.
+        HidePayoutsPanel();
+    }); });
+    m_gameMenu->addSeparator();
+    add(tr("E&xit"), {}, tr("Error exiting."), [this] { close(); });
+
+    m_helpMenu = menuBar()->addMenu(tr("&Help"));
+    m_helpMenu->setObjectName("HelpMenu");
+    QAction* topics = m_helpMenu->addAction(tr("Help &Topics"));
+    connect(topics, &QAction::triggered, this,
+            [this] { trapped(tr("Error displaying Help."), [this] { ShowHelp(m_seams.help, this, 3, 0); }); });
+}
+
+void Form1::trapped(const QString& title, const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const RunError& e) {
+        ShowError(m_seams.prompter, this, e.number(), title);
+    } catch (const std::exception&) {
+        ShowError(m_seams.prompter, this, ErrorNumber::OutOfMemory, title);
+    }
+}
+
+void Form1::setMenusEnabled(bool enabled)
+{
+    m_gameMenu->menuAction()->setEnabled(enabled);
+    m_helpMenu->menuAction()->setEnabled(enabled);
+    // Shortcuts of a disabled menu's items must not fire either.
+    for (QAction* a : m_gameMenu->actions())
+        a->setEnabled(enabled);
+    for (QAction* a : m_helpMenu->actions())
+        a->setEnabled(enabled);
+}
+
+void Form1::HidePayoutsPanel()
+{
+    if (m_hidePanel->isChecked()) {
+        m_drawingArea->setFixedWidth(m_drawingArea->width() - PanelWidth);
+        m_face->move(m_face->x() - PanelWidth, 0);
+    } else {
+        m_drawingArea->setFixedWidth(MachineFace::FaceSize.width());
+        m_face->move(0, 0);
+    }
+}
+
+void Form1::showStatistics()
+{
+    frmGameStats dialog(m_game, m_options, m_seams.help, this);
+    dialog.exec();
+}
+
+GameFileContent Form1::documentContent() const { return gameFileContent(m_options, m_game); }
+
+void Form1::putInForce(const GameFileContent& content)
+{
+    applyGameFile(content, m_options, m_game);
+    m_machine->showGame();
+    m_machine->showMachine();
+    SetPayout(m_strip, m_options.Payout);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // A bill, a spin or a payout runs inside its handler; closing in the
+    // middle would lose the credits still to count. The window closes as
+    // soon as the operation has booked everything.
+    if (m_machine->isBusy()) {
+        m_closePending = true;
+        event->ignore();
+        return;
+    }
+    m_closePending = false;
+    if (queryUnload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace strhaven

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "GameDocument.h"
+#include "GameMenu.h"
+#include "GameOptions.h"
+#include "PayTable.h"
+#include "SlotGame.h"
+#include "SoundPlayer.h"
+#include "WheelStrip.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QSettings;
+
+namespace strhaven {
+
+class HelpViewer;
+class MachineFace;
+class Pacer;
+class Prompter;
+class RandomSource;
+class SlotMachine;
+class SoundOutput;
+struct StoredSettings;
+
+// What the main window needs from the outside, filled by main.cpp with the
+// real things and by the tests with fakes.
+struct Form1Seams {
+    Prompter& prompter;
+    SoundOutput& soundOutput;
+    Pacer& pacer;
+    HelpViewer& help;
+    RandomSource& random;
+    std::function<std::unique_ptr<QSettings>()> openSettings;
+    // The whole command line: the path of a game file to open, or empty.
+    QString commandLine;
+};
+
+// The main window: the menu bar over the machine face. It owns the one game
+// of the run and is the document the Game menu works on.
+class Form1 : public QMainWindow, private GameDocument {
+    Q_OBJECT
+public:
+    explicit Form1(Form1Seams seams, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up initialisation, and the new-game operation.
+    void Form_Load();
+    // Shows or hides the printed pay table (its menu item's check mark is the
+    // state): hiding is relative to the present layout, showing absolute.
+    void HidePayoutsPanel();
+
+    SlotGame& game() { return m_game; }
+    GameOptions& options() { return m_options; }
+    MachineFace& face() { return *m_face; }
+    QWidget& drawingArea() { return *m_drawingArea; }
+    SlotMachine& machine() { return *m_machine; }
+    GameMenu& gameMenuCommands() { return m_gameMenuCommands; }
+    QMenu* gameMenu() const { return m_gameMenu; }
+    QMenu* helpMenu() const { return m_helpMenu; }
+    QAction* hidePanelAction() const { return m_hidePanel; }
+    QString dialogFileName() const override { return m_fileName; }
+    QString dialogFolder() const override { return m_folder; }
+    bool formLoadedOnce() const { return m_formLoadedOnce; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void setMenusEnabled(bool enabled);
+    void showStatistics();
+    // A menu command under its error trap.
+    void trapped(const QString& title, const std::function<void()>& command);
+
+    // Form_Load's parts.
+    void applySettings(const StoredSettings& stored);
+    StoredSettings settingsToStore() const;
+    void openStartupGame();
+    bool queryUnload();
+
+    // GameDocument
+    QWidget* documentWindow() override { return this; }
+    QString documentTitle() const override { return windowTitle(); }
+    void setDocumentTitle(const QString& title) override { setWindowTitle(title); }
+    void setDialogFileName(const QString& path) override { m_fileName = path; }
+    void setDialogFolder(const QString& folder) override { m_folder = folder; }
+    bool gameChanged() const override { return m_game.GameChanged; }
+    void setGameChanged(bool changed) override { m_game.GameChanged = changed; }
+    GameFileContent documentContent() const override;
+    void putInForce(const GameFileContent& content) override;
+    void startNewGame() override { Form_Load(); }
+
+    Form1Seams m_seams;
+    SlotGame m_game;
+    GameOptions m_options;
+    WheelStrip m_strip;
+    PayTable m_payTable;
+    SoundPlayer m_sound;
+    GameMenu m_gameMenuCommands;
+    QWidget* m_drawingArea = nullptr;
+    MachineFace* m_face = nullptr;
+    SlotMachine* m_machine = nullptr;
+    QMenu* m_gameMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_hidePanel = nullptr;
+    QString m_fileName; // the file dialog's file name: where Save writes
+    QString m_folder;   // where the next file dialog opens
+    bool m_formLoadedOnce = false;
+    bool m_closePending = false;
+};
+
+} // namespace strhaven

@@ -1,0 +1,25 @@
+#include "StartUp.h"
+
+#include "AppTitle.h"
+
+#include <QDir>
+#include <QLockFile>
+#include <QStandardPaths>
+
+namespace strhaven {
+
+std::unique_ptr<QLockFile> lockSingleInstance()
+{
+    // Beside the user's settings: one lock per user, as the taskbar the
+    // refusal speaks of is that user's.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QDir().mkpath(folder);
+    auto lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + ApplicationTitle() + QStringLiteral(".lock"));
+    // A lock left by a crashed run is recognised by its process id and taken over.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        return nullptr;
+    return lock;
+}
+
+} // namespace strhaven

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace strhaven {
+
+// The splash window of start-up: the drawn splash picture, centred on the
+// screen, without a title bar. It closes itself Timer1's interval after its
+// load has finished and then calls its unload handler, which shows the main
+// window.
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int SplashMilliseconds = 2500;
+    static constexpr QSize PictureSize{365, 185};
+
+    explicit frmSplash(std::function<void()> onUnload);
+
+    // Shows the splash and starts the timer: call it when the load handler's
+    // work (loading the main window) is done.
+    void showAndStartTimer();
+    QTimer& timer() { return m_timer; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void Timer1_Timer();
+    QTimer m_timer;
+    std::function<void()> m_onUnload;
+    QPixmap m_picture;
+};
+
+} // namespace strhaven

@@ -1,0 +1,89 @@
+#include "GameOptions.h"
+#include "HelpViewer.h"
+#include "SlotGame.h"
+#include "frmGameStats.h"
+
+#include <QLabel>
+#include <QTest>
+
+using namespace strhaven;
+
+namespace {
+class RecordingHelp final : public HelpViewer {
+public:
+    QList<int> calls; // topic, -1 contents, 0 close
+    void showTopic(QWidget*, int topic) override { calls << topic; }
+    void showContents(QWidget*) override { calls << -1; }
+    void close() override { calls << 0; }
+};
+} // namespace
+
+class TestGameStats : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void figures_data()
+    {
+        QTest::addColumn<float>("machine");
+        QTest::addColumn<int>("inserted");
+        QTest::addColumn<int>("credits");
+        QTest::addColumn<int>("played");
+        QTest::addColumn<int>("won");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("verdict");
+        QTest::addColumn<QString>("difference");
+        QTest::addColumn<QString>("percent");
+        QTest::newRow("quarter, ahead") << 4.0f << 20 << 93 << 0 << 0 << "$23.25 " << "You are ahead:" << "$3.25 " << " ";
+        QTest::newRow("dollar, even") << 1.0f << 10 << 10 << 0 << 0 << "$10.00 " << "You are even:" << "$0.00 " << " ";
+        QTest::newRow("nickel, down") << 20.0f << 5 << 0 << 0 << 0 << "$0.00 " << "You are down:" << "$5.00 " << " ";
+        QTest::newRow("five dollars, even") << 0.2f << 10 << 2 << 0 << 0 << "$10.00 " << "You are even:" << "$0.00 " << " ";
+        QTest::newRow("95 percent") << 1.0f << 300 << 285 << 300 << 285 << "$285.00 " << "You are down:" << "$15.00 " << "95.00% ";
+        QTest::newRow("thousands") << 20.0f << 100000 << 100000 << 12345 << 100000 << "$5,000.00 " << "You are down:"
+                                   << "$95,000.00 " << "810.04% ";
+    }
+    void figures()
+    {
+        QFETCH(float, machine);
+        QFETCH(int, inserted);
+        QFETCH(int, credits);
+        QFETCH(int, played);
+        QFETCH(int, won);
+        QFETCH(QString, value);
+        QFETCH(QString, verdict);
+        QFETCH(QString, difference);
+        QFETCH(QString, percent);
+        SlotGame game;
+        game.AmountInserted = inserted;
+        game.Credits = credits;
+        game.CreditsPlayed = played;
+        game.CreditsWon = won;
+        game.Spins = 12345;
+        GameOptions options;
+        options.Machine = machine;
+        RecordingHelp help;
+        frmGameStats dialog(game, options, help, nullptr);
+        QCOMPARE(dialog.label("lblCreditsValue")->text(), value);
+        QCOMPARE(dialog.label("Label9")->text(), verdict);
+        QCOMPARE(dialog.label("lblAheadorDown")->text(), difference);
+        QCOMPARE(dialog.label("lblReturn")->text(), percent);
+        QCOMPARE(dialog.label("lblSpins")->text(), QString("12,345 "));
+        QCOMPARE(dialog.label("lblPlayed")->text(), QLocale().toString(played) + ' ');
+    }
+
+    void helpAndClose()
+    {
+        SlotGame game;
+        GameOptions options;
+        RecordingHelp help;
+        frmGameStats dialog(game, options, help, nullptr);
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(help.calls, QList<int>({60, 0}));
+        QVERIFY(!dialog.isVisible());
+    }
+};
+
+QTEST_MAIN(TestGameStats)
+#include "tst_gamestats.moc"

@@ -1,0 +1,381 @@
+#include "FakePacer.h"
+#include "FakePrompter.h"
+#include "FakeSoundOutput.h"
+#include "Form1.h"
+#include "HelpViewer.h"
+#include "MachineFace.h"
+#include "SlotMachine.h"
+#include "SoundPlayer.h"
+#include "SoundResources.h"
+
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace strhaven;
+
+namespace {
+
+class NoHelp final : public HelpViewer {
+public:
+    void showTopic(QWidget*, int) override {}
+    void showContents(QWidget*) override {}
+    void close() override {}
+};
+
+// A random source that fails, as a broken generator would.
+class FailingRandom final : public RandomSource {
+public:
+    int nextStop() override { throw std::runtime_error("no randomness"); }
+};
+
+struct Rig {
+    FakePrompter prompter;
+    FakeSoundOutput sound;
+    FakePacer pacer;
+    NoHelp help;
+    FastRandom random{20261206};
+    QTemporaryDir dir;
+    std::unique_ptr<Form1> form;
+
+    explicit Rig(RandomSource* rng = nullptr)
+    {
+        const QString ini = dir.filePath("settings.ini");
+        form = std::make_unique<Form1>(Form1Seams{prompter, sound, pacer, help, rng ? *rng : random,
+                                                  [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); },
+                                                  QString()});
+        form->Form_Load();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    SlotGame& game() { return form->game(); }
+    MachineFace& face() { return form->face(); }
+    void setCredits(int credits)
+    {
+        game().Credits = credits;
+        form->machine().showCredits(false);
+    }
+    void click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {})
+    {
+        QTest::mouseClick(w, b, m, QPoint(5, 5));
+    }
+    // 1 wheel, 2 coin, 3 jackpot, 0 stop.
+    static int soundOf(const FakeSoundOutput::Call& c)
+    {
+        for (int id = 1; id <= 3; ++id)
+            if (c.wave == waveResource(id))
+                return id;
+        return 0;
+    }
+    int plays(int id) const
+    {
+        int n = 0;
+        for (const auto& c : sound.calls)
+            n += c.kind != FakeSoundOutput::Kind::Stop && soundOf(c) == id;
+        return n;
+    }
+    bool everythingLocked()
+    {
+        for (int bet = 1; bet <= 3; ++bet)
+            if (face().playButton(bet)->isEnabled() ||
+                face().playButton(bet)->picture() != ImageButton::Picture::Disabled)
+                return false;
+        for (int bill : MachineFace::Bills)
+            if (face().billSlot(bill)->isEnabled())
+                return false;
+        return !face().cashOutButton()->isEnabled() &&
+               face().cashOutButton()->picture() == ImageButton::Picture::Disabled &&
+               !form->gameMenu()->menuAction()->isEnabled() && !form->helpMenu()->menuAction()->isEnabled();
+    }
+};
+
+ReelGrid threeEmblems()
+{
+    ReelGrid g;
+    for (int i = 0; i < 9; ++i)
+        g.set(i, i >= 3 && i < 6 ? Symbol::Emblem : Symbol::Blank);
+    return g;
+}
+
+} // namespace
+
+class TestSlotMachine : public QObject {
+    Q_OBJECT
+private slots:
+    void betTakesCreditsOneByOne()
+    {
+        Rig rig;
+        rig.setCredits(3);
+        QStringList seen;
+        rig.sound.onCall = [&](const FakeSoundOutput::Call& c) {
+            if (Rig::soundOf(c) == 2 && seen.size() < 3)
+                seen << QString("%1/%2").arg(rig.game().Credits).arg(rig.face().playedLabel()->text());
+        };
+        rig.click(rig.face().playButton(3));
+        QCOMPARE(seen, QStringList({"2/1", "1/2", "0/3"}));
+        QCOMPARE(QString::fromStdString(rig.game().Played), QString("3"));
+        QCOMPARE(rig.game().Credits, std::stoi(rig.game().Won));
+        QCOMPARE(rig.face().creditsLabel()->text(), QString(" %1").arg(rig.game().Credits));
+        QCOMPARE(rig.game().Spins, 1);
+        QCOMPARE(rig.game().CreditsPlayed, 3);
+        QCOMPARE(rig.game().CreditsWon, std::stoi(rig.game().Won));
+        QVERIFY(rig.game().GameChanged);
+        QCOMPARE(int(rig.pacer.pauses.size()), 210);
+        QVERIFY(rig.face().isIdle());
+    }
+
+    void notEnoughCredits_data()
+    {
+        QTest::addColumn<int>("credits");
+        QTest::addColumn<int>("bet");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none, Play 1") << 0 << 1 << "You need to Insert Bills first.";
+        QTest::newRow("none, Play Max") << 0 << 3 << "You need to Insert Bills first.";
+        QTest::newRow("two, Play Max") << 2 << 3 << "You need to Insert Bills or play fewer credits this spin.";
+        QTest::newRow("one, Play 2") << 1 << 2 << "You need to Insert Bills or play fewer credits this spin.";
+    }
+    void notEnoughCredits()
+    {
+        QFETCH(int, credits);
+        QFETCH(int, bet);
+        QFETCH(QString, text);
+        Rig rig;
+        rig.setCredits(credits);
+        rig.click(rig.face().playButton(bet));
+        QCOMPARE(rig.prompter.texts(), QStringList{text});
+        QCOMPARE(rig.prompter.messages[0].icon, Prompter::Icon::Information);
+        QCOMPARE(rig.prompter.messages[0].title, QString("Star Haven Virtual Slots"));
+        QCOMPARE(rig.game().Credits, credits);
+        QCOMPARE(rig.game().Spins, 0);
+        QVERIFY(!rig.game().GameChanged);
+        QCOMPARE(rig.face().playButton(bet)->picture(), ImageButton::Picture::Normal);
+    }
+
+    void onlyPlainLeftClicksCount_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("right") << int(Qt::RightButton) << 0;
+        QTest::newRow("middle") << int(Qt::MiddleButton) << 0;
+        QTest::newRow("shift") << int(Qt::LeftButton) << int(Qt::ShiftModifier);
+        QTest::newRow("ctrl") << int(Qt::LeftButton) << int(Qt::ControlModifier);
+        QTest::newRow("alt") << int(Qt::LeftButton) << int(Qt::AltModifier);
+    }
+    void onlyPlainLeftClicksCount()
+    {
+        QFETCH(int, button);
+        QFETCH(int, modifiers);
+        Rig rig;
+        rig.setCredits(5);
+        auto* play = rig.face().playButton(1);
+        QTest::mousePress(play, Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers), QPoint(5, 5));
+        QCOMPARE(play->picture(), ImageButton::Picture::Normal);
+        QTest::mouseRelease(play, Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers), QPoint(5, 5));
+        rig.click(rig.face().billSlot(10), Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(rig.game().Credits, 5);
+        QCOMPARE(rig.game().Spins, 0);
+        QCOMPARE(rig.game().AmountInserted, 0);
+    }
+
+    void pressShowsThePressedPicture()
+    {
+        Rig rig;
+        auto* play = rig.face().playButton(2);
+        QTest::mousePress(play, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(play->picture(), ImageButton::Picture::Pressed);
+        QTest::mouseRelease(play, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(play->picture(), ImageButton::Picture::Normal);
+    }
+
+    void billsAtEachDenomination_data()
+    {
+        QTest::addColumn<float>("machine");
+        QTest::addColumn<int>("bill");
+        QTest::addColumn<int>("credits"); // -1: the slot is shut
+        const QList<int> bills{5, 10, 20, 50, 100};
+        const QList<QPair<float, QList<int>>> table{
+            {20.0f, {100, 200, 400, 1000, 2000}}, {10.0f, {50, 100, 200, 500, 1000}}, {4.0f, {20, 40, 80, 200, 400}},
+            {2.0f, {10, 20, 40, 100, 200}},      {1.0f, {5, 10, 20, 50, 100}},      {0.5f, {-1, 5, 10, 25, 50}},
+            {0.2f, {-1, 2, 4, 10, 20}}};
+        for (const auto& [machine, credits] : table)
+            for (int i = 0; i < 5; ++i)
+                QTest::addRow("%g per dollar, $%d", double(machine), bills[i]) << machine << bills[i] << credits[i];
+    }
+    void billsAtEachDenomination()
+    {
+        QFETCH(float, machine);
+        QFETCH(int, bill);
+        QFETCH(int, credits);
+        Rig rig;
+        rig.form->options().Machine = machine;
+        rig.form->machine().showMachine();
+        BillSlot* slot = rig.face().billSlot(bill);
+        int shown = 0;
+        rig.sound.onCall = [&](const FakeSoundOutput::Call& c) { shown += Rig::soundOf(c) == 2; };
+        rig.click(slot);
+        if (credits < 0) {
+            QVERIFY(!slot->isEnabled());
+            QVERIFY(!slot->isTransparent());
+            QCOMPARE(rig.game().Credits, 0);
+            rig.click(rig.face().billSlot(10));
+            QVERIFY(!slot->isEnabled()); // stays shut after another bill
+            return;
+        }
+        QCOMPARE(rig.game().Credits, credits);
+        QCOMPARE(shown, credits); // one coin per credit
+        QCOMPARE(rig.game().AmountInserted, bill);
+        QVERIFY(rig.game().GameChanged);
+        QVERIFY(rig.face().billSlot(5)->isEnabled() == (machine >= 1.0f));
+    }
+
+    void countersStopAtTheCap()
+    {
+        Rig rig;
+        rig.setCredits(99990);
+        rig.click(rig.face().billSlot(20));
+        QCOMPARE(rig.game().Credits, 100000);
+        QCOMPARE(rig.game().AmountInserted, 20);
+
+        rig.setCredits(99999);
+        rig.game().Grid = threeEmblems();
+        rig.form->machine().CalculateWinnings(1);
+        QCOMPARE(rig.game().Credits, 100000);
+        QCOMPARE(QString::fromStdString(rig.game().Won), QString("1500"));
+        QCOMPARE(rig.face().wonLabel()->text(), QString("1500"));
+        QCOMPARE(rig.game().CreditsWon, 1500);
+    }
+
+    void jackpotSoundAroundTheCount_data()
+    {
+        QTest::addColumn<int>("bet");
+        QTest::addColumn<int>("win");
+        QTest::addColumn<bool>("jackpot");
+        QTest::newRow("3 credits") << 3 << 5000 << true;
+        QTest::newRow("2 credits") << 2 << 3000 << false;
+        QTest::newRow("1 credit") << 1 << 1500 << false;
+    }
+    void jackpotSoundAroundTheCount()
+    {
+        QFETCH(int, bet);
+        QFETCH(int, win);
+        QFETCH(bool, jackpot);
+        Rig rig;
+        rig.game().Grid = threeEmblems();
+        rig.form->machine().CalculateWinnings(bet);
+        std::vector<int> order;
+        for (const auto& c : rig.sound.calls)
+            order.push_back(c.kind == FakeSoundOutput::Kind::Stop ? 0 : Rig::soundOf(c));
+        QCOMPARE(rig.plays(2), win);
+        QCOMPARE(rig.plays(3), jackpot ? 2 : 0);
+        if (jackpot) {
+            QCOMPARE(order.front(), 3);
+            QCOMPARE(order[order.size() - 2], 3);
+        }
+        QCOMPARE(order.back(), 0); // the count ends with a stop
+    }
+
+    void soundSwitches_data()
+    {
+        QTest::addColumn<int>("sound");
+        QTest::addColumn<int>("wheel");
+        QTest::addColumn<int>("coin");
+        QTest::addColumn<bool>("wheelHeard");
+        QTest::addColumn<bool>("coinsHeard");
+        QTest::newRow("all on") << 1 << 1 << 1 << true << true;
+        QTest::newRow("master off") << 0 << 1 << 1 << false << false;
+        QTest::newRow("wheel off") << 1 << 0 << 1 << false << true;
+        QTest::newRow("coin off") << 1 << 1 << 0 << true << false;
+    }
+    void soundSwitches()
+    {
+        QFETCH(int, sound);
+        QFETCH(int, wheel);
+        QFETCH(int, coin);
+        QFETCH(bool, wheelHeard);
+        QFETCH(bool, coinsHeard);
+        Rig rig;
+        auto& o = rig.form->options();
+        o.Sound = sound;
+        o.WheelSound = wheel;
+        o.CoinSound = coin;
+        rig.click(rig.face().billSlot(5));
+        rig.click(rig.face().playButton(1));
+        QCOMPARE(rig.plays(1) == 1, wheelHeard);
+        QCOMPARE(rig.plays(2) >= 6, coinsHeard);
+        QCOMPARE(rig.plays(2) == 0, !coinsHeard);
+    }
+
+    void lockedWhileBusy()
+    {
+        Rig rig;
+        int checks = 0;
+        const int spinsBefore = 0;
+        rig.pacer.onPause = [&] {
+            ++checks;
+            QVERIFY(rig.everythingLocked());
+            QCOMPARE(rig.game().Spins, spinsBefore);
+            QCOMPARE(rig.game().CreditsPlayed, 0);
+        };
+        rig.sound.onCall = [&](const FakeSoundOutput::Call&) {
+            ++checks;
+            QVERIFY(rig.everythingLocked());
+        };
+        rig.click(rig.face().billSlot(5));
+        rig.click(rig.face().playButton(2));
+        QVERIFY(checks > 210);
+        QVERIFY(!rig.everythingLocked());
+        QVERIFY(rig.face().isIdle());
+        QCOMPARE(rig.game().Spins, 1);
+        QCOMPARE(rig.game().CreditsPlayed, 2);
+    }
+
+    void silentWithoutADevice()
+    {
+        Rig rig;
+        rig.sound.devices = 0;
+        rig.form->options().Machine = 20.0f;
+        rig.click(rig.face().billSlot(100));
+        QCOMPARE(rig.game().Credits, 2000);
+        QVERIFY(rig.sound.calls.empty());
+        QCOMPARE(rig.pacer.yields, 0);
+    }
+
+    void failedSpinUnlocksTheMachine()
+    {
+        FailingRandom broken;
+        Rig rig(&broken);
+        rig.setCredits(5);
+        rig.click(rig.face().playButton(1));
+        QCOMPARE(rig.prompter.messages.size(), 1);
+        QCOMPARE(rig.prompter.messages[0].title, QString("Error Spinning Wheels"));
+        QVERIFY(rig.face().isIdle());
+        QVERIFY(!rig.everythingLocked());
+        QCOMPARE(rig.game().Credits, 4); // the credit taken stays taken
+        QCOMPARE(rig.game().Spins, 1);   // and the spin is still booked
+    }
+
+    void closingDuringASpinWaitsForTheEnd()
+    {
+        Rig rig;
+        rig.setCredits(1);
+        rig.prompter.answers.push_back(Prompter::Answer::No); // do not save the changed game
+        bool asked = false;
+        rig.pacer.onPause = [&] {
+            if (!asked) {
+                asked = true;
+                rig.form->close();
+                QVERIFY(rig.form->isVisible());
+            }
+        };
+        rig.click(rig.face().playButton(1));
+        QCOMPARE(rig.game().Spins, 1);
+        QCOMPARE(rig.game().Credits, std::stoi(rig.game().Won));
+        QTRY_VERIFY(!rig.form->isVisible());
+    }
+};
+
+QTEST_MAIN(TestSlotMachine)
+#include "tst_slotmachine.moc"
