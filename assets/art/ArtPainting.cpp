@@ -88,6 +88,8 @@ QFont artFont(Face face, int pixelSize, bool bold, bool italic)
     }
     if (face == Face::SansCondensed)
         f.setStretch(QFont::Condensed);
+    // Greyscale smoothing: a picture may be shown on any screen, any subpixel order.
+    f.setStyleStrategy(QFont::NoSubpixelAntialias);
     f.setPixelSize(std::max(8, pixelSize));
     f.setBold(bold);
     f.setItalic(italic);

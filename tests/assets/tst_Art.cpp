@@ -119,16 +119,19 @@ private slots:
         QVERIFY2(differingShare(twice, upscaled) > 0.005, "the 2x picture looks like a blown-up 1x picture");
     }
 
+    // Everything but buttons and coins is shown as an opaque rectangle; the
+    // reel cards in particular are widgets that hide the glass behind them.
     void backgroundsAreOpaque_data()
     {
         QTest::addColumn<int>("index");
-        for (int i : {0, 1, 2, 13, 14})
+        for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 13, 14})
             QTest::newRow(Cases[i].name) << i;
     }
     void backgroundsAreOpaque()
     {
         QFETCH(int, index);
-        const QImage img = render(Cases[index].picture, 0, 1.5).toImage().convertToFormat(QImage::Format_ARGB32);
+        const Case& c = Cases[index];
+        const QImage img = render(c.picture, c.variant, 1.5).toImage().convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
                 if (qAlpha(img.pixel(x, y)) != 255)
@@ -250,6 +253,45 @@ private slots:
             else
                 QVERIFY2(c.red() > 2 * c.green() && c.red() > 2 * c.blue(), qPrintable(c.name()));
         }
+    }
+
+    // The window lays white digits into the strip under the wheels: each
+    // label's rectangle must be black glass, with a gold caption above it.
+    void displayBoxesHoldTheLabels_data()
+    {
+        QTest::addColumn<QRect>("label");
+        QTest::newRow("won") << QRect(24, 23, 48, 14);
+        QTest::newRow("credits") << QRect(118, 23, 67, 14);
+        QTest::newRow("bet") << QRect(232, 23, 24, 14);
+    }
+    void displayBoxesHoldTheLabels()
+    {
+        QFETCH(QRect, label);
+        const QImage strip = art::frameBottom(2).toImage();
+        for (int y = label.top() * 2; y < (label.bottom() + 1) * 2; ++y)
+            for (int x = label.left() * 2; x < (label.right() + 1) * 2; ++x)
+                QVERIFY2(strip.pixelColor(x, y).lightness() < 50, qPrintable(QStringLiteral("light pixel at %1,%2").arg(x).arg(y)));
+        int gold = 0;
+        for (int y = 8; y < 36; ++y)
+            for (int x = label.left() * 2; x < (label.right() + 1) * 2; ++x) {
+                const QColor c = strip.pixelColor(x, y);
+                gold += c.red() > 200 && c.green() > 150 && c.blue() < 150;
+            }
+        QVERIFY2(gold > 20, "no gold caption above the display");
+    }
+
+    void chartIsBlackOnWhite()
+    {
+        const QImage img = art::shortcutChart(2).toImage().convertToFormat(QImage::Format_RGB32);
+        int dark = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb c = img.pixel(x, y);
+                QVERIFY(qRed(c) == qGreen(c) && qGreen(c) == qBlue(c));
+                dark += qRed(c) < 80;
+            }
+        QVERIFY(dark > 1000);
+        QCOMPARE(img.pixelColor(img.width() - 1, img.height() - 1), QColor(Qt::white));
     }
 
     void iconHasEverySize()
