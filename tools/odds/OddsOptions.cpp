@@ -51,7 +51,7 @@ std::variant<OddsOptions, ArgumentError> parseOddsArguments(std::span<const std:
                 return ArgumentError{std::string(arg), std::string(arg) + ": a value is missing"};
             value = args[++i];
         } else if (!takesValue && value) {
-            return ArgumentError{std::string(args[i]), std::string(arg) + ": takes no value"};
+            return ArgumentError{std::string(args[i]), "'" + std::string(args[i]) + "': " + std::string(arg) + " takes no value"};
         }
 
         if (arg == "--help" || arg == "-h") {
