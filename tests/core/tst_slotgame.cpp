@@ -91,7 +91,7 @@ private slots:
     {
         SlotGame g;
         g.Credits = 5;
-        g.Won = "20";
+        g.Won = std::to_string(20);
         g.Grid.clear(0);
         g.resetCounters();
         QCOMPARE(g.Credits, 0);
