@@ -1,0 +1,130 @@
+// Measures the real window under a real X server: how long a spin takes at
+// wheel speed 5 and 0, the share of each phase, the processor time a spin
+// uses, and how long a $100 bill takes to count onto a Nickel machine with
+// the sounds off. Not a test: run it by hand under Xvfb and read the figures.
+#include "Form1.h"
+#include "HelpViewer.h"
+#include "MachineFace.h"
+#include "Pacer.h"
+#include "QtPrompter.h"
+#include "RandomSource.h"
+#include "SlotMachine.h"
+#include "SoundOutput.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <map>
+
+using namespace strhaven;
+
+namespace {
+
+class NoSound final : public SoundOutput {
+public:
+    int deviceCount() override { return 0; }
+    void playToEnd(const QByteArray&, std::chrono::milliseconds) override {}
+    void playLooping(const QByteArray&) override {}
+    void stop() override {}
+};
+
+class NoHelp final : public HelpViewer {
+public:
+    void showTopic(QWidget*, int) override {}
+    void showContents(QWidget*) override {}
+    void close() override {}
+};
+
+// The real pacer, timing what each pause value's steps take.
+class TimingPacer final : public Pacer {
+public:
+    std::map<std::int32_t, qint64> nanosByUnits;
+    void pause(std::int32_t units) override
+    {
+        closeStep();
+        m_units = units;
+        m_clock.start();
+        m_real.pause(units);
+    }
+    void letEventsRun() override { m_real.letEventsRun(); }
+    void closeStep()
+    {
+        if (m_clock.isValid())
+            nanosByUnits[m_units] += m_clock.nsecsElapsed();
+        m_clock.invalidate();
+    }
+
+private:
+    RealPacer m_real;
+    QElapsedTimer m_clock;
+    std::int32_t m_units = 0;
+};
+
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("bench.ini");
+    QtPrompter prompter;
+    NoSound sound;
+    TimingPacer pacer;
+    NoHelp help;
+    FastRandom random(1);
+    Form1 window({prompter, sound, pacer, help, random,
+                  [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); }, QString()});
+    window.Form_Load();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.options().Sound = 0;
+
+    for (int speed : {5, 0}) {
+        window.options().WheelSpeed = speed;
+        window.game().Credits = 10;
+        pacer.nanosByUnits.clear();
+        QElapsedTimer wall;
+        const double cpu0 = cpuSeconds();
+        wall.start();
+        window.machine().imgPlay_MouseUp(1, 1, 0);
+        pacer.closeStep();
+        const double seconds = wall.nsecsElapsed() / 1e9;
+        const double cpu = cpuSeconds() - cpu0;
+        std::printf("spin at wheel speed %d: %.3f s wall, %.3f s CPU (%.1f %%)\n", speed, seconds, cpu,
+                    100.0 * cpu / seconds);
+        if (speed > 0) {
+            double phase[3] = {0, 0, 0};
+            int i = 0;
+            for (const auto& [units, nanos] : pacer.nanosByUnits)
+                phase[i++] = nanos / 1e9;
+            std::printf("  phases: %.3f s, %.3f s, %.3f s; ratio %.1f : %.1f : %.1f (binding 135 : 90 : 45)\n", phase[0],
+                        phase[1], phase[2], 270.0 * phase[0] / (phase[0] + phase[1] + phase[2]),
+                        270.0 * phase[1] / (phase[0] + phase[1] + phase[2]),
+                        270.0 * phase[2] / (phase[0] + phase[1] + phase[2]));
+        }
+    }
+
+    window.options().Machine = 20.0f;
+    window.machine().showMachine();
+    window.game().Credits = 0;
+    QElapsedTimer wall;
+    wall.start();
+    window.machine().InsertBills(100);
+    std::printf("$100 on a Nickel machine, sounds off: %d credits in %.3f s\n", window.game().Credits,
+                wall.nsecsElapsed() / 1e9);
+    return 0;
+}
