@@ -2,6 +2,7 @@
 
 #include "AppTitle.h"
 #include "ErrorReport.h"
+#include "WaitCursor.h"
 #include "GameDocument.h"
 #include "PathHelpers.h"
 #include "Prompter.h"
@@ -22,12 +23,6 @@ QString tr(const char* text) { return QCoreApplication::translate("GameMenu", te
 // The file dialog was cancelled: the command ends without a word.
 struct Cancelled {};
 
-struct WaitCursor {
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // One command under one error trap: a failure is reported under the
 // command's title, a cancelled dialog is not reported at all.

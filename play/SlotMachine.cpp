@@ -3,27 +3,13 @@
 #include "AppTitle.h"
 #include "Denomination.h"
 #include "ErrorReport.h"
+#include "WaitCursor.h"
 #include "Pacer.h"
 #include "Prompter.h"
 #include "SoundPlayer.h"
 #include "SpinSequence.h"
 
-#include <QCursor>
-#include <QGuiApplication>
-
 namespace strhaven {
-
-namespace {
-
-// The hourglass for as long as an operation runs, whatever way it ends.
-struct WaitCursor {
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-} // namespace
 
 // Locks the machine for the lifetime of an operation and unlocks it again
 // however the operation ends, so a failure never leaves it dead.

@@ -5,6 +5,7 @@
 
 #include "AppTitle.h"
 #include "ErrorReport.h"
+#include "WaitCursor.h"
 #include "HelpViewer.h"
 #include "MachineFace.h"
 #include "PathHelpers.h"
@@ -23,13 +24,6 @@
 namespace strhaven {
 
 namespace {
-
-struct WaitCursor {
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // Where file dialogs open when no game says otherwise. The program's own
 // folder is read-only once installed, so games start in the user's documents.

@@ -1,5 +1,5 @@
 #include "GameOptions.h"
-#include "HelpViewer.h"
+#include "FakeHelpViewer.h"
 #include "SlotGame.h"
 #include "frmGameStats.h"
 
@@ -7,16 +7,6 @@
 #include <QTest>
 
 using namespace strhaven;
-
-namespace {
-class RecordingHelp final : public HelpViewer {
-public:
-    QList<int> calls; // topic, -1 contents, 0 close
-    void showTopic(QWidget*, int topic) override { calls << topic; }
-    void showContents(QWidget*) override { calls << -1; }
-    void close() override { calls << 0; }
-};
-} // namespace
 
 class TestGameStats : public QObject {
     Q_OBJECT
@@ -61,7 +51,7 @@ private slots:
         game.Spins = 12345;
         GameOptions options;
         options.Machine = machine;
-        RecordingHelp help;
+        FakeHelpViewer help;
         frmGameStats dialog(game, options, help, nullptr);
         QCOMPARE(dialog.label("lblCreditsValue")->text(), value);
         QCOMPARE(dialog.label("Label9")->text(), verdict);
@@ -75,12 +65,15 @@ private slots:
     {
         SlotGame game;
         GameOptions options;
-        RecordingHelp help;
+        FakeHelpViewer help;
         frmGameStats dialog(game, options, help, nullptr);
         dialog.show();
         QTest::keyClick(&dialog, Qt::Key_F1);
         QTest::keyClick(&dialog, Qt::Key_Escape);
-        QCOMPARE(help.calls, QList<int>({60, 0}));
+        QCOMPARE(help.calls.size(), std::size_t(2));
+        QCOMPARE(help.calls[0].kind, FakeHelpViewer::Kind::Topic);
+        QCOMPARE(help.calls[0].topic, 60);
+        QCOMPARE(help.calls[1].kind, FakeHelpViewer::Kind::Close);
         QVERIFY(!dialog.isVisible());
     }
 };

@@ -2,7 +2,7 @@
 #include "FakePrompter.h"
 #include "FakeSoundOutput.h"
 #include "Form1.h"
-#include "HelpViewer.h"
+#include "FakeHelpViewer.h"
 #include "MachineFace.h"
 #include "SlotMachine.h"
 #include "SoundPlayer.h"
@@ -19,13 +19,6 @@ using namespace strhaven;
 
 namespace {
 
-class NoHelp final : public HelpViewer {
-public:
-    void showTopic(QWidget*, int) override {}
-    void showContents(QWidget*) override {}
-    void close() override {}
-};
-
 // A random source that fails, as a broken generator would.
 class FailingRandom final : public RandomSource {
 public:
@@ -36,7 +29,7 @@ struct Rig {
     FakePrompter prompter;
     FakeSoundOutput sound;
     FakePacer pacer;
-    NoHelp help;
+    FakeHelpViewer help;
     FastRandom random{20261206};
     QTemporaryDir dir;
     std::unique_ptr<Form1> form;

@@ -3,7 +3,7 @@
 #include "FakeSoundOutput.h"
 #include "Form1.h"
 #include "GameFile.h"
-#include "HelpViewer.h"
+#include "FakeHelpViewer.h"
 #include "MachineFace.h"
 #include "SlotMachine.h"
 #include "StartUp.h"
@@ -18,20 +18,13 @@ using namespace strhaven;
 
 namespace {
 
-class NoHelp final : public HelpViewer {
-public:
-    void showTopic(QWidget*, int) override {}
-    void showContents(QWidget*) override {}
-    void close() override {}
-};
-
 // A main window over a settings store in a temporary folder.
 struct Rig {
     QTemporaryDir dir;
     FakePrompter prompter;
     FakeSoundOutput sound;
     FakePacer pacer;
-    NoHelp help;
+    FakeHelpViewer help;
     FastRandom random{5};
     std::unique_ptr<Form1> form;
 
