@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace strhaven {
@@ -42,14 +43,22 @@ frmGameStats::frmGameStats(const SlotGame& game, const GameOptions& options, Hel
 {
     setObjectName("frmGameStats");
     setWindowTitle(tr("Game Statistics"));
-    setFixedSize(173, 227);
+    // The captions keep their documented places, widened when the user's
+    // font needs more room than 93 pixels, so no caption is ever cut off.
+    int captionWidth = 93;
+    for (const Row& row : Rows)
+        captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(tr(row.caption)) + 4);
+    const int valueLeft = 7 + captionWidth;
+    // Room for the largest figure a game can reach.
+    const int valueWidth = std::max(63, fontMetrics().horizontalAdvance(money(100000.0) + QLatin1Char(' ')) + 6);
+    setFixedSize(valueLeft + valueWidth + 10, 227);
     for (const Row& row : Rows) {
         auto* caption = new QLabel(tr(row.caption), this);
         caption->setObjectName(row.captionName);
-        caption->setGeometry(7, row.top, 93, 17);
+        caption->setGeometry(7, row.top, captionWidth, 17);
         auto* value = new QLabel(this);
         value->setObjectName(row.valueName);
-        value->setGeometry(100, row.top, 63, 17);
+        value->setGeometry(valueLeft, row.top, valueWidth, 17);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setFrameShape(QFrame::Box);
         value->setAutoFillBackground(true);
