@@ -61,6 +61,23 @@ public:
 
     int nextStop() override { return static_cast<int>(below(42)); }
 
+    // Draws stops until one is in the accepted set (bit i for stop i) and
+    // returns it: the same draws as calling nextStop() until one is
+    // accepted, since a number that below() would throw away is simply
+    // one more refused draw. One test per draw instead of two keeps the
+    // stop choice's loop short.
+    int nextStopIn(std::uint64_t accepted)
+    {
+        constexpr std::uint32_t Stops = 42;
+        constexpr std::uint32_t Threshold = (0u - Stops) % Stops;
+        for (;;) {
+            const std::uint64_t m = (next64() >> 32) * Stops;
+            const std::uint64_t stop = m >> 32;
+            if ((accepted >> stop) & std::uint64_t{static_cast<std::uint32_t>(m) >= Threshold})
+                return static_cast<int>(stop);
+        }
+    }
+
 private:
     static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
     std::uint64_t m_state[4]{};

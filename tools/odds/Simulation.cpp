@@ -24,6 +24,7 @@ struct ThreadRun {
 void play(ThreadRun& run, const WheelStrip& strip, const PayTable& table, std::uint64_t spins, std::uint64_t seed)
 {
     FastRandom rng(seed);
+    const StopSets sets(strip);
     ReelGrid grid = ReelGrid::defaultGrid();
     const std::uint64_t batches = std::min(spins, BatchesPerThread);
     std::uint64_t done = 0;
@@ -31,7 +32,7 @@ void play(ThreadRun& run, const WheelStrip& strip, const PayTable& table, std::u
         const std::uint64_t end = spins * (b + 1) / batches;
         std::int64_t paid = 0;
         for (std::uint64_t n = done; n < end; ++n) {
-            runSpin(grid, strip, rng);
+            runSpin(grid, sets, rng);
             paid += run.tally.add(grid, table).payPerCredit;
         }
         run.batchReturns.push_back(static_cast<double>(paid) / static_cast<double>(end - done));
