@@ -2,6 +2,7 @@
 
 #include "NextSymbol.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <queue>

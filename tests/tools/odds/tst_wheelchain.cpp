@@ -89,8 +89,8 @@ private slots:
         }
     }
 
-    // The long-run figures the machine is known for, as rounded in its
-    // description.
+    // The long-run figures the machine is known for, to the precision they
+    // are quoted in.
     void exactFigures_data()
     {
         QTest::addColumn<PayoutMode>("mode");
