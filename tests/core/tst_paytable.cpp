@@ -31,18 +31,6 @@ const std::map<int, std::vector<int>>& listedPays()
     return pays;
 }
 
-ReelGrid gridOf(const std::array<int, 9>& cells)
-{
-    ReelGrid g;
-    for (int i = 0; i < 9; ++i) {
-        if (cells[static_cast<std::size_t>(i)] < 0)
-            g.clear(i);
-        else
-            g.set(i, symbolFromIndex(cells[static_cast<std::size_t>(i)]));
-    }
-    return g;
-}
-
 } // namespace
 
 class TestPayTable : public QObject {
@@ -52,19 +40,11 @@ private slots:
     {
         const PayTable table = BuildPayTable();
         std::map<int, int> expected;
-        std::size_t listed = 0;
-        for (const auto& [pay, codes] : listedPays()) {
+        for (const auto& [pay, codes] : listedPays())
             for (int code : codes)
-                expected[code] = pay;
-            listed += codes.size();
-        }
-        QCOMPARE(listed, std::size_t(163));
-        QCOMPARE(expected.size(), std::size_t(163));
-        for (int code = 0; code < PayTableSize; ++code) {
-            const int want = expected.count(code) ? expected[code] : 0;
-            if (table[code] != want)
-                QFAIL(qPrintable(QStringLiteral("code %1 pays %2, expected %3").arg(code).arg(table[code]).arg(want)));
-        }
+                QVERIFY2(expected.emplace(code, pay).second, "code listed twice");
+        for (int code = 0; code < PayTableSize; ++code)
+            QVERIFY2(table[code] == (expected.count(code) ? expected[code] : 0), qPrintable(QString::number(code)));
     }
 
     void evaluation_data()
@@ -75,7 +55,6 @@ private slots:
         QTest::addColumn<int>("win");
         // 0 Blank, 1 Emblem, 2 RedSeven, 3 TripleBar, 4 DoubleBar, 5 WhiteSeven, 6 SingleBar
         QTest::newRow("three emblems, 3 credits pay 5000") << QList<int>{0, 0, 0, 1, 1, 1, 0, 0, 0} << 3 << 111 << 5000;
-        QTest::newRow("three emblems, 2 credits") << QList<int>{0, 0, 0, 1, 1, 1, 0, 0, 0} << 2 << 111 << 3000;
         QTest::newRow("three emblems, 1 credit") << QList<int>{0, 0, 0, 1, 1, 1, 0, 0, 0} << 1 << 111 << 1500;
         QTest::newRow("anywhere before substitution")
             << QList<int>{1, 0, 0, 0, 1, 0, 0, 0, 1} << 1 << 667 << 500;
@@ -102,9 +81,11 @@ private slots:
         QFETCH(int, bet);
         QFETCH(int, code);
         QFETCH(int, win);
-        std::array<int, 9> c{};
-        std::copy(cells.begin(), cells.end(), c.begin());
-        const Evaluation e = evaluate(gridOf(c), BuildPayTable(), bet);
+        ReelGrid grid; // starts with every position empty
+        for (int i = 0; i < 9; ++i)
+            if (cells[i] >= 0)
+                grid.set(i, symbolFromIndex(cells[i]));
+        const Evaluation e = evaluate(grid, BuildPayTable(), bet);
         QCOMPARE(e.code, code);
         QCOMPARE(e.win, win);
     }
