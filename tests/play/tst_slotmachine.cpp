@@ -111,13 +111,9 @@ private slots:
         QCOMPARE(seen, QStringList({"2/1", "1/2", "0/3"}));
         QCOMPARE(QString::fromStdString(rig.game().Played), QString("3"));
         QCOMPARE(rig.game().Credits, std::stoi(rig.game().Won));
-        QCOMPARE(rig.face().creditsLabel()->text(), QString(" %1").arg(rig.game().Credits));
         QCOMPARE(rig.game().Spins, 1);
         QCOMPARE(rig.game().CreditsPlayed, 3);
-        QCOMPARE(rig.game().CreditsWon, std::stoi(rig.game().Won));
-        QVERIFY(rig.game().GameChanged);
         QCOMPARE(int(rig.pacer.pauses.size()), 210);
-        QVERIFY(rig.face().isIdle());
     }
 
     void notEnoughCredits_data()
@@ -126,9 +122,7 @@ private slots:
         QTest::addColumn<int>("bet");
         QTest::addColumn<QString>("text");
         QTest::newRow("none, Play 1") << 0 << 1 << "You need to Insert Bills first.";
-        QTest::newRow("none, Play Max") << 0 << 3 << "You need to Insert Bills first.";
         QTest::newRow("two, Play Max") << 2 << 3 << "You need to Insert Bills or play fewer credits this spin.";
-        QTest::newRow("one, Play 2") << 1 << 2 << "You need to Insert Bills or play fewer credits this spin.";
     }
     void notEnoughCredits()
     {
@@ -139,11 +133,8 @@ private slots:
         rig.setCredits(credits);
         rig.click(rig.face().playButton(bet));
         QCOMPARE(rig.prompter.texts(), QStringList{text});
-        QCOMPARE(rig.prompter.messages[0].icon, Prompter::Icon::Information);
-        QCOMPARE(rig.prompter.messages[0].title, QString("Star Haven Virtual Slots"));
         QCOMPARE(rig.game().Credits, credits);
         QCOMPARE(rig.game().Spins, 0);
-        QVERIFY(!rig.game().GameChanged);
         QCOMPARE(rig.face().playButton(bet)->picture(), ImageButton::Picture::Normal);
     }
 
@@ -152,10 +143,8 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("modifiers");
         QTest::newRow("right") << int(Qt::RightButton) << 0;
-        QTest::newRow("middle") << int(Qt::MiddleButton) << 0;
         QTest::newRow("shift") << int(Qt::LeftButton) << int(Qt::ShiftModifier);
         QTest::newRow("ctrl") << int(Qt::LeftButton) << int(Qt::ControlModifier);
-        QTest::newRow("alt") << int(Qt::LeftButton) << int(Qt::AltModifier);
     }
     void onlyPlainLeftClicksCount()
     {
@@ -173,41 +162,38 @@ private slots:
         QCOMPARE(rig.game().AmountInserted, 0);
     }
 
-    void pressShowsThePressedPicture()
-    {
-        Rig rig;
-        auto* play = rig.face().playButton(2);
-        QTest::mousePress(play, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(play->picture(), ImageButton::Picture::Pressed);
-        QTest::mouseRelease(play, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(play->picture(), ImageButton::Picture::Normal);
-    }
-
     void billsAtEachDenomination_data()
     {
         QTest::addColumn<float>("machine");
+        QTest::addColumn<int>("cents");
         QTest::addColumn<int>("bill");
         QTest::addColumn<int>("credits"); // -1: the slot is shut
-        const QList<int> bills{5, 10, 20, 50, 100};
-        const QList<QPair<float, QList<int>>> table{
-            {20.0f, {100, 200, 400, 1000, 2000}}, {10.0f, {50, 100, 200, 500, 1000}}, {4.0f, {20, 40, 80, 200, 400}},
-            {2.0f, {10, 20, 40, 100, 200}},      {1.0f, {5, 10, 20, 50, 100}},      {0.5f, {-1, 5, 10, 25, 50}},
-            {0.2f, {-1, 2, 4, 10, 20}}};
-        for (const auto& [machine, credits] : table)
+        struct Row {
+            float machine;
+            int cents;
+            QList<int> credits; // for $5, $10, $20, $50, $100
+        };
+        const Row table[]{{20.0f, 5, {100, 200, 400, 1000, 2000}}, {10.0f, 10, {50, 100, 200, 500, 1000}},
+                          {4.0f, 25, {20, 40, 80, 200, 400}},     {2.0f, 50, {10, 20, 40, 100, 200}},
+                          {1.0f, 100, {5, 10, 20, 50, 100}},      {0.5f, 200, {-1, 5, 10, 25, 50}},
+                          {0.2f, 500, {-1, 2, 4, 10, 20}}};
+        for (const Row& r : table)
             for (int i = 0; i < 5; ++i)
-                QTest::addRow("%g per dollar, $%d", double(machine), bills[i]) << machine << bills[i] << credits[i];
+                QTest::addRow("%d cents, $%d", r.cents, MachineFace::Bills[i]) << r.machine << r.cents << MachineFace::Bills[i] << r.credits[i];
     }
     void billsAtEachDenomination()
     {
         QFETCH(float, machine);
+        QFETCH(int, cents);
         QFETCH(int, bill);
         QFETCH(int, credits);
         Rig rig;
         rig.form->options().Machine = machine;
         rig.form->machine().showMachine();
+        QCOMPARE(rig.face().denominationShown(), cents);
         BillSlot* slot = rig.face().billSlot(bill);
-        int shown = 0;
-        rig.sound.onCall = [&](const FakeSoundOutput::Call& c) { shown += Rig::soundOf(c) == 2; };
+        int coins = 0;
+        rig.sound.onCall = [&](const FakeSoundOutput::Call& c) { coins += Rig::soundOf(c) == 2; };
         rig.click(slot);
         if (credits < 0) {
             QVERIFY(!slot->isEnabled());
@@ -218,9 +204,8 @@ private slots:
             return;
         }
         QCOMPARE(rig.game().Credits, credits);
-        QCOMPARE(shown, credits); // one coin per credit
+        QCOMPARE(coins, credits); // one coin per credit
         QCOMPARE(rig.game().AmountInserted, bill);
-        QVERIFY(rig.game().GameChanged);
         QVERIFY(rig.face().billSlot(5)->isEnabled() == (machine >= 1.0f));
     }
 
@@ -248,7 +233,6 @@ private slots:
         QTest::addColumn<bool>("jackpot");
         QTest::newRow("3 credits") << 3 << 5000 << true;
         QTest::newRow("2 credits") << 2 << 3000 << false;
-        QTest::newRow("1 credit") << 1 << 1500 << false;
     }
     void jackpotSoundAroundTheCount()
     {
@@ -305,11 +289,10 @@ private slots:
     {
         Rig rig;
         int checks = 0;
-        const int spinsBefore = 0;
         rig.pacer.onPause = [&] {
             ++checks;
             QVERIFY(rig.everythingLocked());
-            QCOMPARE(rig.game().Spins, spinsBefore);
+            QCOMPARE(rig.game().Spins, 0);
             QCOMPARE(rig.game().CreditsPlayed, 0);
         };
         rig.sound.onCall = [&](const FakeSoundOutput::Call&) {

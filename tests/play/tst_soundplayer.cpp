@@ -5,7 +5,6 @@
 
 #include <QtTest>
 
-#include <cstring>
 #include <stdexcept>
 
 using namespace strhaven;
@@ -25,7 +24,6 @@ private slots:
         QTest::addColumn<qint64>("lengthMs");
         QTest::addColumn<bool>("sound");
         QTest::newRow("coin to its end") << 2 << 6 << Kind::ToEnd << qint64(100) << true;
-        QTest::newRow("jackpot to its end") << 3 << 6 << Kind::ToEnd << qint64(5749) << true;
         QTest::newRow("plain synchronous") << 2 << 0 << Kind::ToEnd << qint64(100) << true;
         QTest::newRow("loop without async plays once") << 3 << 8 << Kind::ToEnd << qint64(5749) << true;
         QTest::newRow("wheels looping") << 1 << 15 << Kind::Looping << qint64(0) << true;
@@ -65,8 +63,7 @@ private slots:
         output.devices = 0;
         FakePacer pacer;
         SoundPlayer player(output, pacer);
-        for (int credit = 0; credit < 50; ++credit)
-            player.PlayWave(SoundPlayer::CoinWave, SoundPlayer::PlayToEnd);
+        player.PlayWave(SoundPlayer::CoinWave, SoundPlayer::PlayToEnd);
         player.PlayWave(SoundPlayer::WheelWave, SoundPlayer::PlayLooping);
         player.StopWave();
         QVERIFY(output.calls.empty());
@@ -99,13 +96,10 @@ private slots:
         SoundPlayer player(output, pacer);
         player.PlayWave(SoundPlayer::WheelWave, SoundPlayer::PlayLooping);
         const char* playing = output.calls.back().wave.constData();
-        const auto size = static_cast<size_t>(output.calls.back().wave.size());
         output.calls.clear(); // the output keeps only the raw data, as a device would
 
         QCOMPARE(player.WaveData().constData(), playing);
-        const QByteArray wheel = waveResource(SoundPlayer::WheelWave);
-        QCOMPARE(size, static_cast<size_t>(wheel.size()));
-        QCOMPARE(std::memcmp(playing, wheel.constData(), size), 0);
+        QCOMPARE(player.WaveData(), waveResource(SoundPlayer::WheelWave));
 
         player.PlayWave(SoundPlayer::CoinWave, SoundPlayer::PlayToEnd);
         QCOMPARE(player.WaveData(), waveResource(SoundPlayer::CoinWave));
