@@ -83,7 +83,8 @@ private slots:
         QFETCH(int, saveDialogs);
         QFETCH(bool, written);
         QFETCH(bool, started);
-        const QString file = path(QString("new-%1.shs").arg(QTest::currentDataTag()).replace(' ', '_').remove(':').remove(','));
+        QTemporaryDir dir;
+        const QString file = dir.filePath("new.shs");
         FakeDocument doc;
         doc.changed = changed;
         if (titled) {
