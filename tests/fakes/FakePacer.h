@@ -2,22 +2,18 @@
 
 #include "Pacer.h"
 
-#include <QCoreApplication>
-
 #include <functional>
 #include <vector>
 
 namespace strhaven {
 
-// Records pauses instead of sleeping; a hook runs inside each pause and each
-// yield so a test can look at the window in the middle of an operation.
+// Records pauses instead of sleeping; a hook runs inside each pause so a
+// test can look at the window in the middle of an operation.
 class FakePacer final : public Pacer {
 public:
     std::vector<std::int32_t> pauses;
     int yields = 0;
     std::function<void()> onPause;
-    std::function<void()> onYield;
-    bool processEvents = false;
 
     void pause(std::int32_t units) override
     {
@@ -25,14 +21,7 @@ public:
         if (onPause)
             onPause();
     }
-    void letEventsRun() override
-    {
-        ++yields;
-        if (onYield)
-            onYield();
-        if (processEvents)
-            QCoreApplication::processEvents();
-    }
+    void letEventsRun() override { ++yields; }
 };
 
 } // namespace strhaven

@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <deque>
-#include <functional>
 
 namespace strhaven {
 
@@ -30,14 +29,11 @@ public:
     QStringList saveResults;
     QList<FileRequest> openRequests;
     QList<FileRequest> saveRequests;
-    std::function<void(const Message&)> onMessage;
 
     Answer message(QWidget*, Icon icon, Buttons buttons, const QString& title, const QString& text,
                    bool systemModal) override
     {
         messages.append({icon, buttons, title, text, systemModal});
-        if (onMessage)
-            onMessage(messages.back());
         if (answers.empty())
             return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
         const Answer a = answers.front();

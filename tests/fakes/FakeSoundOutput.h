@@ -31,14 +31,6 @@ public:
     void playLooping(const QByteArray& wave) override { record({Kind::Looping, wave, {}}); }
     void stop() override { record({Kind::Stop, {}, {}}); }
 
-    int count(Kind kind) const
-    {
-        int n = 0;
-        for (const auto& c : calls)
-            n += c.kind == kind;
-        return n;
-    }
-
 private:
     void record(Call c)
     {

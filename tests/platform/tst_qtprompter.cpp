@@ -43,7 +43,6 @@ private slots:
         QTest::addColumn<int>("press"); // a QMessageBox::StandardButton, or 0 for Escape
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("systemModal");
-        QTest::newRow("ok") << false << int(QMessageBox::Ok) << int(Prompter::Answer::Ok) << false;
         QTest::newRow("ok, system-modal") << false << int(QMessageBox::Ok) << int(Prompter::Answer::Ok) << true;
         QTest::newRow("escape on ok") << false << 0 << int(Prompter::Answer::Ok) << false;
         QTest::newRow("yes") << true << int(QMessageBox::Yes) << int(Prompter::Answer::Yes) << false;
