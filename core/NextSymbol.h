@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RandomSource.h"
 #include "ReelGrid.h"
 #include "WheelStrip.h"
 
@@ -18,58 +19,67 @@
 
 namespace strhaven {
 
-// Which stops hold each symbol, one bit per stop (bit i is the stop drawn
-// as index i), so that a drawn stop is tested against one mask.
-class StopSets {
-public:
-    static constexpr std::uint64_t AllStops = (std::uint64_t{1} << WheelStrip::Stops) - 1;
-
-    explicit StopSets(const WheelStrip& strip) : m_strip(&strip)
-    {
-        for (int i = 0; i < WheelStrip::Stops; ++i)
-            m_of[static_cast<std::size_t>(toIndex(strip[i]))] |= std::uint64_t{1} << i;
-    }
-
-    std::uint64_t of(Symbol s) const { return m_of[static_cast<std::size_t>(toIndex(s))]; }
-    const WheelStrip& strip() const { return *m_strip; }
-
-private:
-    const WheelStrip* m_strip;
-    std::array<std::uint64_t, SymbolCount> m_of{};
-};
-
-// The stops a draw may land on, with cur at the top and mid, bot below. A
-// stop is refused when:
+// The stops a draw may land on, worked out once per strip for every state
+// of a wheel. A stop is refused when:
 //  - it is the symbol already at the top (no symbol twice in a row, and so
 //    never two Blanks, since a Blank top refuses the Blank stops);
 //  - it is an Emblem while the top is not Blank, or an Emblem is still in
 //    sight below (an Emblem only enters above a Blank, once per window).
-// Every strip has an acceptable stop in every state: the even stops when
-// the top is a symbol, the non-Emblem odd stops when it is Blank.
-STRHAVEN_ALWAYS_INLINE std::uint64_t acceptedStops(Symbol cur, Symbol mid, Symbol bot, const StopSets& sets)
+// Which of those applies depends only on the top symbol and on whether an
+// Emblem is refused, so fourteen sets cover every state. Every strip has
+// an acceptable stop in each: the even stops when the top is a symbol, the
+// non-Emblem odd stops when it is Blank.
+class StopSets {
+public:
+    explicit StopSets(const WheelStrip& strip) : m_strip(&strip)
+    {
+        for (int cur = 0; cur < SymbolCount; ++cur)
+            for (int emblemRefused = 0; emblemRefused < 2; ++emblemRefused) {
+                AcceptedStops& a = m_accepted[static_cast<std::size_t>(cur)][static_cast<std::size_t>(emblemRefused)];
+                for (int i = 0; i < WheelStrip::Stops; ++i) {
+                    const Symbol s = strip[i];
+                    if (toIndex(s) == cur || (s == Symbol::Emblem && emblemRefused))
+                        continue;
+                    a.stops[static_cast<std::size_t>(a.count++)] = static_cast<std::uint8_t>(i);
+                    a.mask |= std::uint64_t{1} << i;
+                }
+            }
+    }
+
+    const AcceptedStops& accepted(Symbol cur, bool emblemRefused) const
+    {
+        return m_accepted[static_cast<std::size_t>(toIndex(cur))][emblemRefused ? 1 : 0];
+    }
+    const WheelStrip& strip() const { return *m_strip; }
+
+private:
+    const WheelStrip* m_strip;
+    std::array<std::array<AcceptedStops, 2>, SymbolCount> m_accepted{};
+};
+
+STRHAVEN_ALWAYS_INLINE const AcceptedStops& acceptedStops(Symbol cur, Symbol mid, Symbol bot, const StopSets& sets)
 {
     // Bitwise, not short-circuit: these tests go either way at random, and
     // a branch on them would be mispredicted half of the time.
     const bool emblemRefused = (cur != Symbol::Blank) | (mid == Symbol::Emblem) | (bot == Symbol::Emblem);
-    const std::uint64_t refused = sets.of(cur) | (sets.of(Symbol::Emblem) & (0 - std::uint64_t{emblemRefused}));
-    return StopSets::AllStops & ~refused;
+    return sets.accepted(cur, emblemRefused);
 }
 
 // The symbol that enters a wheel's top row, given what the wheel shows from
-// the top down: a stop is drawn uniformly from the strip and drawn again
-// while it is refused (acceptedStops). An Emblem at the top is always
-// followed by a Blank, whatever was drawn. Rng needs nextStop() returning
-// 0..41; one that offers nextStopIn(accepted) draws the same stops itself.
+// the top down: a stop drawn uniformly from the strip, drawn again while it
+// is refused (acceptedStops). An Emblem at the top is always followed by a
+// Blank, whatever was drawn. Rng needs nextStop() returning 0..41; one that
+// offers stopAmong() picks among the accepted stops itself.
 template <typename Rng>
 STRHAVEN_ALWAYS_INLINE Symbol chooseSymbol(Symbol cur, Symbol mid, Symbol bot, const StopSets& sets, Rng& rng)
 {
-    const std::uint64_t accepted = acceptedStops(cur, mid, bot, sets);
+    const AcceptedStops& accepted = acceptedStops(cur, mid, bot, sets);
     int stop;
-    if constexpr (requires { rng.nextStopIn(accepted); }) {
-        stop = rng.nextStopIn(accepted);
+    if constexpr (requires { rng.stopAmong(accepted); }) {
+        stop = rng.stopAmong(accepted);
     } else {
         stop = rng.nextStop();
-        while (((accepted >> stop) & 1) == 0)
+        while (((accepted.mask >> stop) & 1) == 0)
             stop = rng.nextStop();
     }
     return cur == Symbol::Emblem ? Symbol::Blank : sets.strip()[stop];

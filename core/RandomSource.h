@@ -1,23 +1,46 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace strhaven {
 
-// Where the stop choice gets its randomness: a stop index 0..41, each
-// equally likely. The game seeds one source at start; tests inject their own.
+// The stops a draw may land on in one state of a wheel: their indices, how
+// many there are, and the same set as one bit per stop.
+struct AcceptedStops {
+    std::array<std::uint8_t, 42> stops{};
+    int count = 0;
+    std::uint64_t mask = 0;
+};
+
+// Where the stop choice gets its randomness. The game seeds one source at
+// start; tests inject their own.
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
+    // A stop index 0..41, each equally likely.
     virtual int nextStop() = 0;
+    // One of the accepted stops, each equally likely. By default stops are
+    // drawn until one is accepted; a generator may pick among the accepted
+    // ones directly, which gives the very same odds in one draw.
+    virtual int stopAmong(const AcceptedStops& accepted)
+    {
+        int stop = nextStop();
+        while (((accepted.mask >> stop) & 1) == 0)
+            stop = nextStop();
+        return stop;
+    }
 };
 
 // xoshiro256** seeded through splitmix64: fast, small, and good enough for a
 // game whose draws must only be uniform and independent. Stops come from
 // Lemire's multiply-and-reject, so the 42 stops are exactly equally likely
 // (a plain modulo would favour the low stops by one part in 10^8).
-// The class is final so that code holding a FastRandom calls nextStop()
-// directly, with no virtual dispatch in the simulator's inner loop.
+// It picks among the accepted stops in one draw: a draw-until-accepted loop
+// turns on a coin toss half of the time, and the processor's mispredicted
+// branches would then cost more than the drawing itself. The class is final
+// so that code holding a FastRandom calls it directly, with no virtual
+// dispatch in the simulator's inner loop.
 class FastRandom final : public RandomSource {
 public:
     explicit FastRandom(std::uint64_t seed)
@@ -61,21 +84,9 @@ public:
 
     int nextStop() override { return static_cast<int>(below(42)); }
 
-    // Draws stops until one is in the accepted set (bit i for stop i) and
-    // returns it: the same draws as calling nextStop() until one is
-    // accepted, since a number that below() would throw away is simply
-    // one more refused draw. One test per draw instead of two keeps the
-    // stop choice's loop short.
-    int nextStopIn(std::uint64_t accepted)
+    int stopAmong(const AcceptedStops& accepted) override
     {
-        constexpr std::uint32_t Stops = 42;
-        constexpr std::uint32_t Threshold = (0u - Stops) % Stops;
-        for (;;) {
-            const std::uint64_t m = (next64() >> 32) * Stops;
-            const std::uint64_t stop = m >> 32;
-            if ((accepted >> stop) & std::uint64_t{static_cast<std::uint32_t>(m) >= Threshold})
-                return static_cast<int>(stop);
-        }
+        return accepted.stops[below(static_cast<std::uint32_t>(accepted.count))];
     }
 
 private:

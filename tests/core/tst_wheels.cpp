@@ -177,19 +177,36 @@ private slots:
         QVERIFY(play(42) != play(43));
     }
 
+    // Every stop, and every accepted stop of a wheel's state, equally likely.
+    void stopsAreUniform_data()
+    {
+        QTest::addColumn<int>("top"); // -1: all 42 stops through nextStop()
+        QTest::addColumn<bool>("emblemRefused");
+        QTest::newRow("all stops") << -1 << false;
+        QTest::newRow("blank top") << 0 << false;
+        QTest::newRow("blank top, emblem below") << 0 << true;
+        QTest::newRow("seven top") << 2 << true;
+    }
     void stopsAreUniform()
     {
+        QFETCH(int, top);
+        QFETCH(bool, emblemRefused);
+        WheelStrip strip;
+        SetPayout(strip, "Fantasy");
+        const StopSets sets(strip);
+        const AcceptedStops& accepted = top < 0 ? AcceptedStops{} : sets.accepted(S(top), emblemRefused);
+        const int choices = top < 0 ? 42 : accepted.count;
         FastRandom rng(99);
         std::array<int, 42> hits{};
-        const int draws = 42 * 20000;
-        for (int i = 0; i < draws; ++i) {
-            const int s = rng.nextStop();
-            QVERIFY(s >= 0 && s < 42);
-            ++hits[static_cast<std::size_t>(s)];
+        const int perStop = 20000;
+        for (int i = 0; i < choices * perStop; ++i)
+            ++hits[static_cast<std::size_t>(top < 0 ? rng.nextStop() : rng.stopAmong(accepted))];
+        for (int stop = 0; stop < 42; ++stop) {
+            const bool possible = top < 0 || ((accepted.mask >> stop) & 1);
+            // 20000 expected per stop, sd ~140: 6 sd either side.
+            QVERIFY2(possible ? std::abs(hits[stop] - perStop) < 850 : hits[stop] == 0,
+                     qPrintable(QString("stop %1: %2").arg(stop).arg(hits[stop])));
         }
-        // 20000 expected per stop, sd ~140: 6 sd either side.
-        for (int h : hits)
-            QVERIFY2(std::abs(h - 20000) < 850, qPrintable(QString::number(h)));
     }
 };
 

@@ -15,11 +15,6 @@ namespace {
 
 // A source that only has nextStop(), so the stop choice draws one stop at
 // a time, as it does with the game's RandomSource.
-struct StopByStop {
-    FastRandom rng;
-    int nextStop() { return rng.nextStop(); }
-};
-
 } // namespace
 
 class TestOddsSimulation : public QObject {
@@ -58,46 +53,6 @@ private slots:
         QVERIFY2(std::abs(sim.sheet.blankShare - exact.blankShare) < tolerance * exact.blankShareSd / n,
                  qPrintable(QString("%1 vs %2").arg(sim.sheet.blankShare).arg(exact.blankShare)));
         QVERIFY(sim.returnLow < sim.sheet.returnBet1 && sim.sheet.returnBet1 < sim.returnHigh);
-    }
-
-    // The simulator's generator hands the stop choice whole runs of draws;
-    // the spins must come out as with one stop at a time.
-    void fastDrawsPlayTheSameSpins_data() { modes_data(); }
-    void fastDrawsPlayTheSameSpins()
-    {
-        QFETCH(PayoutMode, mode);
-        WheelStrip strip;
-        strip.fill(mode);
-        FastRandom fast(2024);
-        StopByStop single{FastRandom(2024)};
-        ReelGrid a = ReelGrid::defaultGrid(), b = a;
-        for (int spin = 0; spin < 20000; ++spin) {
-            runSpin(a, strip, fast);
-            runSpin(b, strip, single);
-            QCOMPARE(a, b);
-        }
-        QCOMPARE(fast.next64(), single.rng.next64());
-    }
-
-    // FastRandom throws away a number that would favour low stops, about
-    // one in a billion; seed 1 deals one as its 151392301st number.
-    void fastDrawsSkipWhatNextStopSkips()
-    {
-        constexpr std::uint64_t Rejected = 151392300;
-        FastRandom fast(1), single(1);
-        for (std::uint64_t i = 0; i + 4 < Rejected; ++i) {
-            fast.next64();
-            single.next64();
-        }
-        // Four numbers before it, then the thrown-away one, then a few more.
-        const std::uint64_t all = StopSets::AllStops, evenStops = 0x15555555555;
-        for (std::uint64_t accepted : {all, all, all, all, all, evenStops, std::uint64_t{1} << 41, all}) {
-            int stop = single.nextStop();
-            while (((accepted >> stop) & 1) == 0)
-                stop = single.nextStop();
-            QCOMPARE(fast.nextStopIn(accepted), stop);
-        }
-        QCOMPARE(fast.next64(), single.next64());
     }
 
     // One thread plays exactly the game's own spins: FastRandom from the
