@@ -81,6 +81,17 @@ void drawCabinetOrnaments(QPainter& p)
     }
 }
 
+void drawGoldSign(QPainter& p, const QPainterPath& shape, const QLineF& highlight, const QString& text,
+                  const QRectF& textBox)
+{
+    const QRectF bounds = shape.boundingRect();
+    drawGlow(p, shape, QColor(0, 0, 0, 150), 2, {1, 2});
+    drawOutlined(p, shape, goldGradient(bounds.top(), bounds.bottom()), colour::GoldOutline, 0.5);
+    p.setPen(QPen(QColor(255, 255, 255, 170), 0.8));
+    p.drawLine(highlight);
+    p.fillPath(textPath(text, artFont(Face::SansCondensed, 10), textBox, Qt::AlignCenter), colour::CabinetShadow);
+}
+
 void drawPaylineTag(QPainter& p)
 {
     QPainterPath tag;
@@ -90,12 +101,7 @@ void drawPaylineTag(QPainter& p)
     tag.lineTo(321, 106);
     tag.lineTo(276, 106);
     tag.closeSubpath();
-    drawGlow(p, tag, QColor(0, 0, 0, 150), 2, {1, 2});
-    drawOutlined(p, tag, goldGradient(90, 106), colour::GoldOutline, 0.5);
-    p.setPen(QPen(QColor(255, 255, 255, 170), 0.8));
-    p.drawLine(QPointF(277.5, 91.2), QPointF(320.5, 91.2));
-    const QPainterPath text = textPath(ArtText::tr("Payline"), artFont(Face::SansCondensed, 10), {277, 90, 44, 16}, Qt::AlignCenter);
-    p.fillPath(text, colour::CabinetShadow);
+    drawGoldSign(p, tag, {{277.5, 91.2}, {320.5, 91.2}}, ArtText::tr("Payline"), {277, 90, 44, 16});
 }
 
 void drawCoinSquare(QPainter& p)

@@ -66,13 +66,7 @@ void drawBillArrow(QPainter& p)
     arrow.lineTo(370, 330);
     arrow.lineTo(275, 330);
     arrow.closeSubpath();
-    drawGlow(p, arrow, QColor(0, 0, 0, 150), 2, {1, 2});
-    drawOutlined(p, arrow, goldGradient(309, 335), colour::GoldOutline, 0.5);
-    p.setPen(QPen(QColor(255, 255, 255, 170), 0.8));
-    p.drawLine(QPointF(276.5, 315.2), QPointF(369, 315.2));
-    const QPainterPath text =
-        textPath(ArtText::tr("Insert Bills Here"), artFont(Face::SansCondensed, 10), {277, 314, 92, 16}, Qt::AlignCenter);
-    p.fillPath(text, colour::CabinetShadow);
+    drawGoldSign(p, arrow, {{276.5, 315.2}, {369, 315.2}}, ArtText::tr("Insert Bills Here"), {277, 314, 92, 16});
 }
 
 } // namespace
