@@ -20,8 +20,9 @@ export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/run
 mkdir -p "$HOME/Documents" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
-# A quick wheel, so the spin takes a fraction of a second.
-printf '[Options]\nWheelSpeed=1\n' > "$XDG_CONFIG_HOME/Star Haven Virtual Slots.ini"
+# A quick wheel and no sounds, so a count and a spin take a fraction of a
+# second whether or not the machine has a sound device.
+printf '[Options]\nWheelSpeed=1\nSound=0\n' > "$XDG_CONFIG_HOME/Star Haven Virtual Slots.ini"
 
 # A display of our own.
 exec 5> "$tmp/display"
@@ -93,6 +94,7 @@ lines=$(tr -cd '\n' < "$saved" | wc -c)
 [ "$(tr -cd '\r' < "$saved" | wc -c)" -eq 23 ] || fail "the lines do not end in CR LF"
 line() { sed -n "${1}p" "$saved" | tr -d '\r'; }
 [ "$(line 1)" = 1 ] || fail "wheel speed is '$(line 1)'"
+[ "$(line 2)" = 0 ] || fail "sound is '$(line 2)'"
 [ "$(line 6)" = 1 ] || fail "machine is '$(line 6)'"
 [ "$(line 7)" = GoodDay ] || fail "payout is '$(line 7)'"
 [ "$(line 8)" = 1 ] || fail "spins is '$(line 8)'"
