@@ -225,21 +225,17 @@ bool TransferGameFile(const QString& path, int flag, GameFileContent& content, P
         return false;
     }
     const bool reading = flag == TransferFlag::Read;
-    int failure = 0;
     try {
         if (reading)
             content = readGameFile(path);
         else
             writeGameFile(path, content);
         return true;
-    } catch (const RunError& e) {
-        failure = e.number();
-    } catch (const std::bad_alloc&) {
-        failure = ErrorNumber::OutOfMemory;
+    } catch (const std::exception& e) {
+        ShowError(prompter, owner, e,
+                  reading ? translated(QT_TRANSLATE_NOOP("GameFile", "Error reading file."))
+                          : translated(QT_TRANSLATE_NOOP("GameFile", "Error writing file.")));
     }
-    ShowError(prompter, owner, failure,
-              reading ? translated(QT_TRANSLATE_NOOP("GameFile", "Error reading file."))
-                      : translated(QT_TRANSLATE_NOOP("GameFile", "Error writing file.")));
     return false;
 }
 

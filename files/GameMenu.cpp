@@ -31,10 +31,8 @@ void trapped(Prompter& prompter, QWidget* owner, const QString& title, const std
     try {
         command();
     } catch (const Cancelled&) {
-    } catch (const RunError& e) {
-        ShowError(prompter, owner, e.number(), title);
-    } catch (const std::exception&) {
-        ShowError(prompter, owner, ErrorNumber::OutOfMemory, title);
+    } catch (const std::exception& e) {
+        ShowError(prompter, owner, e, title);
     }
 }
 

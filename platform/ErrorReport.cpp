@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <new>
+
 namespace strhaven {
 
 QString errorText(int number)
@@ -17,6 +19,7 @@ QString errorText(int number)
     case ErrorNumber::PermissionDenied: text = QT_TRANSLATE_NOOP("ErrorReport", "Permission denied"); break;
     case ErrorNumber::PathFileAccess: text = QT_TRANSLATE_NOOP("ErrorReport", "Path/File access error"); break;
     case ErrorNumber::PathNotFound: text = QT_TRANSLATE_NOOP("ErrorReport", "Path not found"); break;
+    case ErrorNumber::InternalError: text = QT_TRANSLATE_NOOP("ErrorReport", "Internal error"); break;
     case ErrorNumber::Cancelled: text = QT_TRANSLATE_NOOP("ErrorReport", "Cancel was selected."); break;
     default: text = QT_TRANSLATE_NOOP("ErrorReport", "Application-defined or object-defined error"); break;
     }
@@ -37,6 +40,16 @@ void ShowError(Prompter& prompter, QWidget* owner, int number, const QString& ti
     } catch (...) {
         // A report that cannot be shown must not become a second failure.
     }
+}
+
+void ShowError(Prompter& prompter, QWidget* owner, const std::exception& failure, const QString& title)
+{
+    int number = ErrorNumber::InternalError;
+    if (const auto* run = dynamic_cast<const RunError*>(&failure))
+        number = run->number();
+    else if (dynamic_cast<const std::bad_alloc*>(&failure))
+        number = ErrorNumber::OutOfMemory;
+    ShowError(prompter, owner, number, title);
 }
 
 } // namespace strhaven

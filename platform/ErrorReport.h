@@ -21,6 +21,7 @@ inline constexpr int InputPastEnd = 62;
 inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int PathNotFound = 76;
+inline constexpr int InternalError = 51;
 inline constexpr int Cancelled = 32755;
 } // namespace ErrorNumber
 
@@ -40,5 +41,8 @@ private:
 // "n: text" in an exclamation box with one OK button under the given title.
 // Never fails towards its caller.
 void ShowError(Prompter& prompter, QWidget* owner, int number, const QString& title);
+// The same for a trapped exception: a RunError reports its own number, an
+// exhausted memory 7, anything else 51.
+void ShowError(Prompter& prompter, QWidget* owner, const std::exception& failure, const QString& title);
 
 } // namespace strhaven

@@ -171,9 +171,7 @@ void SlotMachine::SpinWheels(int bet)
     } catch (const std::exception& e) {
         // The machine is unlocked again by Busy; the credits taken stay taken.
         m_p.sound.StopWave();
-        const auto* run = dynamic_cast<const RunError*>(&e);
-        ShowError(m_p.prompter, m_face.window(), run ? run->number() : ErrorNumber::OutOfMemory,
-                  tr("Error Spinning Wheels"));
+        ShowError(m_p.prompter, m_face.window(), e, tr("Error Spinning Wheels"));
     }
     m_p.pacer.letEventsRun();
 }
@@ -199,9 +197,7 @@ void SlotMachine::CalculateWinnings(int bet)
         m_p.sound.StopWave();
         addCapped(m_p.game.CreditsWon, result.win);
     } catch (const std::exception& e) {
-        const auto* run = dynamic_cast<const RunError*>(&e);
-        ShowError(m_p.prompter, m_face.window(), run ? run->number() : ErrorNumber::OutOfMemory,
-                  tr("Error Calculating Winnings"));
+        ShowError(m_p.prompter, m_face.window(), e, tr("Error Calculating Winnings"));
     }
 }
 

@@ -97,10 +97,8 @@ void Form1::trapped(const QString& title, const std::function<void()>& command)
 {
     try {
         command();
-    } catch (const RunError& e) {
-        ShowError(m_seams.prompter, this, e.number(), title);
-    } catch (const std::exception&) {
-        ShowError(m_seams.prompter, this, ErrorNumber::OutOfMemory, title);
+    } catch (const std::exception& e) {
+        ShowError(m_seams.prompter, this, e, title);
     }
 }
 

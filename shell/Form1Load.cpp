@@ -71,10 +71,8 @@ void Form1::Form_Load()
         if (!m_formLoadedOnce)
             openStartupGame();
         m_formLoadedOnce = true;
-    } catch (const RunError& e) {
-        ShowError(m_seams.prompter, this, e.number(), tr("Error Loading Program"));
-    } catch (const std::exception&) {
-        ShowError(m_seams.prompter, this, ErrorNumber::OutOfMemory, tr("Error Loading Program"));
+    } catch (const std::exception& e) {
+        ShowError(m_seams.prompter, this, e, tr("Error Loading Program"));
     }
 }
 
@@ -84,8 +82,7 @@ void Form1::applySettings(const StoredSettings& stored)
         move(twipsToPixels(stored.windowLeft), twipsToPixels(stored.windowTop));
     if (stored.payoutsHidden != m_hidePanel->isChecked())
         m_hidePanel->trigger();
-    const GameOptions& o = stored.options;
-    m_options = o;
+    m_options = stored.options;
     m_fileName = stored.lastFile;
     m_game.Grid = stored.wheel;
 }
@@ -146,10 +143,8 @@ bool Form1::queryUnload()
         }
         std::unique_ptr<QSettings> store = m_seams.openSettings();
         SaveSettings(*store, settingsToStore(), isMinimized());
-    } catch (const RunError& e) {
-        ShowError(m_seams.prompter, this, e.number(), tr("Unloading"));
-    } catch (const std::exception&) {
-        ShowError(m_seams.prompter, this, ErrorNumber::OutOfMemory, tr("Unloading"));
+    } catch (const std::exception& e) {
+        ShowError(m_seams.prompter, this, e, tr("Unloading"));
     }
     return !cancel;
 }
