@@ -85,13 +85,15 @@ constexpr std::int32_t pauseUnits(int phase, int wheelSpeed)
     return phase == 1 ? d1 : phase == 2 ? d2 : 2 * d2;
 }
 
+// One step, for playing a spin back a step at a time; the stop sets are
+// worked out once per spin by the caller.
 template <typename Rng>
-void applyStep(const SpinStep& step, ReelGrid& grid, const WheelStrip& strip, Rng& rng)
+void applyStep(const SpinStep& step, ReelGrid& grid, const StopSets& sets, Rng& rng)
 {
     if (step.kind == SpinStep::Kind::Copy)
         grid.copy(step.from, step.to);
     else
-        NextSymbol(grid, step.from, strip, rng);
+        NextSymbol(grid, step.from, sets, rng);
 }
 
 namespace detail {

@@ -156,9 +156,10 @@ void SlotMachine::SpinWheels(int bet)
             m_p.sound.PlayWave(SoundPlayer::WheelWave, SoundPlayer::PlayLooping);
 
         ReelGrid& grid = m_p.game.Grid;
+        const StopSets sets(m_p.strip);
         for (const SpinStep& step : spinSteps()) {
             m_p.pacer.pause(pauseUnits(step.phase, m_p.options.WheelSpeed));
-            applyStep(step, grid, m_p.strip, m_p.random);
+            applyStep(step, grid, sets, m_p.random);
             if (step.kind == SpinStep::Kind::Copy) {
                 m_face.showPosition(grid, step.to);
             } else {
