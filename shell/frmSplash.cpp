@@ -1,10 +1,10 @@
 #include "frmSplash.h"
 
 #include "Art.h"
+#include "FaceWidgets.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 
 namespace strhaven {
@@ -14,8 +14,11 @@ frmSplash::frmSplash(std::function<void()> onUnload)
     , m_onUnload(std::move(onUnload))
 {
     setObjectName("frmSplash");
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(PictureSize);
+    auto* picture = new PictureBox(this);
+    picture->setObjectName("Picture1");
+    picture->setGeometry(QRect(QPoint(0, 0), PictureSize));
+    picture->setPicture(DprPixmap([](qreal dpr) { return art::splash(dpr); }));
     m_timer.setSingleShot(true);
     m_timer.setInterval(SplashMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
@@ -30,15 +33,6 @@ void frmSplash::showAndStartTimer()
 {
     show();
     m_timer.start();
-}
-
-void frmSplash::paintEvent(QPaintEvent*)
-{
-    const qreal dpr = devicePixelRatioF();
-    if (m_picture.isNull() || !qFuzzyCompare(m_picture.devicePixelRatio(), dpr))
-        m_picture = art::splash(dpr);
-    QPainter p(this);
-    p.drawPixmap(0, 0, m_picture);
 }
 
 void frmSplash::Timer1_Timer() { close(); }

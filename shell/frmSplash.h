@@ -25,14 +25,12 @@ public:
     QTimer& timer() { return m_timer; }
 
 protected:
-    void paintEvent(QPaintEvent*) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
     void Timer1_Timer();
     QTimer m_timer;
     std::function<void()> m_onUnload;
-    QPixmap m_picture;
 };
 
 } // namespace strhaven
