@@ -57,40 +57,38 @@ void Form1::createActions()
 {
     m_gameMenu = menuBar()->addMenu(tr("&Game"));
     m_gameMenu->setObjectName("GameMenu");
-    auto add = [this](const QString& caption, const QKeySequence& keys, const QString& errorTitle,
-                      std::function<void()> command) {
+    auto add = [this](const QString& caption, const QKeySequence& keys, std::function<void()> command) {
         QAction* a = m_gameMenu->addAction(caption);
         a->setShortcut(keys);
-        connect(a, &QAction::triggered, this, [this, errorTitle, command] { trapped(errorTitle, command); });
+        connect(a, &QAction::triggered, this, std::move(command));
         return a;
     };
-    add(tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N), tr("Error starting new game."),
-        [this] { m_gameMenuCommands.NewGame(); });
-    add(tr("&Open Game"), QKeySequence(Qt::CTRL | Qt::Key_O), tr("Error opening game."),
-        [this] { m_gameMenuCommands.OpenGame(); });
+    // The file commands report their own failures; the others run under the
+    // window's trap with their own titles.
+    auto trap = [this](const QString& title, std::function<void()> command) {
+        return [this, title, command] { trapped(title, command); };
+    };
+    add(tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] { m_gameMenuCommands.NewGame(); });
+    add(tr("&Open Game"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_gameMenuCommands.OpenGame(); });
     m_gameMenu->addSeparator();
-    add(tr("&Save Game"), QKeySequence(Qt::CTRL | Qt::Key_S), tr("Error saving game."),
-        [this] { m_gameMenuCommands.SaveGame(); });
-    add(tr("Save Game &As"), {}, tr("Error saving new game."), [this] { m_gameMenuCommands.SaveGameAs(); });
+    add(tr("&Save Game"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_gameMenuCommands.SaveGame(); });
+    add(tr("Save Game &As"), {}, [this] { m_gameMenuCommands.SaveGameAs(); });
     m_gameMenu->addSeparator();
-    add(tr("Current &Games Statistics"), QKeySequence(Qt::CTRL | Qt::Key_G), tr("Error displaying statistics."),
-        [this] { showStatistics(); });
+    add(tr("Current &Games Statistics"), QKeySequence(Qt::CTRL | Qt::Key_G),
+        trap(tr("Error displaying statistics."), [this] { showStatistics(); }));
     m_gameMenu->addSeparator();
-    m_hidePanel = m_gameMenu->addAction(tr("&Hide Payouts Panel"));
-    m_hidePanel->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    // The action inverts its check mark before the command runs.
+    m_hidePanel = add(tr("&Hide Payouts Panel"), QKeySequence(Qt::CTRL | Qt::Key_H),
+                      trap(tr("Error hiding panel."), [this] { HidePayoutsPanel(); }));
     m_hidePanel->setCheckable(true);
-    connect(m_hidePanel, &QAction::triggered, this, [this] { trapped(tr("Error hiding panel."), [this] {
-        // The action has already inverted its check mark.
-        HidePayoutsPanel();
-    }); });
     m_gameMenu->addSeparator();
-    add(tr("E&xit"), {}, tr("Error exiting."), [this] { close(); });
+    add(tr("E&xit"), {}, trap(tr("Error exiting."), [this] { close(); }));
 
     m_helpMenu = menuBar()->addMenu(tr("&Help"));
     m_helpMenu->setObjectName("HelpMenu");
     QAction* topics = m_helpMenu->addAction(tr("Help &Topics"));
     connect(topics, &QAction::triggered, this,
-            [this] { trapped(tr("Error displaying Help."), [this] { ShowHelp(m_seams.help, this, 3, 0); }); });
+            trap(tr("Error displaying Help."), [this] { ShowHelp(m_seams.help, this, 3, 0); }));
 }
 
 void Form1::trapped(const QString& title, const std::function<void()>& command)
