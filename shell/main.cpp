@@ -1,7 +1,7 @@
 #include "AppTitle.h"
 #include "Form1.h"
 #include "HelpWindow.h"
-#include "Pacer.h"
+#include "RealPacer.h"
 #include "QtPrompter.h"
 #include "QtSoundOutput.h"
 #include "RandomSource.h"

@@ -5,7 +5,7 @@
 #include "Form1.h"
 #include "HelpViewer.h"
 #include "MachineFace.h"
-#include "Pacer.h"
+#include "RealPacer.h"
 #include "QtPrompter.h"
 #include "RandomSource.h"
 #include "SlotMachine.h"

@@ -1,4 +1,4 @@
-#include "Pacer.h"
+#include "RealPacer.h"
 
 #include <QCoreApplication>
 

@@ -1,17 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "Pacer.h"
 
 namespace strhaven {
-
-// Pacing of long operations: a pause of so many units, and the fixed points
-// at which window events may run.
-class Pacer {
-public:
-    virtual ~Pacer() = default;
-    virtual void pause(std::int32_t units) = 0;
-    virtual void letEventsRun() = 0;
-};
 
 // Sleeps (never spins) for a fixed real time per unit, chosen so that wheel
 // speed 5 gives a spin of about three seconds (270 x 500000 units).
