@@ -16,10 +16,9 @@ namespace strhaven {
 
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("GameFile", text);
-}
+struct GameFileText {
+    Q_DECLARE_TR_FUNCTIONS(GameFile)
+};
 
 // A game file's lines are short; a longer one is not a game file, and
 // reading stops there instead of swallowing whatever the file holds.
@@ -41,7 +40,9 @@ int accessFailure(const QString& path, Access access)
     if (path.isEmpty())
         return access == Access::Read ? ErrorNumber::FileNotFound : ErrorNumber::PathFileAccess;
     const QFileInfo target(path);
-    if (target.isDir())
+    // A folder, a pipe or a device is no game file; opening a pipe would
+    // even wait for a writer that never comes.
+    if (target.exists() && !target.isFile())
         return ErrorNumber::PathFileAccess;
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
@@ -59,7 +60,7 @@ public:
     explicit GameFileReader(const QString& path)
         : m_file(path)
     {
-        if (path.isEmpty() || QFileInfo(path).isDir() || !m_file.open(QIODevice::ReadOnly))
+        if (path.isEmpty() || !QFileInfo(path).isFile() || !m_file.open(QIODevice::ReadOnly))
             throw RunError(accessFailure(path, Access::Read));
     }
 
@@ -186,10 +187,12 @@ GameFileContent readGameFile(const QString& path)
     return content;
 }
 
-bool ValidateGameFile(const QString& path)
+bool ValidateGameFile(const QString& path, GameFileContent* content)
 {
     try {
-        readGameFile(path);
+        GameFileContent read = readGameFile(path);
+        if (content)
+            *content = std::move(read);
         return true;
     } catch (const std::exception&) {
         return false;
@@ -219,8 +222,7 @@ bool TransferGameFile(const QString& path, int flag, GameFileContent& content, P
 {
     if (flag != TransferFlag::Read && flag != TransferFlag::Write) {
         prompter.message(owner, Prompter::Icon::Critical, Prompter::Buttons::Ok, ApplicationTitle(),
-                         translated(QT_TRANSLATE_NOOP(
-                             "GameFile", "Incorrect flag value. Please report this error to Technical Support.")),
+                         GameFileText::tr("Incorrect flag value. Please report this error to Technical Support."),
                          true);
         return false;
     }
@@ -233,8 +235,7 @@ bool TransferGameFile(const QString& path, int flag, GameFileContent& content, P
         return true;
     } catch (const std::exception& e) {
         ShowError(prompter, owner, e,
-                  reading ? translated(QT_TRANSLATE_NOOP("GameFile", "Error reading file."))
-                          : translated(QT_TRANSLATE_NOOP("GameFile", "Error writing file.")));
+                  reading ? GameFileText::tr("Error reading file.") : GameFileText::tr("Error writing file."));
     }
     return false;
 }

@@ -35,9 +35,11 @@ GameFileContent gameFileContent(const GameOptions& options, const SlotGame& game
 // carries, the others stay; the game is unchanged against its file.
 void applyGameFile(const GameFileContent& content, GameOptions& options, SlotGame& game);
 
-// True only when the file exists and every one of its first 23 lines holds
-// what that line must hold. Shows nothing.
-bool ValidateGameFile(const QString& path);
+// True only when the file is a regular file and every one of its first 23
+// lines holds what that line must hold. Shows nothing. With `content`, the
+// game it holds is handed over from the same reading, so what was checked is
+// exactly what is applied.
+bool ValidateGameFile(const QString& path, GameFileContent* content = nullptr);
 
 // The whole game of a valid file; numbers rounded half to even. Throws
 // RunError (FileNotFound, PermissionDenied, PathFileAccess, InputPastEnd,

@@ -8,17 +8,11 @@
 #include "Prompter.h"
 #include "WindowTitle.h"
 
-#include <QCoreApplication>
-#include <QCursor>
-#include <QGuiApplication>
-
 #include <functional>
 
 namespace strhaven {
 
 namespace {
-
-QString tr(const char* text) { return QCoreApplication::translate("GameMenu", text); }
 
 // The file dialog was cancelled: the command ends without a word.
 struct Cancelled {};
@@ -62,18 +56,17 @@ bool GameMenu::writeTo(const QString& path)
     return true;
 }
 
-bool GameMenu::saveCurrentGame()
+GameMenu::Saving GameMenu::saveCurrentGame()
 {
     if (isUntitled(m_document.documentTitle())) {
         const auto path = m_prompter.saveFile(
             m_document.documentWindow(),
             {tr("Save Game"), m_document.dialogFolder(), m_document.dialogFileName()});
         if (!path)
-            return false;
+            return Saving::Cancelled;
         m_document.setDialogFileName(*path);
     }
-    writeTo(m_document.dialogFileName());
-    return true;
+    return writeTo(m_document.dialogFileName()) ? Saving::Saved : Saving::Failed;
 }
 
 void GameMenu::titleFromPath(const QString& path)
@@ -89,7 +82,8 @@ void GameMenu::NewGame()
             switch (askToSaveChanges()) {
             case Question::Cancel: return;
             case Question::Yes:
-                if (!saveCurrentGame())
+                // A game that could not be written stays on the machine.
+                if (saveCurrentGame() != Saving::Saved)
                     throw Cancelled{};
                 break;
             case Question::No: break;
@@ -107,16 +101,14 @@ void GameMenu::OpenGame()
         if (!path)
             throw Cancelled{};
         WaitCursor cursor;
-        if (!ValidateGameFile(*path)) {
-            QGuiApplication::restoreOverrideCursor();
+        // Checked while it is read, so a file changed in between can never
+        // be half applied.
+        GameFileContent content;
+        if (!ValidateGameFile(*path, &content)) {
             m_prompter.message(m_document.documentWindow(), Prompter::Icon::Exclamation, Prompter::Buttons::Ok,
                                ApplicationTitle(), tr("Not a valid Star Haven game file."));
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
             return;
         }
-        GameFileContent content;
-        if (!TransferGameFile(*path, TransferFlag::Read, content, m_prompter, m_document.documentWindow()))
-            return;
         m_document.putInForce(content);
         m_document.setDialogFileName(*path);
         titleFromPath(*path);
@@ -126,7 +118,7 @@ void GameMenu::OpenGame()
 void GameMenu::SaveGame()
 {
     trapped(m_prompter, m_document.documentWindow(), tr("Error saving game."), [this] {
-        if (!saveCurrentGame())
+        if (saveCurrentGame() == Saving::Cancelled)
             throw Cancelled{};
         titleFromPath(m_document.dialogFileName());
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace strhaven {
@@ -11,6 +12,8 @@ class Prompter;
 // question that New and closing the window ask. Every command reports its
 // failures under its own title; a cancelled file dialog stops it silently.
 class GameMenu {
+    Q_DECLARE_TR_FUNCTIONS(GameMenu)
+
 public:
     GameMenu(GameDocument& document, Prompter& prompter);
 
@@ -22,10 +25,12 @@ public:
     enum class Question { Yes, No, Cancel };
     // "The current game has changed." ... Yes, No or Cancel.
     Question askToSaveChanges();
+
+    enum class Saving { Saved, Cancelled, Failed };
     // Saves to the game's file, asking for one when the game is untitled.
-    // False when the player cancelled the file dialog; a failed write has
-    // been reported and counts as done.
-    bool saveCurrentGame();
+    // A failed write has been reported; whoever asked for the save must then
+    // keep the game (no new game, no close), or the player loses it.
+    Saving saveCurrentGame();
 
 private:
     void titleFromPath(const QString& path);

@@ -1,8 +1,12 @@
 #include "QtPrompter.h"
 
+#include "WaitCursor.h"
+
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace strhaven {
 
@@ -17,6 +21,40 @@ QMessageBox::Icon toBoxIcon(Prompter::Icon icon)
     case Prompter::Icon::Critical: return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
+}
+
+// The game-file dialog. A save into a folder that does not exist would fail
+// after the game had already been titled with that name, so the dialog
+// refuses such a path itself, as file dialogs do for an open.
+class GameFileDialog final : public QFileDialog {
+    Q_DECLARE_TR_FUNCTIONS(GameFileDialog)
+
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (!chosen.isEmpty()) {
+            const QFileInfo file(chosen.constFirst());
+            if (!file.isDir() && !QFileInfo(file.absolutePath()).isDir()) {
+                QMessageBox::warning(this, windowTitle(),
+                                     tr("The folder %1 does not exist.\nCheck the path and try again.")
+                                         .arg(QDir::toNativeSeparators(file.absolutePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
+// A folder that is gone (no Documents folder, a game moved away) would be
+// taken for a file name; the home folder is always there.
+QString existingFolder(const QString& folder)
+{
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    return QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
 }
 
 } // namespace
@@ -37,6 +75,7 @@ Prompter::Answer QtPrompter::message(QWidget* owner, Icon icon, Buttons buttons,
         box.setWindowModality(Qt::ApplicationModal);
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
+    NormalPointer pointer;
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes: return Answer::Yes;
@@ -58,8 +97,14 @@ std::optional<QString> QtPrompter::saveFile(QWidget* owner, const FileRequest& r
 
 std::optional<QString> QtPrompter::runFileDialog(QWidget* owner, const FileRequest& request, FileMode mode)
 {
-    QFileDialog dialog(owner, request.title, request.folder);
-    dialog.setNameFilters({tr("Game Files (*.shs)"), tr("All Files (*.*)")});
+    GameFileDialog dialog(owner, request.title, existingFolder(request.folder));
+#ifdef Q_OS_WIN
+    const QString allFiles = tr("All Files (*.*)");
+#else
+    // Here a name needs no dot, and "*.*" would hide every file without one.
+    const QString allFiles = tr("All Files (*)");
+#endif
+    dialog.setNameFilters({tr("Game Files (*.shs)"), allFiles});
     dialog.setDefaultSuffix(QStringLiteral("shs"));
     if (mode == FileMode::Save) {
         // Replacing an existing file needs the player's confirmation, which
@@ -72,6 +117,7 @@ std::optional<QString> QtPrompter::runFileDialog(QWidget* owner, const FileReque
     }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+    NormalPointer pointer;
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();

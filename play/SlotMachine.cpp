@@ -49,14 +49,20 @@ SlotMachine::SlotMachine(Parts parts, MachineFace& face, QObject* parent)
     connect(&m_face, &MachineFace::billMouseUp, this, &SlotMachine::lblInsBill_MouseUp);
 }
 
+// Locks nest: a play locks around its spin so that the menus and keys wake
+// only after the spin has been booked, never between the two.
 void SlotMachine::lock()
 {
+    if (m_locks++ > 0)
+        return;
     emit busyChanged(true);
     m_face.setLocked(true);
 }
 
 void SlotMachine::unlock()
 {
+    if (--m_locks > 0)
+        return;
     m_face.setLocked(false);
     emit busyChanged(false);
 }
@@ -126,10 +132,9 @@ void SlotMachine::imgPlay_MouseUp(int index, int button, int shift)
         return;
     }
     Operation operation(*this);
-    {
-        WaitCursor cursor;
-        SpinWheels(index);
-    }
+    WaitCursor cursor;
+    Busy busy(*this);
+    SpinWheels(index);
     addCapped(m_p.game.CreditsPlayed, index);
     addCapped(m_p.game.Spins, 1);
     m_p.game.GameChanged = true;

@@ -71,6 +71,7 @@ private:
     Parts m_p;
     MachineFace& m_face;
     int m_depth = 0;
+    int m_locks = 0;
 };
 
 } // namespace strhaven

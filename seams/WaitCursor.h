@@ -14,4 +14,16 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+// The normal pointer over a box or dialog that asks the player something,
+// whatever operation showed it; the pointer that was there comes back when it
+// closes. Pushed on the same stack as the hourglass, so nothing else needs to
+// know.
+class NormalPointer {
+public:
+    NormalPointer() { QGuiApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~NormalPointer() { QGuiApplication::restoreOverrideCursor(); }
+    NormalPointer(const NormalPointer&) = delete;
+    NormalPointer& operator=(const NormalPointer&) = delete;
+};
+
 } // namespace strhaven

@@ -36,11 +36,12 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
     m_drawingArea->setFixedSize(MachineFace::FaceSize);
     setCentralWidget(m_drawingArea);
     m_face = new MachineFace(m_payTable, m_drawingArea);
-    m_machine = new SlotMachine({m_game, m_options, m_strip, m_payTable, m_seams.random, m_sound, m_seams.pacer,
-                                 m_seams.prompter},
-                                *m_face, this);
-    connect(m_machine, &SlotMachine::busyChanged, this, [this](bool busy) { setMenusEnabled(!busy); });
-    connect(m_machine, &SlotMachine::operationFinished, this, [this] {
+    m_machine = std::make_unique<SlotMachine>(SlotMachine::Parts{m_game, m_options, m_strip, m_payTable,
+                                                                 m_seams.random, m_sound, m_seams.pacer,
+                                                                 m_seams.prompter},
+                                              *m_face);
+    connect(m_machine.get(), &SlotMachine::busyChanged, this, [this](bool busy) { setMenusEnabled(!busy); });
+    connect(m_machine.get(), &SlotMachine::operationFinished, this, [this] {
         if (m_closePending)
             QTimer::singleShot(0, this, &QWidget::close);
     });
@@ -49,6 +50,7 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setWindowTitle(untitledTitle());
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &Form1::commitData);
 }
 
 Form1::~Form1() = default;
@@ -88,7 +90,7 @@ void Form1::createActions()
     m_helpMenu->setObjectName("HelpMenu");
     QAction* topics = m_helpMenu->addAction(tr("Help &Topics"));
     connect(topics, &QAction::triggered, this,
-            trap(tr("Error displaying Help."), [this] { ShowHelp(m_seams.help, this, 3, 0); }));
+            trap(tr("Error displaying Help."), [this] { ShowHelp(m_seams.help, this, HelpCommand::Contents, 0); }));
 }
 
 void Form1::trapped(const QString& title, const std::function<void()>& command)
@@ -149,7 +151,8 @@ void Form1::closeEvent(QCloseEvent* event)
         return;
     }
     m_closePending = false;
-    if (queryUnload())
+    // The session's close has asked and saved already.
+    if (std::exchange(m_sessionCommitted, false) || queryUnload(CloseReason::Window))
         event->accept();
     else
         event->ignore();

@@ -15,6 +15,7 @@
 
 class QAction;
 class QMenu;
+class QSessionManager;
 class QSettings;
 
 namespace strhaven {
@@ -49,6 +50,13 @@ public:
     explicit Form1(Form1Seams seams, QWidget* parent = nullptr);
     ~Form1() override;
 
+    // What a closing desktop session does: true when it may go on. With
+    // `mayAsk` false the session allows no questions.
+    bool sessionClosing(bool mayAsk)
+    {
+        return queryUnload(mayAsk ? CloseReason::Session : CloseReason::SessionWithoutQuestions);
+    }
+
     // Start-up initialisation, and the new-game operation.
     void Form_Load();
     // Shows or hides the printed pay table (its menu item's check mark is the
@@ -82,7 +90,11 @@ private:
     void applySettings(const StoredSettings& stored);
     StoredSettings settingsToStore() const;
     void openStartupGame();
-    bool queryUnload();
+
+    enum class CloseReason { Window, Session, SessionWithoutQuestions };
+    bool queryUnload(CloseReason reason);
+    // The desktop session is ending (logout, shutdown).
+    void commitData(QSessionManager& manager);
 
     // GameDocument
     QWidget* documentWindow() override { return this; }
@@ -105,7 +117,9 @@ private:
     GameMenu m_gameMenuCommands;
     QWidget* m_drawingArea = nullptr;
     MachineFace* m_face = nullptr;
-    SlotMachine* m_machine = nullptr;
+    // Owned here, not by Qt's child list, so it goes before the members it
+    // works on; as a child it would outlive them by the whole member teardown.
+    std::unique_ptr<SlotMachine> m_machine;
     QMenu* m_gameMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_hidePanel = nullptr;
@@ -113,6 +127,7 @@ private:
     QString m_folder;   // where the next file dialog opens
     bool m_formLoadedOnce = false;
     bool m_closePending = false;
+    bool m_sessionCommitted = false; // the session's close has asked and saved already
 };
 
 } // namespace strhaven

@@ -12,12 +12,14 @@
 #include "Prompter.h"
 #include "SettingsStore.h"
 #include "SlotMachine.h"
+#include "WindowPlacement.h"
 #include "WindowTitle.h"
 
 #include <QAction>
-#include <QCursor>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSessionManager>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -30,7 +32,7 @@ namespace {
 QString defaultGameFolder()
 {
     const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return docs.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::HomeLocation) : docs;
+    return QFileInfo(docs).isDir() ? docs : QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
 }
 
 int screenWidth()
@@ -76,15 +78,19 @@ void Form1::Form_Load()
     }
 }
 
-void Form1::applySettings(const StoredSettings& stored)
+void Form1::applySettings(const StoredSettings& storedSettings)
 {
-    if (!m_formLoadedOnce)
-        move(twipsToPixels(stored.windowLeft), twipsToPixels(stored.windowTop));
-    if (stored.payoutsHidden != m_hidePanel->isChecked())
+    if (!m_formLoadedOnce) {
+        // A position stored on a monitor that is gone, or a damaged one,
+        // must not put the window where nobody can see it.
+        const QPoint stored = QPoint(twipsToPixels(storedSettings.windowLeft), twipsToPixels(storedSettings.windowTop));
+        move(keptOnScreen(QRect(stored, frameGeometry().size()), availableScreenAreas()));
+    }
+    if (storedSettings.payoutsHidden != m_hidePanel->isChecked())
         m_hidePanel->trigger();
-    m_options = stored.options;
-    m_fileName = stored.lastFile;
-    m_game.Grid = stored.wheel;
+    m_options = storedSettings.options;
+    m_fileName = storedSettings.lastFile;
+    m_game.Grid = storedSettings.wheel;
 }
 
 StoredSettings Form1::settingsToStore() const
@@ -104,12 +110,14 @@ void Form1::openStartupGame()
     const QString commandLine = m_seams.commandLine;
     if (commandLine.isEmpty() && m_options.LoadLastFile == 0)
         return;
-    const QString path = commandLine.isEmpty() ? m_fileName : commandLine;
+    // Kept absolute, so the stored last file still opens from another folder.
+    const QString path = commandLine.isEmpty() ? m_fileName : QFileInfo(commandLine).absoluteFilePath();
     m_fileName = path;
-    if (ValidateGameFile(path)) {
-        GameFileContent content;
-        if (TransferGameFile(path, TransferFlag::Read, content, m_seams.prompter, this))
-            putInForce(content);
+    // Read once, checking as it reads: the game and the title change only
+    // when the whole file has been read.
+    GameFileContent content;
+    if (ValidateGameFile(path, &content)) {
+        putInForce(content);
         setWindowTitle(titleFor(path));
         m_folder = ExtractFolder(path);
         return;
@@ -123,19 +131,25 @@ void Form1::openStartupGame()
     m_folder = defaultGameFolder();
 }
 
-// Form_QueryUnload: true when the window may close.
-bool Form1::queryUnload()
+// Form_QueryUnload: true when the window may close. A closing desktop
+// session may forbid questions; it cannot be kept open by a cancelled Save
+// dialog either, only asked to stop (see commitData).
+bool Form1::queryUnload(CloseReason reason)
 {
     WaitCursor cursor;
+    const bool session = reason != CloseReason::Window;
     bool cancel = false;
     try {
         m_sound.StopWave();
-        ShowHelp(m_seams.help, this, 2, 0);
-        if (m_game.GameChanged) {
+        ShowHelp(m_seams.help, this, HelpCommand::Quit, 0);
+        if (m_game.GameChanged && reason != CloseReason::SessionWithoutQuestions) {
             switch (m_gameMenuCommands.askToSaveChanges()) {
             case GameMenu::Question::Yes:
-                if (!m_gameMenuCommands.saveCurrentGame())
-                    return false; // the Save dialog was cancelled: stay, save no settings
+                switch (m_gameMenuCommands.saveCurrentGame()) {
+                case GameMenu::Saving::Saved: break;
+                case GameMenu::Saving::Cancelled: return session; // stay, and save no settings
+                case GameMenu::Saving::Failed: cancel = true; break; // keep the game that could not be written
+                }
                 break;
             case GameMenu::Question::No: break;
             case GameMenu::Question::Cancel: cancel = true; break;
@@ -147,6 +161,16 @@ bool Form1::queryUnload()
         ShowError(m_seams.prompter, this, e, tr("Unloading"));
     }
     return !cancel;
+}
+
+void Form1::commitData(QSessionManager& manager)
+{
+    const bool mayClose = sessionClosing(manager.allowsInteraction());
+    if (!mayClose)
+        manager.cancel(); // the player wants the game kept: ask the session to stop
+    else
+        m_sessionCommitted = true;
+    manager.release();
 }
 
 } // namespace strhaven

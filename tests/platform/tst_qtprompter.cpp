@@ -1,4 +1,5 @@
 #include "QtPrompter.h"
+#include "WaitCursor.h"
 
 #include <QApplication>
 #include <QFile>
@@ -58,7 +59,9 @@ private slots:
         QFETCH(bool, systemModal);
         bool onTop = false;
         QString seen;
+        Qt::CursorShape pointer = Qt::BlankCursor;
         whenShown<QMessageBox>([&](QMessageBox* box) {
+            pointer = QGuiApplication::overrideCursor()->shape();
             onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
                 && box->windowModality() == Qt::ApplicationModal;
             seen = box->windowTitle() + '|' + box->text();
@@ -68,12 +71,15 @@ private slots:
                 QTest::keyClick(box, Qt::Key_Escape);
         });
         QtPrompter prompter;
+        WaitCursor busy; // a box shown in the middle of a long operation
         const auto result = prompter.message(nullptr, ask ? Prompter::Icon::Question : Prompter::Icon::Critical,
                                              ask ? Prompter::Buttons::YesNoCancel : Prompter::Buttons::Ok,
                                              "Title", "Text", systemModal);
         QCOMPARE(int(result), answer);
         QCOMPARE(seen, QStringLiteral("Title|Text"));
         QCOMPARE(onTop, systemModal);
+        QCOMPARE(pointer, Qt::ArrowCursor);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
 
     void fileDialog_data()
@@ -86,6 +92,7 @@ private slots:
         QTest::newRow("open an existing game") << false << "old.shs" << "old.shs";
         QTest::newRow("cancel save") << true << "new" << "";
         QTest::newRow("cancel open") << false << "old.shs" << "";
+        QTest::newRow("save into a missing folder is refused") << true << "missing/new.shs" << "";
     }
     void fileDialog()
     {
@@ -98,21 +105,53 @@ private slots:
         QString title;
         QStringList filters;
         bool confirmsOverwrite = false;
+        Qt::CursorShape pointer = Qt::BlankCursor;
+        QString refusal;
         whenShown<QFileDialog>([&](QFileDialog* dialog) {
             title = dialog->windowTitle();
             filters = dialog->nameFilters();
             confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            pointer = QGuiApplication::overrideCursor()->shape();
+            if (fileName.contains('/')) {
+                // The player presses Save: the dialog must say why it stays.
+                whenShown<QMessageBox>([&](QMessageBox* box) {
+                    refusal = box->text();
+                    box->accept();
+                });
+                QMetaObject::invokeMethod(dialog, "accept");
+                QVERIFY(dialog->isVisible());
+            }
             QMetaObject::invokeMethod(dialog, accept ? "accept" : "reject");
         });
         QtPrompter prompter;
+        WaitCursor busy;
         const Prompter::FileRequest request{save ? "Save Game" : "Open Game", dir.path(), fileName};
         const auto result = save ? prompter.saveFile(nullptr, request) : prompter.openFile(nullptr, request);
         QCOMPARE(result.has_value(), accept);
         if (accept)
             QCOMPARE(*result, dir.filePath(chosen));
         QCOMPARE(title, request.title);
-        QCOMPARE(filters, QStringList({"Game Files (*.shs)", "All Files (*.*)"}));
+        QCOMPARE(filters, QStringList({"Game Files (*.shs)", "All Files (*)"}));
         QVERIFY(confirmsOverwrite);
+        QCOMPARE(pointer, Qt::ArrowCursor);
+        QCOMPARE(refusal.isEmpty(), !fileName.contains('/'));
+    }
+
+    // A start folder that is gone opens the home folder, never a file name
+    // made of the missing folder's name.
+    void missingStartFolderOpensHome()
+    {
+        QString folder;
+        QStringList typed;
+        whenShown<QFileDialog>([&](QFileDialog* dialog) {
+            folder = dialog->directory().absolutePath();
+            typed = dialog->selectedFiles();
+            dialog->reject();
+        });
+        QtPrompter prompter;
+        prompter.saveFile(nullptr, {"Save Game", "/nonexistent/Documents", QString()});
+        QCOMPARE(folder, QDir::homePath());
+        QVERIFY(!typed.join(' ').contains("Documents"));
     }
 };
 

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+
+namespace strhaven {
+
+// Where a window of this frame may go so that the player can reach it: left
+// where it is when it lies wholly on one screen; otherwise moved onto the
+// screen it overlaps most, or, off every screen, onto the nearest one, as far
+// as needed to lie wholly on it (top-left first when it is larger).
+QPoint keptOnScreen(const QRect& frame, const QList<QRect>& screens);
+
+// The areas of the screens there are now, less task bars and panels.
+QList<QRect> availableScreenAreas();
+
+} // namespace strhaven
