@@ -1,0 +1,21 @@
+#include "DesktopIntegration.h"
+
+#include "FileAssociation.h"
+#include "ProgramFolder.h"
+#include "UninstallLog.h"
+
+#include <QCoreApplication>
+
+namespace strhaven {
+
+void UserDesktopIntegration::WriteUninstallLog(QWidget* owner)
+{
+    strhaven::WriteUninstallLog(m_prompter, owner, programFolder(), m_settingsFile);
+}
+
+void UserDesktopIntegration::RegisterFileType(QWidget* owner)
+{
+    strhaven::RegisterFileType(m_prompter, owner, QCoreApplication::applicationFilePath(), userAssociationFolders());
+}
+
+} // namespace strhaven

@@ -1,0 +1,120 @@
+# Installation and packages, included by the top-level CMakeLists.txt after
+# every target exists.
+#
+#   cmake --install build --prefix ~/.local     (or /usr, /usr/local, ...)
+#   cpack -G DEB                                 (in the build folder)
+#
+# The layout is the one the program looks for: the executable in bin/, its
+# folder (readme, web pages, uninstall log) in share/strhaven and its sound
+# module in lib/strhaven, both found relative to the executable, and the
+# desktop's files under share/.
+# Component Runtime is the game; component StandAlone is what only an
+# installation without a package manager has: the uninstaller, the
+# uninstall log and the refresh of the desktop's databases (a package
+# manager runs its own triggers for those).
+
+set(STRHAVEN_PROGRAM_DIR share/strhaven)
+# Building the game alone (as scripts/play does) builds all the
+# installation takes from the build folder.
+add_dependencies(strhaven strhaven_desktop_share strhaven-uninstall)
+
+install(TARGETS strhaven RUNTIME DESTINATION bin COMPONENT Runtime)
+# The sound output, loaded with the first sound from ../lib/strhaven.
+if(TARGET strhaven-sound)
+  install(TARGETS strhaven-sound LIBRARY DESTINATION lib/strhaven COMPONENT Runtime)
+endif()
+
+# The readme and the web pages, as the assets expose them.
+get_property(_strhaven_global_readme GLOBAL PROPERTY STRHAVEN_README_FILE)
+get_property(_strhaven_global_web GLOBAL PROPERTY STRHAVEN_WEB_FILES)
+if(NOT DEFINED STRHAVEN_README_FILE AND _strhaven_global_readme)
+  set(STRHAVEN_README_FILE ${_strhaven_global_readme})
+endif()
+if(NOT DEFINED STRHAVEN_WEB_FILES AND _strhaven_global_web)
+  set(STRHAVEN_WEB_FILES ${_strhaven_global_web})
+endif()
+if(NOT DEFINED STRHAVEN_README_FILE AND EXISTS ${PROJECT_SOURCE_DIR}/assets/docs/readme.txt)
+  set(STRHAVEN_README_FILE ${PROJECT_SOURCE_DIR}/assets/docs/readme.txt)
+endif()
+if(NOT DEFINED STRHAVEN_WEB_FILES)
+  file(GLOB STRHAVEN_WEB_FILES ${PROJECT_SOURCE_DIR}/assets/web/*.html)
+endif()
+if(STRHAVEN_README_FILE)
+  install(FILES ${STRHAVEN_README_FILE} DESTINATION ${STRHAVEN_PROGRAM_DIR} RENAME readme.txt COMPONENT Runtime)
+endif()
+if(STRHAVEN_WEB_FILES)
+  install(FILES ${STRHAVEN_WEB_FILES} DESTINATION ${STRHAVEN_PROGRAM_DIR}/web COMPONENT Runtime)
+endif()
+# The folder itself even without them: the program knows it is installed
+# by finding it.
+install(DIRECTORY DESTINATION ${STRHAVEN_PROGRAM_DIR} COMPONENT Runtime)
+
+# Desktop entry, MIME package, icons and metainfo, drawn at build time.
+install(DIRECTORY ${STRHAVEN_DESKTOP_SHARE}/ DESTINATION share COMPONENT Runtime)
+
+install(TARGETS strhaven-uninstall RUNTIME DESTINATION bin COMPONENT StandAlone)
+install(CODE [[
+  set(_prefix "${CMAKE_INSTALL_PREFIX}")
+  # Staged for a packager (DESTDIR), the package manager is the installer.
+  if("$ENV{DESTDIR}" STREQUAL "")
+    # The uninstall log collects what each user's first run adds. A system-
+    # wide copy installed by root keeps none: its folder is not the users'
+    # to write, and the game then stays quiet about a log that is not meant
+    # to be there. A copy in one's own home, or installed by a plain user,
+    # keeps one.
+    set(_keep_log TRUE)
+    if(UNIX)
+      execute_process(COMMAND id -u OUTPUT_VARIABLE _uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+      set(_home "$ENV{HOME}")
+      set(_in_home FALSE)
+      if(_home)
+        cmake_path(IS_PREFIX _home "${_prefix}" NORMALIZE _in_home)
+      endif()
+      if(_uid STREQUAL "0" AND NOT _in_home)
+        set(_keep_log FALSE)
+      endif()
+    endif()
+    set(_log "${_prefix}/share/strhaven/st5unst.log")
+    if(_keep_log AND NOT EXISTS "${_log}")
+      message(STATUS "Installing: ${_log}")
+      file(TOUCH "${_log}")
+    endif()
+    # Let the desktop see the new file type and entry now.
+    find_program(_update_mime update-mime-database)
+    find_program(_update_desktop update-desktop-database)
+    find_program(_update_icons gtk-update-icon-cache)
+    if(_update_mime)
+      execute_process(COMMAND "${_update_mime}" "${_prefix}/share/mime" OUTPUT_QUIET ERROR_QUIET)
+    endif()
+    if(_update_desktop)
+      execute_process(COMMAND "${_update_desktop}" "${_prefix}/share/applications" OUTPUT_QUIET ERROR_QUIET)
+    endif()
+    if(_update_icons AND EXISTS "${_prefix}/share/icons/hicolor/icon-theme.cache")
+      execute_process(COMMAND "${_update_icons}" -q -t -f "${_prefix}/share/icons/hicolor" OUTPUT_QUIET ERROR_QUIET)
+    endif()
+  endif()
+]] COMPONENT StandAlone)
+
+# The Debian package: the game alone, with the libraries it links found by
+# dpkg-shlibdeps and the fonts its pictures are drawn in.
+set(CPACK_PACKAGE_NAME strhaven)
+set(CPACK_PACKAGE_VENDOR Quillfern)
+set(CPACK_PACKAGE_CONTACT "Quillfern <games@quillfern.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Star Haven Virtual Slots, a three-wheel slot machine")
+set(CPACK_PACKAGE_DESCRIPTION "A single-player slot machine played for fun with play money: insert bills, bet one to three credits and watch three wheels stop one after another. Games can be saved to and opened from .shs files.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};Runtime;/")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+find_program(STRHAVEN_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(STRHAVEN_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+else()
+  # Without dpkg-dev the libraries are named by hand.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), fonts-dejavu-core")
+endif()
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
+include(CPack)

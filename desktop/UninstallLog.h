@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace strhaven {
+
+class Prompter;
+
+// The 39 lines the program adds to its installer's uninstall log, one per
+// settings section and key and per association key, so that the
+// uninstaller removes what the program made itself. `settingsRoot` is the
+// folder that holds the settings store, as the user's system writes it.
+QStringList uninstallLogLines(const QString& settingsRoot);
+
+// Appends those lines, each ended by CR LF, to the uninstall log in the
+// program's folder. The log is never created: when it is missing, or
+// cannot be written, the uninstall message is shown instead. A program
+// folder this user cannot write is a system-wide installation whose
+// package manager keeps no such log, and then nothing is shown.
+void WriteUninstallLog(Prompter& prompter, QWidget* owner, const QString& programFolder,
+                       const QString& settingsFile);
+
+// What an uninstall log asks to remove: the settings store folders of the
+// users whose first run it records, and whether it lists the association.
+QStringList settingsRootsInLog(const QByteArray& log);
+bool logListsAssociation(const QByteArray& log);
+
+} // namespace strhaven

@@ -1,0 +1,46 @@
+# Sourced by the tests that drive the real game in an X server of their own:
+# a scratch folder $tmp, and at exit the game ($game_pid, while one runs) and
+# the X server ended and $tmp removed.
+
+tmp=$(mktemp -d)
+xvfb_pid=
+game_pid=
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts Xvfb on a free display and points DISPLAY at it.
+start_xvfb() {
+  exec 5> "$tmp/display"
+  Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+  export DISPLAY=:$(head -n1 "$tmp/display")
+  [ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
+}
+
+# Waits until a window with exactly this title exists; prints its id.
+wait_window() {
+  local title=$1 id
+  for _ in $(seq 300); do
+    id=$(xdotool search --name "^$(printf '%s' "$title" | sed 's/[][\.*^$]/\\&/g')\$" 2>/dev/null | head -n1) || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.05
+  done
+  fail "no window titled '$title'"
+}
+
+# Ends the game in window $1 with Game > Exit and waits for $game_pid.
+quit_game() {
+  local win=$1
+  xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+  xdotool key --clearmodifiers alt+g
+  sleep 0.3
+  xdotool key --clearmodifiers x
+  for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || { game_pid=; return 0; }; sleep 0.1; done
+  fail "the game did not end after Exit"
+}
