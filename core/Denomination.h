@@ -39,4 +39,10 @@ constexpr bool fiveDollarSlotShut(float machine) { return machine < 1.0f; }
 // Credits a bill of the given dollars buys, rounded half to even.
 std::int32_t billCredits(int dollars, float machine);
 
+// The credits after the machine changes from oldMachine to newMachine: what
+// was won or lost stays, the money inserted is counted again at the new
+// denomination. Rounded half to even and held within 0..CounterCap, because
+// a game saved with a count outside that range could never be opened again.
+std::int32_t convertedCredits(std::int32_t credits, std::int32_t amountInserted, float oldMachine, float newMachine);
+
 } // namespace strhaven

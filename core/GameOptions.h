@@ -25,6 +25,8 @@ struct GameOptions {
     bool wheelSoundOn() const { return (Sound & WheelSound) != 0; }
     bool coinSoundOn() const { return (Sound & CoinSound) != 0; }
     bool jackPotSoundOn() const { return (Sound & JackPotSound) != 0; }
+    // ShowStats counts as on when it reads as a non-zero number.
+    bool statsFirst() const;
 };
 
 } // namespace strhaven

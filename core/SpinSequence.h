@@ -13,8 +13,8 @@ namespace strhaven {
 // One spin as data: 210 steps in three phases. Phase 1 turns all three
 // wheels for 15 frames, phase 2 wheels 2 and 3 for 10 frames, phase 3 only
 // wheel 3 for 5 frames. Every frame moves its wheels down one row (bottom
-// takes middle, middle takes top, in the documented order) and then asks for
-// the symbol entering each turning wheel. So wheel 1 moves 15 rows, wheel 2
+// takes middle, then middle takes top, so nothing is overwritten before it
+// has moved) and then asks for the symbol entering each turning wheel. So wheel 1 moves 15 rows, wheel 2
 // 25 and wheel 3 30, with 70 new symbols in all.
 //
 // Each step is preceded by a pause of the phase's value; the GUI sleeps and

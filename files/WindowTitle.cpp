@@ -9,6 +9,10 @@ namespace strhaven {
 
 namespace {
 
+struct WindowTitleText {
+    Q_DECLARE_TR_FUNCTIONS(WindowTitle)
+};
+
 QString titleWith(const QString& name)
 {
     return ApplicationTitle() + QStringLiteral(" - ") + name;
@@ -18,7 +22,7 @@ QString titleWith(const QString& name)
 
 QString untitledTitle()
 {
-    return titleWith(QCoreApplication::translate("WindowTitle", "[untitled]"));
+    return titleWith(WindowTitleText::tr("[untitled]"));
 }
 
 QString titleFor(const QString& path)

@@ -134,22 +134,30 @@ struct QtSoundOutput::Engine {
     }
 };
 
-QtSoundOutput::QtSoundOutput()
-    : m_audioContext(new QObject)
-    , m_engine(std::make_unique<Engine>())
-{
-    m_thread.setObjectName(QStringLiteral("sound output"));
-    m_audioContext->moveToThread(&m_thread);
-    m_thread.start();
-}
+QtSoundOutput::QtSoundOutput() = default;
 
 QtSoundOutput::~QtSoundOutput()
 {
+    if (!m_audioContext)
+        return;
     // The sink must go on the thread it was made on.
     QMetaObject::invokeMethod(m_audioContext, [this] { m_engine->stop(); }, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
     delete m_audioContext;
+}
+
+// The audio thread and the media back end start with the first sound, so a
+// game played without sound never loads them.
+void QtSoundOutput::ensureStarted()
+{
+    if (m_audioContext)
+        return;
+    m_engine = std::make_unique<Engine>();
+    m_audioContext = new QObject;
+    m_thread.setObjectName(QStringLiteral("sound output"));
+    m_audioContext->moveToThread(&m_thread);
+    m_thread.start();
 }
 
 int QtSoundOutput::deviceCount() { return static_cast<int>(QMediaDevices::audioOutputs().size()); }
@@ -162,6 +170,7 @@ void QtSoundOutput::start(const QByteArray& wave, bool looping)
         stop();
         return;
     }
+    ensureStarted();
     // `wave` is copied into the call (sharing its data), so the sound stays
     // valid on the audio thread whatever the caller does with its own copy.
     QMetaObject::invokeMethod(
@@ -189,6 +198,8 @@ void QtSoundOutput::playLooping(const QByteArray& wave) { start(wave, true); }
 
 void QtSoundOutput::stop()
 {
+    if (!m_audioContext)
+        return; // nothing was ever played
     // Blocking, so that the sound has stopped when the caller goes on.
     QMetaObject::invokeMethod(m_audioContext, [this] { m_engine->stop(); }, Qt::BlockingQueuedConnection);
 }

@@ -28,6 +28,7 @@ public:
 
 private:
     struct Engine;
+    void ensureStarted();
     void start(const QByteArray& wave, bool looping);
 
     QThread m_thread;

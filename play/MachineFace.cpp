@@ -9,14 +9,7 @@ namespace {
 constexpr int PositionLeft[3] = {355, 444, 533};
 constexpr int PositionTop[3] = {12, 72, 132};
 constexpr int ButtonTop = 262;
-constexpr QSize ButtonSize{68, 30};
-constexpr int BillTop = 312;
-constexpr int BillHeight = 20;
-
-struct BillPlace {
-    int dollars, left, width;
-};
-constexpr BillPlace BillPlaces[5] = {{5, 387, 25}, {10, 425, 36}, {20, 475, 36}, {50, 528, 36}, {100, 581, 48}};
+using art::ButtonSize;
 
 DprPixmap buttonArt(art::Button b, art::ButtonState s)
 {
@@ -81,7 +74,7 @@ MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(pa
     connect(m_cashOut, &ImageButton::mouseDown, this, &MachineFace::cashOutMouseDown);
     connect(m_cashOut, &ImageButton::mouseUp, this, &MachineFace::cashOutMouseUp);
 
-    for (const BillPlace& place : BillPlaces) {
+    for (const art::BillPlace& place : art::BillPlaces) {
         auto* slot = new BillSlot(place.dollars, this);
         slot->setObjectName(QStringLiteral("lblInsBill%1").arg(place.dollars));
         slot->setToolTip(tr("Insert a $%1 bill").arg(place.dollars));
@@ -115,7 +108,7 @@ const QPixmap& MachineFace::symbolArt(int symbol, qreal dpr)
 
 void MachineFace::layOut()
 {
-    setGeometry(QRect(QPoint(0, 0), FaceSize));
+    setGeometry(QRect(QPoint(0, 0), art::FaceSize));
     for (int i = 0; i < 9; ++i)
         m_positions[static_cast<std::size_t>(i)]->setGeometry(PositionLeft[i % 3], PositionTop[i / 3], 80, 60);
     m_payline->setGeometry(331, 98, 295, 1);
@@ -130,8 +123,8 @@ void MachineFace::layOut()
     const int playLeft[3] = {374, 462, 550};
     for (int bet = 1; bet <= 3; ++bet)
         m_play[static_cast<std::size_t>(bet - 1)]->setGeometry(QRect(QPoint(playLeft[bet - 1], ButtonTop), ButtonSize));
-    for (const BillPlace& place : BillPlaces)
-        m_billSlots.at(place.dollars)->setGeometry(place.left, BillTop, place.width, BillHeight);
+    for (const art::BillPlace& place : art::BillPlaces)
+        m_billSlots.at(place.dollars)->setGeometry(place.rect);
     m_payline->raise();
 }
 

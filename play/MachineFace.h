@@ -16,12 +16,11 @@ namespace strhaven {
 class MachineFace : public PictureBox {
     Q_OBJECT
 public:
-    static constexpr QSize FaceSize{640, 424};
     static constexpr std::array<int, 5> Bills{5, 10, 20, 50, 100};
 
     explicit MachineFace(const PayTable& table, QWidget* parent = nullptr);
 
-    // Lays every control out at its documented place and size.
+    // Lays every control out at its place and size (new games do it again).
     void layOut();
 
     void showGrid(const ReelGrid& grid);

@@ -34,6 +34,10 @@ void SoundPlayer::PlayWave(int id, int flags)
 void SoundPlayer::StopWave()
 {
     try {
+        // Nothing was ever played, so nothing plays now: no need to wake the
+        // audio device (a game played without sound never loads it).
+        if (m_waveData.isNull())
+            return;
         if (m_output.deviceCount() <= 0)
             return;
         m_output.stop();

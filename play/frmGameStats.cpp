@@ -4,7 +4,8 @@
 #include "HelpViewer.h"
 #include "SlotGame.h"
 
-#include <QGuiApplication>
+#include "WaitCursor.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -43,7 +44,7 @@ frmGameStats::frmGameStats(const SlotGame& game, const GameOptions& options, Hel
 {
     setObjectName("frmGameStats");
     setWindowTitle(tr("Game Statistics"));
-    // The captions keep their documented places, widened when the user's
+    // The captions keep their places, widened when the user's
     // font needs more room than 93 pixels, so no caption is ever cut off.
     int captionWidth = 93;
     for (const Row& row : Rows)
@@ -76,7 +77,7 @@ frmGameStats::frmGameStats(const SlotGame& game, const GameOptions& options, Hel
     helpButton->setObjectName("btnHelp");
     helpButton->setGeometry(90, 193, 73, 25);
     helpButton->setAutoDefault(false);
-    connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(m_help, parentWidget(), 1, HelpTopic::Statistics); });
+    connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(m_help, parentWidget(), HelpCommand::Topic, HelpTopic::Statistics); });
     showFigures(game, options);
 }
 
@@ -98,9 +99,10 @@ QString frmGameStats::percent(double ratio)
 
 void frmGameStats::showFigures(const SlotGame& game, const GameOptions& options)
 {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    // Single precision, as the figures have always been computed: $23.25
-    // shows as $23.25, not as a long binary fraction.
+    WaitCursor cursor;
+    // Single precision, so that a value the player reckons exact is shown
+    // exact: 2 credits at 0.2 per dollar are $10.00 and "even", where double
+    // precision would make them a hair less and the player "down".
     const float cashOutValue = static_cast<float>(game.Credits) / options.Machine;
     const float difference = cashOutValue - static_cast<float>(game.AmountInserted);
     auto set = [this](const char* name, const QString& text) { label(name)->setText(text + QLatin1Char(' ')); };
@@ -118,19 +120,18 @@ void frmGameStats::showFigures(const SlotGame& game, const GameOptions& options)
         set("lblReturn", percent(static_cast<double>(game.CreditsWon) / game.CreditsPlayed));
     else
         set("lblReturn", QString()); // nothing played, nothing to compare
-    QGuiApplication::restoreOverrideCursor();
 }
 
 void frmGameStats::keyReleaseEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_F1)
-        ShowHelp(m_help, parentWidget(), 1, HelpTopic::Statistics);
+        ShowHelp(m_help, parentWidget(), HelpCommand::Topic, HelpTopic::Statistics);
     QDialog::keyReleaseEvent(e);
 }
 
 void frmGameStats::done(int result)
 {
-    ShowHelp(m_help, parentWidget(), 2, 0);
+    ShowHelp(m_help, parentWidget(), HelpCommand::Quit, 0);
     QDialog::done(result);
 }
 

@@ -6,6 +6,12 @@
 
 namespace strhaven {
 
+namespace {
+struct ErrorText {
+    Q_DECLARE_TR_FUNCTIONS(ErrorReport)
+};
+} // namespace
+
 QString errorText(int number)
 {
     const char* text = nullptr;
@@ -23,7 +29,7 @@ QString errorText(int number)
     case ErrorNumber::Cancelled: text = QT_TRANSLATE_NOOP("ErrorReport", "Cancel was selected."); break;
     default: text = QT_TRANSLATE_NOOP("ErrorReport", "Application-defined or object-defined error"); break;
     }
-    return QCoreApplication::translate("ErrorReport", text);
+    return ErrorText::tr(text);
 }
 
 RunError::RunError(int number)

@@ -19,7 +19,8 @@ std::optional<double> parseNumber(const QString& text, const QLocale& locale = Q
 QString shortestText(float value);
 
 // To the nearest whole number, halves to the even neighbour (2.5 gives 2,
-// 3.5 gives 4), as stored numbers have always been converted.
+// 3.5 gives 4): the rule game files and settings written by earlier versions
+// were read with, so they read back the same.
 double roundHalfEven(double value);
 
 } // namespace strhaven

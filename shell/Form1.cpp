@@ -8,9 +8,18 @@
 #include "SettingsStore.h"
 #include "SlotMachine.h"
 #include "WindowTitle.h"
+#include "KeyboardPlay.h"
+#include "ProgramFolder.h"
+#include "WaitCursor.h"
+#include "frmAbout.h"
+#include "frmCashOut.h"
 #include "frmGameStats.h"
+#include "frmOptions.h"
+#include "frmShortCuts.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
@@ -29,11 +38,20 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
     , m_payTable(BuildPayTable())
     , m_sound(m_seams.soundOutput, m_seams.pacer)
     , m_gameMenuCommands(*this, m_seams.prompter)
+    , m_helpMenuCommands({m_seams.prompter, m_seams.help, m_seams.opener, this, programFolder(),
+                          [this] {
+                              frmShortCuts chart(this);
+                              chart.exec();
+                          },
+                          [this] {
+                              frmAbout about(this);
+                              about.exec();
+                          }})
 {
     setObjectName("Form1");
     setWindowIcon(art::programIcon());
     m_drawingArea = new QWidget(this);
-    m_drawingArea->setFixedSize(MachineFace::FaceSize);
+    m_drawingArea->setFixedSize(art::FaceSize);
     setCentralWidget(m_drawingArea);
     m_face = new MachineFace(m_payTable, m_drawingArea);
     m_machine = std::make_unique<SlotMachine>(SlotMachine::Parts{m_game, m_options, m_strip, m_payTable,
@@ -45,15 +63,26 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
         if (m_closePending)
             QTimer::singleShot(0, this, &QWidget::close);
     });
+    connect(m_face, &MachineFace::cashOutMouseDown, this, &Form1::imgCashOut_MouseDown);
+    connect(m_face, &MachineFace::cashOutMouseUp, this, &Form1::imgCashOut_MouseUp);
+    m_keyboard = std::make_unique<KeyboardPlay>(KeyboardPlay::Parts{
+        *m_machine, *m_face, m_seams.help, this, [this](int button, int shift) { imgCashOut_MouseUp(button, shift); }});
+    m_cashOutDialog = std::make_unique<frmCashOut>(
+        m_options, m_game, m_seams.help, [this] { saveSettingsReporting(tr("Error configuring button")); }, this);
     createActions();
     // Fixed size: the window follows the drawing area and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(untitledTitle());
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &Form1::commitData);
+    qApp->installEventFilter(this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    qApp->removeEventFilter(this);
+}
 
 void Form1::createActions()
 {
@@ -78,6 +107,8 @@ void Form1::createActions()
     m_gameMenu->addSeparator();
     add(tr("Current &Games Statistics"), QKeySequence(Qt::CTRL | Qt::Key_G),
         trap(tr("Error displaying statistics."), [this] { showStatistics(); }));
+    add(tr("Game O&ptions"), {}, trap(tr("Error setting options."), [this] { showOptions(); }));
+    add(tr("&Configure Cash Out Button"), {}, trap(tr("Error configuring button"), [this] { showCashOutDialog(); }));
     m_gameMenu->addSeparator();
     // The action inverts its check mark before the command runs.
     m_hidePanel = add(tr("&Hide Payouts Panel"), QKeySequence(Qt::CTRL | Qt::Key_H),
@@ -85,12 +116,32 @@ void Form1::createActions()
     m_hidePanel->setCheckable(true);
     m_gameMenu->addSeparator();
     add(tr("E&xit"), {}, trap(tr("Error exiting."), [this] { close(); }));
+    createHelpMenu();
+}
 
+void Form1::createHelpMenu()
+{
     m_helpMenu = menuBar()->addMenu(tr("&Help"));
     m_helpMenu->setObjectName("HelpMenu");
-    QAction* topics = m_helpMenu->addAction(tr("Help &Topics"));
-    connect(topics, &QAction::triggered, this,
-            trap(tr("Error displaying Help."), [this] { ShowHelp(m_seams.help, this, HelpCommand::Contents, 0); }));
+    auto addEntries = [this](QMenu* menu, const std::vector<HelpMenu::Entry>& entries) {
+        for (const HelpMenu::Entry& entry : entries) {
+            if (entry.caption.isEmpty()) {
+                menu->addSeparator();
+            } else if (entry.command) {
+                QAction* a = menu->addAction(entry.caption);
+                a->setShortcut(entry.shortcut);
+                connect(a, &QAction::triggered, this, [this, command = entry.command] { command(m_helpMenuCommands); });
+            } else {
+                QMenu* web = menu->addMenu(entry.caption);
+                web->setObjectName("WebMenu");
+                for (const HelpMenu::Entry& page : HelpMenu::webEntries()) {
+                    QAction* a = web->addAction(page.caption);
+                    connect(a, &QAction::triggered, this, [this, command = page.command] { command(m_helpMenuCommands); });
+                }
+            }
+        }
+    };
+    addEntries(m_helpMenu, HelpMenu::menuEntries());
 }
 
 void Form1::trapped(const QString& title, const std::function<void()>& command)
@@ -107,10 +158,9 @@ void Form1::setMenusEnabled(bool enabled)
     m_gameMenu->menuAction()->setEnabled(enabled);
     m_helpMenu->menuAction()->setEnabled(enabled);
     // Shortcuts of a disabled menu's items must not fire either.
-    for (QAction* a : m_gameMenu->actions())
-        a->setEnabled(enabled);
-    for (QAction* a : m_helpMenu->actions())
-        a->setEnabled(enabled);
+    for (QMenu* menu : {m_gameMenu, m_helpMenu})
+        for (QAction* a : menu->actions())
+            a->setEnabled(enabled);
 }
 
 void Form1::HidePayoutsPanel()
@@ -119,7 +169,7 @@ void Form1::HidePayoutsPanel()
         m_drawingArea->setFixedWidth(m_drawingArea->width() - PanelWidth);
         m_face->move(m_face->x() - PanelWidth, 0);
     } else {
-        m_drawingArea->setFixedWidth(MachineFace::FaceSize.width());
+        m_drawingArea->setFixedWidth(art::FaceSize.width());
         m_face->move(0, 0);
     }
 }
@@ -128,6 +178,86 @@ void Form1::showStatistics()
 {
     frmGameStats dialog(m_game, m_options, m_seams.help, this);
     dialog.exec();
+}
+
+void Form1::showOptions()
+{
+    frmOptions dialog(m_options, m_game, *this, m_seams.help, this);
+    dialog.exec();
+}
+
+void Form1::showCashOutDialog() { m_cashOutDialog->exec(); }
+
+void Form1::imgCashOut_MouseDown(int button, int shift)
+{
+    if (button == 1 && shift == 0)
+        m_face->showButtonPicture(0, ImageButton::Picture::Pressed);
+}
+
+void Form1::imgCashOut_MouseUp(int button, int shift)
+{
+    // The button takes no clicks while the machine is busy; the keyboard
+    // comes here too and must find it idle as well.
+    if (button != 1 || shift != 0 || !m_machine->isIdle())
+        return;
+    m_face->showButtonPicture(0, ImageButton::Picture::Normal);
+    if (m_options.statsFirst())
+        showStatistics();
+    {
+        WaitCursor cursor;
+        saveSettingsReporting(tr("Error saving settings."));
+    }
+    if (m_options.CashOut == "New")
+        Form_Load();
+    else
+        endAtOnce();
+}
+
+// The Cash Out button's "Exit": no question, the settings already written.
+// Still a clean end: the sound stops, the help viewer closes, and main()
+// releases the single-instance lock as the event loop returns.
+void Form1::endAtOnce()
+{
+    m_endingAtOnce = true;
+    m_sound.StopWave();
+    ShowHelp(m_seams.help, this, HelpCommand::Quit, 0);
+    hide();
+    if (m_seams.endProgram)
+        m_seams.endProgram(0);
+    else
+        QCoreApplication::exit(0);
+}
+
+void Form1::saveSettingsReporting(const QString& errorTitle)
+{
+    try {
+        saveSettings();
+    } catch (const std::exception& e) {
+        ShowError(m_seams.prompter, this, e, errorTitle);
+    }
+}
+
+void Form1::showCredits() { m_machine->showCredits(true); }
+
+void Form1::showMachine() { m_machine->showMachine(); }
+
+void Form1::applyPayout() { SetPayout(m_strip, m_options.Payout); }
+
+void Form1::saveSettings()
+{
+    std::unique_ptr<QSettings> store = m_seams.openSettings();
+    SaveSettings(*store, settingsToStore(), isMinimized());
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    // Only keys meant for this window: a dialog's keys are its own.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this || !isActiveWindow())
+        return false;
+    return m_keyboard->keyEvent(*static_cast<QKeyEvent*>(event));
 }
 
 GameFileContent Form1::documentContent() const { return gameFileContent(m_options, m_game); }
@@ -151,8 +281,9 @@ void Form1::closeEvent(QCloseEvent* event)
         return;
     }
     m_closePending = false;
-    // The session's close has asked and saved already.
-    if (std::exchange(m_sessionCommitted, false) || queryUnload(CloseReason::Window))
+    // The session's close has asked and saved already; the Cash Out button's
+    // "Exit" asks nothing.
+    if (m_endingAtOnce || std::exchange(m_sessionCommitted, false) || queryUnload(CloseReason::Window))
         event->accept();
     else
         event->ignore();

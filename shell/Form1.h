@@ -3,6 +3,8 @@
 #include "GameDocument.h"
 #include "GameMenu.h"
 #include "GameOptions.h"
+#include "HelpMenu.h"
+#include "OptionsTarget.h"
 #include "PayTable.h"
 #include "SlotGame.h"
 #include "SoundPlayer.h"
@@ -20,8 +22,12 @@ class QSettings;
 
 namespace strhaven {
 
+class DesktopIntegration;
+class DocumentOpener;
 class HelpViewer;
+class KeyboardPlay;
 class MachineFace;
+class frmCashOut;
 class Pacer;
 class Prompter;
 class RandomSource;
@@ -37,14 +43,19 @@ struct Form1Seams {
     Pacer& pacer;
     HelpViewer& help;
     RandomSource& random;
+    DocumentOpener& opener;
+    DesktopIntegration& desktop; // what the first run registers
     std::function<std::unique_ptr<QSettings>()> openSettings;
     // The whole command line: the path of a game file to open, or empty.
     QString commandLine;
+    // Ends the program at once with this exit status (the Cash Out button's
+    // "Exit"); the event loop's exit when empty.
+    std::function<void(int)> endProgram = {};
 };
 
 // The main window: the menu bar over the machine face. It owns the one game
 // of the run and is the document the Game menu works on.
-class Form1 : public QMainWindow, private GameDocument {
+class Form1 : public QMainWindow, private GameDocument, private OptionsTarget {
     Q_OBJECT
 public:
     explicit Form1(Form1Seams seams, QWidget* parent = nullptr);
@@ -56,6 +67,9 @@ public:
     {
         return queryUnload(mayAsk ? CloseReason::Session : CloseReason::SessionWithoutQuestions);
     }
+    // The window was taken away from outside: keep the settings and end the
+    // run, as a session's close that allows no questions does.
+    void endWithoutWindow();
 
     // Start-up initialisation, and the new-game operation.
     void Form_Load();
@@ -63,12 +77,19 @@ public:
     // state): hiding is relative to the present layout, showing absolute.
     void HidePayoutsPanel();
 
+    // The Cash Out button: statistics first when wanted, the settings saved,
+    // then a new game or the end of the program, without the changed-game
+    // question (the configuration dialog warns of that).
+    void imgCashOut_MouseDown(int button, int shift);
+    void imgCashOut_MouseUp(int button, int shift);
+
     SlotGame& game() { return m_game; }
     GameOptions& options() { return m_options; }
     MachineFace& face() { return *m_face; }
     QWidget& drawingArea() { return *m_drawingArea; }
     SlotMachine& machine() { return *m_machine; }
     GameMenu& gameMenuCommands() { return m_gameMenuCommands; }
+    HelpMenu& helpMenuCommands() { return m_helpMenuCommands; }
     QMenu* gameMenu() const { return m_gameMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
     QAction* hidePanelAction() const { return m_hidePanel; }
@@ -78,11 +99,19 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Keys reach the game whatever control has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createActions();
+    void createHelpMenu();
     void setMenusEnabled(bool enabled);
     void showStatistics();
+    void showOptions();
+    void showCashOutDialog();
+    void endAtOnce();
+    // SaveSettings, reporting a failure under the given title.
+    void saveSettingsReporting(const QString& errorTitle);
     // A menu command under its error trap.
     void trapped(const QString& title, const std::function<void()>& command);
 
@@ -108,6 +137,12 @@ private:
     void putInForce(const GameFileContent& content) override;
     void startNewGame() override { Form_Load(); }
 
+    // OptionsTarget
+    void showCredits() override;
+    void showMachine() override;
+    void applyPayout() override;
+    void saveSettings() override;
+
     Form1Seams m_seams;
     SlotGame m_game;
     GameOptions m_options;
@@ -115,11 +150,15 @@ private:
     PayTable m_payTable;
     SoundPlayer m_sound;
     GameMenu m_gameMenuCommands;
+    HelpMenu m_helpMenuCommands;
     QWidget* m_drawingArea = nullptr;
     MachineFace* m_face = nullptr;
     // Owned here, not by Qt's child list, so it goes before the members it
     // works on; as a child it would outlive them by the whole member teardown.
     std::unique_ptr<SlotMachine> m_machine;
+    std::unique_ptr<KeyboardPlay> m_keyboard;
+    // One for the whole run: its pending choice lives across showings.
+    std::unique_ptr<frmCashOut> m_cashOutDialog;
     QMenu* m_gameMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_hidePanel = nullptr;
@@ -128,6 +167,7 @@ private:
     bool m_formLoadedOnce = false;
     bool m_closePending = false;
     bool m_sessionCommitted = false; // the session's close has asked and saved already
+    bool m_endingAtOnce = false;     // the Cash Out button ends the run: nothing more is asked
 };
 
 } // namespace strhaven

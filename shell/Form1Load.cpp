@@ -4,6 +4,8 @@
 #include "Form1.h"
 
 #include "AppTitle.h"
+#include "DesktopIntegration.h"
+#include "Art.h"
 #include "ErrorReport.h"
 #include "WaitCursor.h"
 #include "HelpViewer.h"
@@ -48,14 +50,18 @@ void Form1::Form_Load()
     try {
         WaitCursor cursor;
         std::unique_ptr<QSettings> store = m_seams.openSettings();
-        if (readFirstTime(*store))
+        if (readFirstTime(*store)) {
+            m_seams.desktop.WriteUninstallLog(this);
+            m_seams.desktop.RegisterFileType(this);
+            // Done once, whatever the two steps managed.
             writeFirstTimeDone(*store);
+        }
         m_game.GameChanged = false;
         setWindowTitle(untitledTitle());
         // Every new game lays the face out anew at full width, then keeps
         // the panel as its check mark shows; the stored setting below brings
         // the mark in line when they differ.
-        m_drawingArea->setFixedWidth(MachineFace::FaceSize.width());
+        m_drawingArea->setFixedWidth(art::FaceSize.width());
         m_face->layOut();
         if (m_hidePanel->isChecked())
             HidePayoutsPanel();
@@ -155,12 +161,17 @@ bool Form1::queryUnload(CloseReason reason)
             case GameMenu::Question::Cancel: cancel = true; break;
             }
         }
-        std::unique_ptr<QSettings> store = m_seams.openSettings();
-        SaveSettings(*store, settingsToStore(), isMinimized());
+        saveSettings();
     } catch (const std::exception& e) {
         ShowError(m_seams.prompter, this, e, tr("Unloading"));
     }
     return !cancel;
+}
+
+void Form1::endWithoutWindow()
+{
+    queryUnload(CloseReason::SessionWithoutQuestions);
+    QCoreApplication::quit();
 }
 
 void Form1::commitData(QSessionManager& manager)

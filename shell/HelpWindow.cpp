@@ -18,7 +18,14 @@ HelpWindow::HelpWindow(QWidget* parent)
     // Only a help window is left when the game closes; it must not keep the
     // program alive, nor end it by being closed.
     setAttribute(Qt::WA_QuitOnClose, false);
+}
 
+// The pages and their browser are made when help is first asked for: most
+// runs never open it, and start-up need not pay for it.
+void HelpWindow::build()
+{
+    if (m_browser)
+        return;
     auto* contents = new QPushButton(tr("&Contents"), this);
     contents->setObjectName(QStringLiteral("contentsButton"));
     auto* back = new QPushButton(tr("&Back"), this);
@@ -58,12 +65,13 @@ void HelpWindow::showContents(QWidget* owner) { present(owner, helpContentsUrl()
 
 void HelpWindow::close() { hide(); }
 
-QUrl HelpWindow::currentPage() const { return m_browser->source(); }
+QUrl HelpWindow::currentPage() const { return m_browser ? m_browser->source() : QUrl(); }
 
-QString HelpWindow::pageTitle() const { return m_browser->documentTitle(); }
+QString HelpWindow::pageTitle() const { return m_browser ? m_browser->documentTitle() : QString(); }
 
 void HelpWindow::present(QWidget* owner, const QUrl& page)
 {
+    build();
     if (m_browser->source() != page)
         m_browser->setSource(page);
     // Kept above the game's window by the window manager, without the game

@@ -27,6 +27,7 @@ public:
     QString pageTitle() const;
 
 private:
+    void build();
     void present(QWidget* owner, const QUrl& page);
 
     QTextBrowser* m_browser = nullptr;

@@ -3,12 +3,13 @@
 #include "AppTitle.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 
 namespace strhaven {
 
-std::unique_ptr<QLockFile> lockSingleInstance()
+InstanceLock lockSingleInstance()
 {
     // Beside the user's settings: one lock per user, as the taskbar the
     // refusal speaks of is that user's.
@@ -17,9 +18,23 @@ std::unique_ptr<QLockFile> lockSingleInstance()
     auto lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + ApplicationTitle() + QStringLiteral(".lock"));
     // A lock left by a crashed run is recognised by its process id and taken over.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
-        return nullptr;
-    return lock;
+    InstanceLock result;
+    if (lock->tryLock(0)) {
+        result.outcome = InstanceLock::Outcome::Held;
+        result.lock = std::move(lock);
+    } else if (lock->error() == QLockFile::LockFailedError) {
+        result.outcome = InstanceLock::Outcome::OtherInstance;
+    }
+    return result;
+}
+
+bool settingsCanBeKept(const QString& settingsFile)
+{
+    const QFileInfo file(settingsFile);
+    if (file.exists())
+        return file.isFile() && file.isWritable();
+    const QFileInfo folder(file.absolutePath());
+    return folder.isDir() && folder.isWritable();
 }
 
 } // namespace strhaven

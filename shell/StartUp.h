@@ -1,13 +1,31 @@
 #pragma once
 
-class QLockFile;
+#include <QString>
 
 #include <memory>
 
+class QLockFile;
+
 namespace strhaven {
 
-// The per-user lock that refuses a second instance of the game. Empty when
-// another instance of the same user holds it.
-std::unique_ptr<QLockFile> lockSingleInstance();
+// The per-user lock that refuses a second instance of the game.
+struct InstanceLock {
+    enum class Outcome {
+        Held,          // this run holds the lock
+        OtherInstance, // a live process of the same user holds it
+        Unavailable,   // no lock could be made here (a read-only or damaged config folder)
+    };
+    Outcome outcome = Outcome::Unavailable;
+    std::unique_ptr<QLockFile> lock; // set when Held
+};
+
+// Only a lock held by a live process is another instance: any other failure
+// to take it lets the game start, because refusing would keep the player
+// out of a game that is not running anywhere.
+InstanceLock lockSingleInstance();
+
+// True when the settings store at this path can be written, so that what the
+// player sets survives the run.
+bool settingsCanBeKept(const QString& settingsFile);
 
 } // namespace strhaven

@@ -14,16 +14,16 @@ frmSplash::frmSplash(std::function<void()> onUnload)
     , m_onUnload(std::move(onUnload))
 {
     setObjectName("frmSplash");
-    setFixedSize(PictureSize);
+    setFixedSize(art::SplashSize);
     auto* picture = new PictureBox(this);
     picture->setObjectName("Picture1");
-    picture->setGeometry(QRect(QPoint(0, 0), PictureSize));
+    picture->setGeometry(QRect(QPoint(0, 0), art::SplashSize));
     picture->setPicture(DprPixmap([](qreal dpr) { return art::splash(dpr); }));
     m_timer.setSingleShot(true);
     m_timer.setInterval(SplashMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r(QPoint(), PictureSize);
+        QRect r(QPoint(), art::SplashSize);
         r.moveCenter(screen->geometry().center());
         move(r.topLeft());
     }

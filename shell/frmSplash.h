@@ -15,7 +15,6 @@ class frmSplash : public QWidget {
     Q_OBJECT
 public:
     static constexpr int SplashMilliseconds = 2500;
-    static constexpr QSize PictureSize{365, 185};
 
     explicit frmSplash(std::function<void()> onUnload);
 

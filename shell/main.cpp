@@ -1,15 +1,21 @@
 #include "AppTitle.h"
+#include "AppVersion.h"
+#include "CommandLine.h"
+#include "DesktopDocumentOpener.h"
+#include "DesktopIntegration.h"
 #include "Form1.h"
 #include "HelpWindow.h"
 #include "RealPacer.h"
 #include "QtPrompter.h"
-#include "QtSoundOutput.h"
+#include "LazySoundOutput.h"
 #include "RandomSource.h"
 #include "SettingsStore.h"
 #include "StartUp.h"
+#include "WindowGoneWatch.h"
 #include "frmSplash.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLockFile>
 #include <QSettings>
 
@@ -18,21 +24,35 @@
 int main(int argc, char* argv[])
 {
     using namespace strhaven;
+    // --help and --version answer without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<int> status = runInfoArgument(arguments))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationTitle());
-    QApplication::setApplicationVersion(QStringLiteral(STRHAVEN_VERSION));
+    QApplication::setApplicationVersion(versionText());
 
     QtPrompter prompter;
-    const std::unique_ptr<QLockFile> instance = lockSingleInstance();
-    if (!instance) {
+    const InstanceLock instance = lockSingleInstance();
+    if (instance.outcome == InstanceLock::Outcome::OtherInstance) {
         // Nothing else runs and nothing is written to the settings store.
         prompter.message(nullptr, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(),
                          QObject::tr("Star Haven Virtual Slots is already running. Please check the Taskbar."));
         return 0;
     }
+    if (instance.outcome == InstanceLock::Outcome::Unavailable) {
+        const QString store = openSettingsStore()->fileName();
+        if (!settingsCanBeKept(store))
+            prompter.message(nullptr, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(),
+                             QObject::tr("Your settings cannot be saved, because %1 cannot be written. "
+                                         "You can play, but your options will not be remembered.")
+                                 .arg(QDir::toNativeSeparators(store)));
+    }
 
     RealPacer pacer;
-    QtSoundOutput soundOutput;
+    LazySoundOutput soundOutput;
     HelpWindow help;
     // Seeded once from the clock: every draw after that comes from the
     // generator, so refused draws never repeat while the clock stands still.
@@ -40,8 +60,12 @@ int main(int argc, char* argv[])
     // The command line is one game-file path, blanks and all.
     const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
 
-    Form1 window({prompter, soundOutput, pacer, help, random, openSettingsStore, commandLine});
+    DesktopDocumentOpener opener;
+    UserDesktopIntegration desktop(prompter, openSettingsStore()->fileName());
+    Form1 window({prompter, soundOutput, pacer, help, random, opener, desktop, openSettingsStore, commandLine});
     frmSplash splash([&window] { window.show(); });
+    // Gone for any reason, the main window takes the program with it.
+    WindowGoneWatch watch(window, [&window] { window.endWithoutWindow(); });
     window.Form_Load();
     splash.showAndStartTimer();
     return app.exec();

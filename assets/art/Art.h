@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -47,5 +48,19 @@ inline constexpr QSize ButtonSize{68, 30};
 inline constexpr QSize DenominationSize{42, 38};
 inline constexpr QSize SplashSize{365, 185};
 inline constexpr QSize ShortcutChartSize{245, 168};
+
+// The bill slots on the face, in face coordinates: the banknote is printed
+// where the slot's hot spot lies.
+struct BillPlace {
+    int dollars;
+    QRect rect;
+};
+inline constexpr std::array<BillPlace, 5> BillPlaces{{
+    {5, QRect(387, 312, 25, 20)},
+    {10, QRect(425, 312, 36, 20)},
+    {20, QRect(475, 312, 36, 20)},
+    {50, QRect(528, 312, 36, 20)},
+    {100, QRect(581, 312, 48, 20)},
+}};
 
 } // namespace strhaven::art

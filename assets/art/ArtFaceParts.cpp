@@ -1,3 +1,4 @@
+#include "Art.h"
 #include "ArtFace.h"
 #include "ArtPainting.h"
 
@@ -6,16 +7,6 @@
 namespace strhaven::art {
 
 namespace {
-
-// The bills printed under the bill slots' hot spots, in face coordinates.
-struct BillArt {
-    const char* value;
-    QRectF rect;
-};
-constexpr BillArt Bills[] = {
-    {QT_TRANSLATE_NOOP("ArtText", "$5"), {387, 312, 25, 20}},   {QT_TRANSLATE_NOOP("ArtText", "$10"), {425, 312, 36, 20}}, {QT_TRANSLATE_NOOP("ArtText", "$20"), {475, 312, 36, 20}},
-    {QT_TRANSLATE_NOOP("ArtText", "$50"), {528, 312, 36, 20}}, {QT_TRANSLATE_NOOP("ArtText", "$100"), {581, 312, 48, 20}},
-};
 
 // A dark recess with a thin chrome rim: the button deck and the bill acceptor.
 void drawRecess(QPainter& p, const QRectF& rect, qreal radius)
@@ -80,11 +71,11 @@ void drawBillRow(QPainter& p)
 {
     drawBillArrow(p);
     drawRecess(p, QRectF(385, 309, 246, 26), 3);
-    for (const BillArt& bill : Bills) {
+    for (const BillPlace& bill : BillPlaces) {
         QPainterPath note;
         note.addRect(bill.rect);
         drawGlow(p, note, QColor(0, 0, 0, 170), 1.5, {0.8, 1.5});
-        drawBanknote(p, bill.rect, ArtText::tr(bill.value), 10);
+        drawBanknote(p, bill.rect, ArtText::tr("$%1").arg(bill.dollars), 10);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "HelpBook.h"
 
+#include "HelpViewer.h"
+
 namespace strhaven {
 
 QUrl helpContentsUrl() { return QUrl(QStringLiteral("qrc:/help/contents.html")); }
@@ -11,6 +13,10 @@ QUrl helpTopicUrl(int topic)
     return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(topic));
 }
 
-QList<int> helpTopics() { return {20, 30, 40, 50, 60}; }
+QList<int> helpTopics()
+{
+    return {HelpTopic::HowToPlay, HelpTopic::GameOptions, HelpTopic::CashOutButton, HelpTopic::GameFiles,
+            HelpTopic::Statistics};
+}
 
 } // namespace strhaven

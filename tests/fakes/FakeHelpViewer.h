@@ -2,6 +2,9 @@
 
 #include "HelpViewer.h"
 
+#include <QStringList>
+
+#include <functional>
 #include <vector>
 
 namespace strhaven {
@@ -17,10 +20,32 @@ public:
     };
 
     std::vector<Call> calls;
+    // Runs when a page is asked for; may throw, as a failing viewer would.
+    std::function<void()> onShow;
 
-    void showTopic(QWidget* owner, int topic) override { calls.push_back({Kind::Topic, owner, topic}); }
-    void showContents(QWidget* owner) override { calls.push_back({Kind::Contents, owner, 0}); }
+    void showTopic(QWidget* owner, int topic) override
+    {
+        calls.push_back({Kind::Topic, owner, topic});
+        if (onShow)
+            onShow();
+    }
+    void showContents(QWidget* owner) override
+    {
+        calls.push_back({Kind::Contents, owner, 0});
+        if (onShow)
+            onShow();
+    }
     void close() override { calls.push_back({Kind::Close, nullptr, 0}); }
+
+    // "topic 40,close": what the viewer was asked, in order.
+    QString asked() const
+    {
+        QStringList all;
+        for (const Call& c : calls)
+            all << (c.kind == Kind::Topic ? QStringLiteral("topic %1").arg(c.topic)
+                    : c.kind == Kind::Close ? QStringLiteral("close") : QStringLiteral("contents"));
+        return all.join(QLatin1Char(','));
+    }
 };
 
 } // namespace strhaven

@@ -250,6 +250,23 @@ private slots:
         QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QFile::remove(old);
     }
+
+    // A flag that is neither read nor write touches no file and says so in a
+    // critical box that stays above everything.
+    void unknownTransferFlag()
+    {
+        FakePrompter prompter;
+        GameFileContent content;
+        const QString target = path("flag.shs");
+        QVERIFY(!TransferGameFile(target, 3, content, prompter));
+        QVERIFY(!QFile::exists(target));
+        QCOMPARE(prompter.messages.size(), 1);
+        const auto& m = prompter.messages[0];
+        QCOMPARE(m.text, QString("Incorrect flag value. Please report this error to Technical Support."));
+        QCOMPARE(m.icon, Prompter::Icon::Critical);
+        QCOMPARE(m.title, QString("Star Haven Virtual Slots"));
+        QVERIFY(m.systemModal);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestGameFile)

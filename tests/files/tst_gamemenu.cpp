@@ -71,6 +71,8 @@ private slots:
         QTest::newRow("untitled, Yes, dialog cancelled") << true << false << int(Answer::Yes) << false << "Save Game";
         QTest::newRow("untitled, Yes, saved") << true << false << int(Answer::Yes) << true << "Save Game, written, 1 new game";
         QTest::newRow("titled, Yes: no dialog") << true << true << int(Answer::Yes) << false << "written, 1 new game";
+        // A game that could not be written must not be thrown away.
+        QTest::newRow("titled, Yes, the write fails") << true << true << int(Answer::Yes) << false << "write failed";
     }
     void newGame()
     {
@@ -83,8 +85,9 @@ private slots:
         const QString file = dir.filePath("new.shs");
         FakeDocument doc;
         doc.changed = changed;
+        const bool failing = done == "write failed";
         if (titled) {
-            doc.fileName = file;
+            doc.fileName = failing ? dir.filePath("no such folder/new.shs") : file;
             doc.title = titleFor(file);
         }
         FakePrompter prompter;
@@ -93,6 +96,13 @@ private slots:
         if (dialogChoosesFile)
             prompter.saveResults.push_back(file);
         GameMenu(doc, prompter).NewGame();
+        if (failing) {
+            QCOMPARE(prompter.messages.size(), 2);
+            QCOMPARE(prompter.messages[1].text, QString("76: Path not found"));
+            QCOMPARE(doc.newGames, 0);
+            QVERIFY(doc.changed);
+            return;
+        }
         QCOMPARE(prompter.messages.size(), answer >= 0 ? 1 : 0);
         if (answer >= 0) {
             QCOMPARE(prompter.messages[0].text,

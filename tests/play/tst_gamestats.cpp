@@ -4,6 +4,7 @@
 #include "frmGameStats.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 using namespace strhaven;
@@ -25,6 +26,8 @@ private slots:
         QTest::newRow("dollar, even") << 1.0f << 10 << 10 << 0 << 0 << "$10.00 |You are even:|$0.00 | ";
         QTest::newRow("nickel, down") << 20.0f << 5 << 0 << 0 << 0 << "$0.00 |You are down:|$5.00 | ";
         QTest::newRow("95 percent") << 1.0f << 300 << 285 << 300 << 285 << "$285.00 |You are down:|$15.00 |95.00% ";
+        // Single precision: 2 credits at 0.2 per dollar are worth $10 exactly.
+        QTest::newRow("five dollars, even") << 0.2f << 10 << 2 << 0 << 0 << "$10.00 |You are even:|$0.00 | ";
         QTest::newRow("thousands") << 20.0f << 100000 << 100000 << 12345 << 100000
                                    << "$5,000.00 |You are down:|$95,000.00 |810.04% ";
     }
@@ -52,6 +55,44 @@ private slots:
         QCOMPARE(labels.join('|'), shown);
         QCOMPARE(dialog.label("lblSpins")->text(), QString("12,345 "));
         QCOMPARE(dialog.label("lblPlayed")->text(), QLocale().toString(played) + ' ');
+    }
+
+    // F1 and Help open the statistics topic; every way of closing closes
+    // the help viewer too.
+    void help_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("asked");
+        QTest::newRow("F1") << "F1" << "topic 60 close";
+        QTest::newRow("Help") << "Help" << "topic 60 close";
+        QTest::newRow("OK") << "OK" << "close";
+        QTest::newRow("Escape") << "Escape" << "close";
+    }
+    void help()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, asked);
+        SlotGame game;
+        GameOptions options;
+        FakeHelpViewer help;
+        QWidget owner;
+        frmGameStats dialog(game, options, help, &owner);
+        dialog.show();
+        if (action == "F1")
+            QTest::keyClick(&dialog, Qt::Key_F1);
+        else if (action == "Help")
+            dialog.findChild<QPushButton*>("btnHelp")->click();
+        if (action == "Escape")
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.findChild<QPushButton*>("btnOK")->click();
+        QStringList seen;
+        for (const auto& c : help.calls) {
+            QVERIFY(c.kind == FakeHelpViewer::Kind::Close || c.owner == &owner);
+            seen << (c.kind == FakeHelpViewer::Kind::Topic ? QString("topic %1").arg(c.topic) : "close");
+        }
+        QCOMPARE(seen.join(' '), asked);
+        QVERIFY(!dialog.isVisible());
     }
 };
 

@@ -1,19 +1,6 @@
-#include "FakePacer.h"
-#include "FakePrompter.h"
-#include "FakeSoundOutput.h"
-#include "Form1.h"
-#include "FakeHelpViewer.h"
-#include "MachineFace.h"
-#include "SlotMachine.h"
-#include "SoundPlayer.h"
-#include "SoundResources.h"
+#include "FormRig.h"
 
-#include <QMenu>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <memory>
+#include <map>
 
 using namespace strhaven;
 
@@ -25,50 +12,11 @@ public:
     int nextStop() override { throw std::runtime_error("no randomness"); }
 };
 
-struct Rig {
-    FakePrompter prompter;
-    FakeSoundOutput sound;
-    FakePacer pacer;
-    FakeHelpViewer help;
-    FastRandom random{20261206};
-    QTemporaryDir dir;
-    std::unique_ptr<Form1> form;
-
+struct Rig : FormRig {
     explicit Rig(RandomSource* rng = nullptr)
     {
-        const QString ini = dir.filePath("settings.ini");
-        form = std::make_unique<Form1>(Form1Seams{prompter, sound, pacer, help, rng ? *rng : random,
-                                                  [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); },
-                                                  QString()});
-        form->Form_Load();
-        form->show();
+        start(QString(), rng);
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-    SlotGame& game() { return form->game(); }
-    MachineFace& face() { return form->face(); }
-    void setCredits(int credits)
-    {
-        game().Credits = credits;
-        form->machine().showCredits(false);
-    }
-    void click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {})
-    {
-        QTest::mouseClick(w, b, m, QPoint(5, 5));
-    }
-    // 1 wheel, 2 coin, 3 jackpot, 0 stop.
-    static int soundOf(const FakeSoundOutput::Call& c)
-    {
-        for (int id = 1; id <= 3; ++id)
-            if (c.wave == waveResource(id))
-                return id;
-        return 0;
-    }
-    int plays(int id) const
-    {
-        int n = 0;
-        for (const auto& c : sound.calls)
-            n += c.kind != FakeSoundOutput::Kind::Stop && soundOf(c) == id;
-        return n;
     }
     bool everythingLocked()
     {
@@ -121,7 +69,26 @@ private slots:
         QVERIFY(!rig.everythingLocked());
         rig.setCredits(3);
         seen.clear();
+        // The last spin's win is cleared when the next one starts.
+        rig.game().Won = "1500";
+        rig.face().setWonText("1500", false);
+        QString wonWhileTurning;
+        rig.pacer.onPause = [&, checkLocked = rig.pacer.onPause] {
+            checkLocked();
+            if (wonWhileTurning.isEmpty())
+                wonWhileTurning = rig.face().wonLabel()->text() + '/' + QString::fromStdString(rig.game().Won);
+        };
+        // A menu command fired the moment the menu wakes must find the spin
+        // booked, never half done.
+        QString atWake;
+        QAction* newGame = rig.gameAction("&New Game");
+        connect(newGame, &QAction::changed, this, [&] {
+            if (newGame->isEnabled() && atWake.isEmpty())
+                atWake = QString("%1 %2 %3").arg(rig.game().Spins).arg(rig.game().CreditsPlayed).arg(rig.game().GameChanged);
+        });
         rig.click(rig.face().playButton(3));
+        QCOMPARE(wonWhileTurning, QString("0/0"));
+        QCOMPARE(atWake, QString("1 3 1"));
         QCOMPARE(seen, QStringList({"2/1", "1/2", "0/3"}));
         QVERIFY(checks > 210);
         QVERIFY(!rig.everythingLocked());
@@ -160,6 +127,7 @@ private slots:
         QTest::newRow("right") << int(Qt::RightButton) << 0;
         QTest::newRow("shift") << int(Qt::LeftButton) << int(Qt::ShiftModifier);
         QTest::newRow("ctrl") << int(Qt::LeftButton) << int(Qt::ControlModifier);
+        QTest::newRow("alt") << int(Qt::LeftButton) << int(Qt::AltModifier);
     }
     void onlyPlainLeftClicksCount()
     {
@@ -175,6 +143,57 @@ private slots:
         QCOMPARE(rig.game().Credits, 5);
         QCOMPARE(rig.game().Spins, 0);
         QCOMPARE(rig.game().AmountInserted, 0);
+    }
+
+    void pressShowsThePressedPicture()
+    {
+        Rig rig;
+        auto* play = rig.face().playButton(2);
+        QTest::mousePress(play, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(play->picture(), ImageButton::Picture::Pressed);
+        QTest::mouseRelease(play, Qt::LeftButton, {}, QPoint(5, 5)); // no credits: back to normal
+        QCOMPARE(play->picture(), ImageButton::Picture::Normal);
+    }
+
+    // The pauses of a spin follow the wheel speed: 135 of d1, 60 of d2 and
+    // 15 of d3, with d1 = speed x 100000, d2 = 1.5 d1, d3 = 2 d2.
+    void pausesFollowTheWheelSpeed_data()
+    {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<QString>("pauses");
+        QTest::newRow("0") << 0 << "0x210";
+        QTest::newRow("1") << 1 << "100000x135 150000x60 300000x15";
+        QTest::newRow("7") << 7 << "700000x135 1050000x60 2100000x15";
+    }
+    void pausesFollowTheWheelSpeed()
+    {
+        QFETCH(int, speed);
+        QFETCH(QString, pauses);
+        Rig rig;
+        rig.form->options().WheelSpeed = speed;
+        rig.setCredits(1);
+        rig.click(rig.face().playButton(1));
+        std::map<int, int> counted;
+        for (int units : rig.pacer.pauses)
+            ++counted[units];
+        QStringList seen;
+        for (auto [units, n] : counted)
+            seen << QString("%1x%2").arg(units).arg(n);
+        QCOMPARE(seen.join(' '), pauses);
+    }
+
+    // Each paid credit: WON counts up, the coin sounds, then CREDITS shows it.
+    void payoutCountsCoinBeforeCredits()
+    {
+        Rig rig;
+        rig.game().Grid = threeEmblems();
+        QStringList seen;
+        rig.sound.onCall = [&](const FakeSoundOutput::Call& c) {
+            if (Rig::soundOf(c) == 2 && seen.size() < 2)
+                seen << rig.face().wonLabel()->text() + '/' + rig.face().creditsLabel()->text().trimmed();
+        };
+        rig.form->machine().CalculateWinnings(1);
+        QCOMPARE(seen, QStringList({"1/0", "2/1"}));
     }
 
     void billsAtEachDenomination_data()
@@ -300,6 +319,9 @@ private slots:
         rig.click(rig.face().billSlot(5));
         rig.click(rig.face().playButton(1));
         QCOMPARE(rig.plays(1) == 1, wheelHeard);
+        for (const auto& c : rig.sound.calls)
+            if (Rig::soundOf(c) == 1) // the wheel sound loops; played to its end it would stall every spin
+                QCOMPARE(c.kind, FakeSoundOutput::Kind::Looping);
         QCOMPARE(rig.plays(2) >= 6, coinsHeard);
         QCOMPARE(rig.plays(2) == 0, !coinsHeard);
         if (devices == 0)

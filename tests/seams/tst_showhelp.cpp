@@ -1,4 +1,6 @@
+#include "ErrorReport.h"
 #include "FakeHelpViewer.h"
+#include "FakePrompter.h"
 #include "HelpViewer.h"
 
 #include <QWidget>
@@ -39,6 +41,31 @@ private slots:
             calls << (c.kind == Kind::Topic ? QString("topic %1").arg(c.topic) : c.kind == Kind::Close ? "close" : "contents");
         }
         QCOMPARE(calls.join(','), asked);
+    }
+
+    // The one error report: "n: text", an exclamation, one OK, the title.
+    void showError_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("file not found") << 53 << "53: File not found";
+        QTest::newRow("permission denied") << 70 << "70: Permission denied";
+        QTest::newRow("path not found") << 76 << "76: Path not found";
+        QTest::newRow("a number without a text of its own")
+            << 1234 << "1234: Application-defined or object-defined error";
+    }
+    void showError()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, text);
+        FakePrompter prompter;
+        ShowError(prompter, nullptr, RunError(number), "Error opening game.");
+        QCOMPARE(prompter.messages.size(), 1);
+        const auto& m = prompter.messages[0];
+        QCOMPARE(m.text, text);
+        QCOMPARE(m.title, QString("Error opening game."));
+        QCOMPARE(m.icon, Prompter::Icon::Exclamation);
+        QCOMPARE(m.buttons, Prompter::Buttons::Ok);
     }
 };
 

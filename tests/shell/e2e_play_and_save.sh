@@ -110,4 +110,17 @@ cp "$saved" "$tmp/my games/second game.shs"
 start_game "$tmp/my" "games/second" "game.shs"
 win=$(wait_window "Star Haven Virtual Slots - second game.shs")
 quit_game "$win"
+
+# A main window destroyed from outside ends the program and frees its lock,
+# so the next start is not refused as a second instance. (The last game
+# opens again: its absolute path was stored.)
+start_game
+win=$(wait_window "Star Haven Virtual Slots - second game.shs")
+sleep 0.3
+xdotool windowclose "$win"
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || { game_pid=; break; }; sleep 0.1; done
+[ -z "$game_pid" ] || fail "the game ran on after its window was destroyed"
+start_game
+win=$(wait_window "Star Haven Virtual Slots - second game.shs")
+quit_game "$win"
 echo "end-to-end: played, saved, reopened"

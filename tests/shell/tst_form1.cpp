@@ -1,62 +1,18 @@
-#include "FakePacer.h"
-#include "FakePrompter.h"
-#include "FakeSoundOutput.h"
-#include "Form1.h"
-#include "GameFile.h"
-#include "FakeHelpViewer.h"
-#include "MachineFace.h"
-#include "SlotMachine.h"
+#include "FormRig.h"
 #include "StartUp.h"
+#include "WindowPlacement.h"
 
-#include <QAction>
+#include <QDir>
 #include <QLockFile>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QScreen>
+
+#include <sys/stat.h>
 
 using namespace strhaven;
 
 namespace {
 
-// A main window over a settings store in a temporary folder.
-struct Rig {
-    QTemporaryDir dir;
-    FakePrompter prompter;
-    FakeSoundOutput sound;
-    FakePacer pacer;
-    FakeHelpViewer help;
-    FastRandom random{5};
-    std::unique_ptr<Form1> form;
-
-    QString ini() const { return dir.filePath("settings.ini"); }
-    std::unique_ptr<QSettings> store() const { return std::make_unique<QSettings>(ini(), QSettings::IniFormat); }
-    void set(const QString& key, const QVariant& value) { store()->setValue(key, value); }
-
-    void start(const QString& commandLine = QString())
-    {
-        const QString path = ini();
-        form = std::make_unique<Form1>(Form1Seams{prompter, sound, pacer, help, random,
-                                                  [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); },
-                                                  commandLine});
-        form->Form_Load();
-        form->show();
-    }
-    // The payout panel as the player sees it: check mark, window width, face offset.
-    QString panel() const
-    {
-        return QStringLiteral("%1 %2 %3").arg(form->hidePanelAction()->isChecked() ? "hidden" : "shown")
-            .arg(form->drawingArea().width()).arg(form->face().x());
-    }
-    QString saveGameFile(const QString& name, float machine)
-    {
-        GameFileContent c;
-        c.options.Machine = machine;
-        c.game.Credits = 77;
-        const QString path = dir.filePath(name);
-        writeGameFile(path, c);
-        return path;
-    }
-};
+using Rig = FormRig;
 
 } // namespace
 
@@ -124,6 +80,9 @@ private slots:
         QTest::newRow("last file") << "" << "@good" << 1 << "Star Haven Virtual Slots - my game.shs" << false;
         QTest::newRow("last file, LoadLastFile off") << "" << "@good" << 0 << "Star Haven Virtual Slots - [untitled]" << false;
         QTest::newRow("no last file: no message") << "" << "" << 1 << "Star Haven Virtual Slots - [untitled]" << false;
+        QTest::newRow("relative path") << "@relative" << "" << 1 << "Star Haven Virtual Slots - my game.shs" << false;
+        QTest::newRow("damaged file") << "@damaged" << "" << 1 << "Star Haven Virtual Slots - [untitled]" << true;
+        QTest::newRow("a pipe, not a file") << "@pipe" << "" << 1 << "Star Haven Virtual Slots - [untitled]" << true;
     }
     void startupGame()
     {
@@ -134,11 +93,24 @@ private slots:
         QFETCH(bool, refused);
         Rig rig;
         const QString good = rig.saveGameFile("my game.shs", 4.0f);
-        const QString missing = rig.dir.filePath("gone.shs");
-        auto resolve = [&](QString s) { return s.replace("@good", good).replace("@missing", missing); };
+        QString missing = rig.dir.filePath("gone.shs");
+        QFile damaged(rig.dir.filePath("damaged.shs"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray("5\r\n").repeated(22)); // one line short
+        damaged.close();
+        QVERIFY(mkfifo(QFile::encodeName(rig.dir.filePath("pipe.shs")).constData(), 0600) == 0);
+        if (commandLine == "@damaged" || commandLine == "@pipe")
+            missing = rig.dir.filePath(commandLine.mid(1) + ".shs");
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(rig.dir.path());
+        auto resolve = [&](QString s) {
+            return s.replace("@good", good).replace("@missing", missing).replace("@relative", "my game.shs")
+                .replace("@damaged", missing).replace("@pipe", missing);
+        };
         rig.set("LastFile/Name", resolve(lastFile));
         rig.set("Options/LoadLastFile", QString::number(loadLast));
         rig.start(resolve(commandLine));
+        QDir::setCurrent(before);
         QCOMPARE(rig.form->windowTitle(), title);
         if (refused) {
             QCOMPARE(rig.prompter.texts(),
@@ -150,7 +122,9 @@ private slots:
         if (title.endsWith("my game.shs")) {
             QCOMPARE(rig.form->game().Credits, 77);
             QCOMPARE(rig.form->face().denominationShown(), 25);
-            QCOMPARE(rig.form->dialogFileName(), good);
+            QCOMPARE(rig.form->dialogFileName(), good); // absolute, so the next start finds it from anywhere
+        } else {
+            QCOMPARE(rig.form->game().Credits, 0);
         }
     }
 
@@ -166,6 +140,7 @@ private slots:
         QTest::newRow("changed, Cancel") << true << int(Prompter::Answer::Cancel) << false << false << true;
         QTest::newRow("Yes, dialog cancelled") << true << int(Prompter::Answer::Yes) << false << false << false;
         QTest::newRow("Yes, saved") << true << int(Prompter::Answer::Yes) << true << true << true;
+        QTest::newRow("Yes, the write fails") << true << int(Prompter::Answer::Yes) << false << false << true;
     }
     void closing()
     {
@@ -181,9 +156,18 @@ private slots:
         if (answer >= 0)
             rig.prompter.answers.push_back(Prompter::Answer(answer));
         const QString file = rig.dir.filePath("closing.shs");
+        const bool writeFails = answer == int(Prompter::Answer::Yes) && !saved && !closes && settingsSaved;
         if (saved)
             rig.prompter.saveResults.push_back(file);
+        if (writeFails)
+            rig.prompter.saveResults.push_back(rig.dir.filePath("no such folder/closing.shs"));
         QCOMPARE(rig.form->close(), closes);
+        if (writeFails) {
+            QCOMPARE(rig.prompter.messages.size(), 2); // the question, then "Error writing file."
+            QCOMPARE(rig.prompter.messages.last().title, QString("Error writing file."));
+            QVERIFY(rig.form->game().GameChanged); // the game stays on the machine
+            return;
+        }
         QCOMPARE(rig.form->isVisible(), !closes);
         QCOMPARE(rig.store()->value("Options/WheelSpeed").toString(), settingsSaved ? QString("7") : QString());
         QCOMPARE(QFile::exists(file), saved);
@@ -194,13 +178,99 @@ private slots:
 
     void oneInstancePerUser()
     {
+        using Outcome = InstanceLock::Outcome;
         QTemporaryDir home;
         qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
         auto first = lockSingleInstance();
-        QVERIFY(first);
-        QVERIFY(!lockSingleInstance());
-        first.reset();
-        QVERIFY(lockSingleInstance());
+        QCOMPARE(first.outcome, Outcome::Held);
+        QCOMPARE(lockSingleInstance().outcome, Outcome::OtherInstance);
+        first.lock.reset();
+        QCOMPARE(lockSingleInstance().outcome, Outcome::Held);
+        // A config folder that cannot hold a lock is no other instance.
+        QFile blocker(home.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("XDG_CONFIG_HOME", blocker.fileName().toLocal8Bit());
+        QCOMPARE(lockSingleInstance().outcome, Outcome::Unavailable);
+        QVERIFY(!settingsCanBeKept(blocker.fileName() + "/Star Haven Virtual Slots.ini"));
+        QVERIFY(settingsCanBeKept(home.filePath("Star Haven Virtual Slots.ini")));
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    // A closing desktop session: the question only where the session allows
+    // one; settings saved; a Cancel asks the session to stop.
+    void sessionEnding_data()
+    {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<bool>("mayAsk");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("goesOn");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("unchanged") << false << true << -1 << true << 0;
+        QTest::newRow("changed, No") << true << true << int(Prompter::Answer::No) << true << 1;
+        QTest::newRow("changed, Cancel") << true << true << int(Prompter::Answer::Cancel) << false << 1;
+        QTest::newRow("changed, no questions allowed") << true << false << -1 << true << 0;
+    }
+    void sessionEnding()
+    {
+        QFETCH(bool, changed);
+        QFETCH(bool, mayAsk);
+        QFETCH(int, answer);
+        QFETCH(bool, goesOn);
+        QFETCH(int, questions);
+        Rig rig;
+        rig.start();
+        rig.form->game().GameChanged = changed;
+        rig.form->options().WheelSpeed = 9;
+        if (answer >= 0)
+            rig.prompter.answers.push_back(Prompter::Answer(answer));
+        QCOMPARE(rig.form->sessionClosing(mayAsk), goesOn);
+        QCOMPARE(rig.prompter.messages.size(), questions);
+        QCOMPARE(rig.store()->value("Options/WheelSpeed").toString(), QString("9"));
+    }
+
+    void keptOnScreen_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QPoint>("placed");
+        // Two screens side by side: 0..1919 and 1920..3199 (less a panel).
+        QTest::newRow("on the first screen") << QRect(100, 60, 640, 468) << QPoint(100, 60);
+        QTest::newRow("far away (a damaged position)") << QRect(6666666, 6666666, 640, 468) << QPoint(2560, 556);
+        QTest::newRow("left of every screen") << QRect(-5000, 100, 640, 468) << QPoint(0, 100);
+        QTest::newRow("hanging over the bottom") << QRect(300, 1000, 640, 468) << QPoint(300, 612);
+        QTest::newRow("mostly on the second") << QRect(1800, 100, 640, 468) << QPoint(1920, 100);
+        QTest::newRow("above the top") << QRect(2000, -900, 640, 468) << QPoint(2000, 0);
+    }
+    void keptOnScreen()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QPoint, placed);
+        const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+        QCOMPARE(strhaven::keptOnScreen(frame, screens), placed);
+    }
+
+    void storedPositionOffEveryScreen()
+    {
+        Rig rig;
+        rig.set("Window/Left", "99999990");
+        rig.set("Window/Top", "-99999990");
+        rig.start();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(screen.contains(rig.form->frameGeometry().topLeft()), qPrintable(QString("at %1,%2").arg(rig.form->x()).arg(rig.form->y())));
+    }
+
+    // The machine works on the window's game and options: it must be gone
+    // before they are, while the window is still whole.
+    void machineGoesBeforeTheWindowsMembers()
+    {
+        Rig rig;
+        rig.start();
+        bool windowWhole = false;
+        Form1* form = rig.form.get();
+        connect(&rig.form->machine(), &QObject::destroyed, this,
+                [&windowWhole, form] { windowWhole = qobject_cast<Form1*>(form) != nullptr; });
+        rig.form.reset();
+        QVERIFY(windowWhole);
     }
 };
 

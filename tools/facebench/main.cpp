@@ -2,6 +2,8 @@
 // wheel speed 5 and 0, the share of each phase, the processor time a spin
 // uses, and how long a $100 bill takes to count onto a Nickel machine with
 // the sounds off. Not a test: run it by hand under Xvfb and read the figures.
+#include "DesktopDocumentOpener.h"
+#include "DesktopIntegration.h"
 #include "Form1.h"
 #include "HelpViewer.h"
 #include "MachineFace.h"
@@ -32,6 +34,12 @@ public:
     void playToEnd(const QByteArray&, std::chrono::milliseconds) override {}
     void playLooping(const QByteArray&) override {}
     void stop() override {}
+};
+
+class NoDesktop final : public DesktopIntegration {
+public:
+    void WriteUninstallLog(QWidget*) override {}
+    void RegisterFileType(QWidget*) override {}
 };
 
 class NoHelp final : public HelpViewer {
@@ -85,7 +93,9 @@ int main(int argc, char* argv[])
     TimingPacer pacer;
     NoHelp help;
     FastRandom random(1);
-    Form1 window({prompter, sound, pacer, help, random,
+    DesktopDocumentOpener opener;
+    NoDesktop desktop;
+    Form1 window({prompter, sound, pacer, help, random, opener, desktop,
                   [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); }, QString()});
     window.Form_Load();
     window.show();

@@ -25,8 +25,8 @@ WheelStrip stripFor(PayoutMode mode)
 
 } // namespace
 
-// The odds of one row step come from the stop rules, so the documented
-// examples pin both the rules and how a step moves the wheel down.
+// The odds of one row step come from the stop rules, so worked examples pin
+// both the rules and how a step moves the wheel down.
 class TestWheelChain : public QObject {
     Q_OBJECT
 private slots:

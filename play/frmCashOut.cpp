@@ -1,0 +1,103 @@
+#include "frmCashOut.h"
+
+#include "DesignLayout.h"
+#include "GameOptions.h"
+#include "NumberText.h"
+#include "SlotGame.h"
+#include "WaitCursor.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QShowEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace strhaven {
+
+namespace {
+
+// The stored value is loosely typed: on when it reads as a non-zero number.
+bool isOn(const std::string& value)
+{
+    const auto number = parseNumber(QString::fromStdString(value));
+    return number && *number != 0.0;
+}
+
+} // namespace
+
+frmCashOut::frmCashOut(GameOptions& options, SlotGame& game, HelpViewer& help, std::function<void()> saveSettings,
+                       QWidget* owner)
+    : HelpDialog(help, HelpTopic::CashOutButton, owner)
+    , m_options(options)
+    , m_game(game)
+    , m_saveSettings(std::move(saveSettings))
+{
+    setObjectName("frmCashOut");
+    setWindowTitle(tr("Configure Cash Out Button"));
+    DesignLayout layout(this, {257, 195});
+    auto* frame = layout.place(new QGroupBox(tr("Cash Out Button..."), this), "frameCashOut", {12, 8, 233, 109});
+    m_optExitGame = layout.place(new QRadioButton(tr("...exits the game"), frame), "optExitGame", {12, 24, 145, 25});
+    m_optNewGame = layout.place(new QRadioButton(tr("...starts a new game"), frame), "optNewGame", {12, 48, 173, 21});
+    m_chkShowStats = layout.place(new QCheckBox(tr("Either way, show game stats first."), frame), "chkShowStats",
+                                  {32, 68, 193, 25});
+    auto* ok = layout.place(new QPushButton(tr("OK"), this), "btnOK", {12, 160, 73, 25});
+    ok->setDefault(true);
+    auto* cancel = layout.place(new QPushButton(tr("Cancel"), this), "btnCancel", {92, 160, 73, 25});
+    auto* helpButton = layout.place(new QPushButton(tr("&Help"), this), "btnHelp", {172, 160, 73, 25});
+    auto* note = layout.place(
+        new QLabel(tr("Note: If you use the Cash Out button, you will NOT be prompted to save the current game."), this),
+        "Label1", {12, 120, 233, 28});
+    note->setAlignment(Qt::AlignCenter);
+    note->setWordWrap(true);
+    layout.apply();
+
+    // Selecting an option, by a click or by the opening steps, is the choice.
+    connect(m_optExitGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = "Exit"; });
+    connect(m_optNewGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = "New"; });
+    connect(ok, &QPushButton::clicked, this, &frmCashOut::btnOK_Click);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, &HelpDialog::showHelpTopic);
+}
+
+void frmCashOut::showEvent(QShowEvent* e)
+{
+    if (!e->spontaneous())
+        Form_Load();
+    QDialog::showEvent(e);
+}
+
+void frmCashOut::Form_Load()
+{
+    m_chkShowStats->setChecked(isOn(m_options.ShowStats));
+    if (m_options.CashOut == "Exit") {
+        m_optExitGame->setChecked(true);
+    } else if (m_options.CashOut == "New") {
+        m_optNewGame->setChecked(true);
+    } else {
+        // Neither option shows, so OK must not store a choice made in an
+        // earlier showing that the player then cancelled.
+        for (QRadioButton* option : {m_optExitGame, m_optNewGame}) {
+            option->setAutoExclusive(false);
+            option->setChecked(false);
+            option->setAutoExclusive(true);
+        }
+        m_pending.clear();
+    }
+}
+
+void frmCashOut::btnOK_Click()
+{
+    m_options.CashOut = m_pending;
+    m_options.ShowStats = m_chkShowStats->isChecked() ? "1" : "0";
+    m_game.GameChanged = true;
+    try {
+        WaitCursor cursor;
+        m_saveSettings();
+    } catch (const std::exception&) {
+        // Reported by the store's owner; the choice is in force for this run.
+    }
+    accept();
+}
+
+} // namespace strhaven

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "HelpViewer.h"
+
+#include <QDialog>
+#include <QKeyEvent>
+
+namespace strhaven {
+
+// A modal dialog of the main window with a Help button: the button and F1
+// released anywhere in the dialog open its help topic, and every way of
+// closing it (OK, Cancel, Esc, the close box) closes the help viewer too.
+// Header-only; needs Qt Widgets where it is used.
+class HelpDialog : public QDialog {
+public:
+    HelpDialog(HelpViewer& help, int topic, QWidget* owner)
+        : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+        , m_help(help)
+        , m_topic(topic)
+    {
+    }
+
+    // The owner is the main window, the one every help call names.
+    void showHelpTopic() { ShowHelp(m_help, parentWidget(), HelpCommand::Topic, m_topic); }
+
+protected:
+    void keyReleaseEvent(QKeyEvent* e) override
+    {
+        if (e->key() == Qt::Key_F1)
+            showHelpTopic();
+        QDialog::keyReleaseEvent(e);
+    }
+    void done(int result) override
+    {
+        ShowHelp(m_help, parentWidget(), HelpCommand::Quit, 0);
+        QDialog::done(result);
+    }
+
+private:
+    HelpViewer& m_help;
+    int m_topic;
+};
+
+} // namespace strhaven

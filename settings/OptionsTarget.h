@@ -1,0 +1,21 @@
+#pragma once
+
+namespace strhaven {
+
+// What the Game Options dialog's OK needs from the main window besides the
+// options and the game it changes itself, called in this order. Each call
+// reports its own failures; none of them throws.
+class OptionsTarget {
+public:
+    virtual ~OptionsTarget() = default;
+    // The credits display shows Credits, as after every credit.
+    virtual void showCredits() = 0;
+    // The denomination picture and the $5 bill slot follow Machine.
+    virtual void showMachine() = 0;
+    // The wheels take the symbols of Payout (SetPayout).
+    virtual void applyPayout() = 0;
+    // The settings store is written (SaveSettings).
+    virtual void saveSettings() = 0;
+};
+
+} // namespace strhaven

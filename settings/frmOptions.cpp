@@ -1,0 +1,200 @@
+#include "frmOptions.h"
+
+#include "Denomination.h"
+#include "DesignLayout.h"
+#include "GameOptions.h"
+#include "OptionsTarget.h"
+#include "PayoutMode.h"
+#include "SlotGame.h"
+#include "WaitCursor.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QShowEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace strhaven {
+
+namespace {
+
+// Shown selected when a stored value matches none of the options.
+constexpr float DesignMachine = 1.0f;
+constexpr std::string_view DesignMode = "GoodDay";
+
+struct PayoutCaption {
+    PayoutMode mode;
+    const char* caption;
+};
+const PayoutCaption PayoutCaptions[] = {
+    {PayoutMode::Fantasy, QT_TRANSLATE_NOOP("strhaven::frmOptions", "Fantasy")},
+    {PayoutMode::GoodDay, QT_TRANSLATE_NOOP("strhaven::frmOptions", "A good day")},
+    {PayoutMode::Realistic, QT_TRANSLATE_NOOP("strhaven::frmOptions", "Realistic")},
+};
+
+QString optionName(std::string_view caption)
+{
+    return QStringLiteral("opt") + QString::fromLatin1(caption.data(), qsizetype(caption.size())).remove(QLatin1Char(' '));
+}
+
+} // namespace
+
+frmOptions::frmOptions(GameOptions& options, SlotGame& game, OptionsTarget& target, HelpViewer& help, QWidget* owner)
+    : HelpDialog(help, HelpTopic::GameOptions, owner)
+    , m_options(options)
+    , m_game(game)
+    , m_target(target)
+{
+    setObjectName("frmOptions");
+    setWindowTitle(tr("Game Options"));
+
+    // Created in tab order: the focus chain follows creation.
+    DesignLayout layout(this, {364, 315});
+    createSoundFrame(layout);
+    createWheelSpeedFrame(layout);
+    m_chkLoadLastFile =
+        layout.place(new QCheckBox(tr("Load last game on startup."), this), "chkLoadLastFile", {33, 240, 167, 29});
+    createMachineFrame(layout);
+    auto* helpButton = layout.place(new QPushButton(tr("&Help"), this), "btnHelp", {277, 282, 73, 25});
+    auto* cancel = layout.place(new QPushButton(tr("Cancel"), this), "btnCancel", {197, 282, 73, 25});
+    auto* ok = layout.place(new QPushButton(tr("OK"), this), "btnOK", {117, 282, 73, 25});
+    ok->setDefault(true);
+    createPayoutFrame(layout);
+    layout.apply();
+
+    connect(m_chkSound, &QCheckBox::clicked, this, &frmOptions::chkSound_Click);
+    connect(ok, &QPushButton::clicked, this, &frmOptions::btnOK_Click);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, &HelpDialog::showHelpTopic);
+}
+
+void frmOptions::createSoundFrame(DesignLayout& layout)
+{
+    auto* frame = layout.place(new QGroupBox(tr("Sound Options"), this), "frameSound", {10, 100, 201, 125});
+    m_chkSound = layout.place(new QCheckBox(tr("Use Sound Effects"), frame), "chkSound", {12, 20, 133, 17});
+    m_chkWheelSound =
+        layout.place(new QCheckBox(tr("While wheels are spinning"), frame), "chkWheelSound", {36, 44, 157, 17});
+    m_chkCoinSound = layout.place(new QCheckBox(tr("When coins go in or out"), frame), "chkCoinSound", {36, 68, 157, 21});
+    m_chkJackPotSound =
+        layout.place(new QCheckBox(tr("When winning a Jack Pot"), frame), "chkJackPotSound", {36, 96, 157, 17});
+}
+
+void frmOptions::createWheelSpeedFrame(DesignLayout& layout)
+{
+    auto* frame = layout.place(new QGroupBox(tr("Wheel Speed"), this), "frameWheelSpeed", {10, 10, 205, 73});
+    m_wheelSpeed = layout.place(new QSlider(Qt::Horizontal, frame), "WheelSpeed", {4, 32, 197, 33});
+    m_wheelSpeed->setRange(0, 10);
+    m_wheelSpeed->setTickInterval(1);
+    m_wheelSpeed->setTickPosition(QSlider::TicksBelow);
+    // Eleven settings only: a click beside the handle moves one of them.
+    m_wheelSpeed->setPageStep(1);
+    layout.place(new QLabel(tr("Faster"), frame), "Label1", {12, 16, 45, 13});
+    // Over the slider's right end, and ending there however wide the word.
+    auto* slower = layout.place(new QLabel(tr("Slower"), frame), "Label2", {143, 16, 53, 21});
+    slower->setAlignment(Qt::AlignRight | Qt::AlignTop);
+}
+
+void frmOptions::createMachineFrame(DesignLayout& layout)
+{
+    auto* frame = layout.place(new QGroupBox(tr("Machine"), this), "frameMachine", {230, 10, 121, 167});
+    int top = 20;
+    for (const Denomination& d : Denominations) {
+        auto* option =
+            layout.place(new QRadioButton(tr(d.caption.data()), frame), optionName(d.caption), {12, top, 97, 17});
+        top += 20;
+        const float machine = d.machine;
+        connect(option, &QRadioButton::toggled, this, [this, machine](bool on) {
+            if (on)
+                m_selectedMachine = machine;
+        });
+        m_machines.push_back({option, machine});
+    }
+}
+
+void frmOptions::createPayoutFrame(DesignLayout& layout)
+{
+    auto* frame = layout.place(new QGroupBox(tr("Payout Percentage"), this), "framePayout", {230, 184, 121, 87});
+    int top = 20;
+    for (const PayoutCaption& p : PayoutCaptions) {
+        const std::string mode{toString(p.mode)};
+        auto* option = layout.place(new QRadioButton(tr(p.caption), frame), optionName(mode), {12, top, 97, 17});
+        top += 20;
+        connect(option, &QRadioButton::toggled, this, [this, mode](bool on) {
+            if (on)
+                m_selectedMode = mode;
+        });
+        m_payouts.push_back({option, mode});
+    }
+}
+
+void frmOptions::showEvent(QShowEvent* e)
+{
+    if (!e->spontaneous())
+        Form_Load();
+    QDialog::showEvent(e);
+}
+
+void frmOptions::Form_Load()
+{
+    WaitCursor cursor;
+    // The options as designed, for a stored value that matches none of them.
+    for (const auto& m : m_machines)
+        if (m.machine == DesignMachine)
+            m.button->setChecked(true);
+    for (const auto& p : m_payouts)
+        if (p.mode == DesignMode)
+            p.button->setChecked(true);
+
+    m_wheelSpeed->setValue(m_options.WheelSpeed);
+    m_chkSound->setChecked(m_options.Sound != 0);
+    m_chkWheelSound->setChecked(m_options.WheelSound != 0);
+    m_chkCoinSound->setChecked(m_options.CoinSound != 0);
+    m_chkJackPotSound->setChecked(m_options.JackPotSound != 0);
+    chkSound_Click();
+    m_chkLoadLastFile->setChecked(m_options.LoadLastFile != 0);
+
+    m_selectedMachine = m_options.Machine;
+    for (const auto& m : m_machines)
+        if (m.machine == m_options.Machine)
+            m.button->setChecked(true);
+    m_selectedMode = m_options.Payout;
+    for (const auto& p : m_payouts)
+        if (p.mode == m_options.Payout)
+            p.button->setChecked(true);
+}
+
+void frmOptions::chkSound_Click()
+{
+    const bool on = m_chkSound->isChecked();
+    for (QCheckBox* kind : {m_chkWheelSound, m_chkCoinSound, m_chkJackPotSound})
+        kind->setEnabled(on);
+}
+
+void frmOptions::btnOK_Click()
+{
+    m_options.WheelSpeed = m_wheelSpeed->value();
+    m_options.CoinSound = m_chkCoinSound->isChecked() ? 1 : 0;
+    m_options.JackPotSound = m_chkJackPotSound->isChecked() ? 1 : 0;
+    m_options.WheelSound = m_chkWheelSound->isChecked() ? 1 : 0;
+    m_options.Sound = m_chkSound->isChecked() ? 1 : 0;
+    m_options.LoadLastFile = m_chkLoadLastFile->isChecked() ? 1 : 0;
+    // Converted while Machine still holds the old denomination.
+    m_game.Credits = convertedCredits(m_game.Credits, m_game.AmountInserted, m_options.Machine, m_selectedMachine);
+    m_target.showCredits();
+    m_options.Machine = m_selectedMachine;
+    m_target.showMachine();
+    m_options.Payout = m_selectedMode;
+    m_target.applyPayout();
+    m_game.GameChanged = true;
+    try {
+        WaitCursor cursor;
+        m_target.saveSettings();
+    } catch (const std::exception&) {
+        // Reported by the store's owner; the options are in force for this run.
+    }
+    accept();
+}
+
+} // namespace strhaven

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "HelpDialog.h"
+
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QRadioButton;
+class QSlider;
+
+namespace strhaven {
+
+class DesignLayout;
+class OptionsTarget;
+struct GameOptions;
+struct SlotGame;
+
+// "Game Options": wheel speed, sounds, loading the last game, the machine's
+// denomination and the payout mode. Nothing is applied before OK; Cancel and
+// the close box leave everything as it was. Each showing starts again from
+// the options in force.
+class frmOptions : public HelpDialog {
+    Q_OBJECT
+public:
+    frmOptions(GameOptions& options, SlotGame& game, OptionsTarget& target, HelpViewer& help, QWidget* owner);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    struct MachineOption {
+        QRadioButton* button;
+        float machine;
+    };
+    struct PayoutOption {
+        QRadioButton* button;
+        std::string mode;
+    };
+
+    void createSoundFrame(DesignLayout& layout);
+    void createWheelSpeedFrame(DesignLayout& layout);
+    void createMachineFrame(DesignLayout& layout);
+    void createPayoutFrame(DesignLayout& layout);
+    void Form_Load();
+    void chkSound_Click();
+    void btnOK_Click();
+
+    GameOptions& m_options;
+    SlotGame& m_game;
+    OptionsTarget& m_target;
+    // The choices OK applies, kept apart from the options because a stored
+    // value that matches no option must survive an OK that did not touch it.
+    float m_selectedMachine = 0.0f;
+    std::string m_selectedMode;
+    QCheckBox* m_chkSound = nullptr;
+    QCheckBox* m_chkWheelSound = nullptr;
+    QCheckBox* m_chkCoinSound = nullptr;
+    QCheckBox* m_chkJackPotSound = nullptr;
+    QCheckBox* m_chkLoadLastFile = nullptr;
+    QSlider* m_wheelSpeed = nullptr;
+    std::vector<MachineOption> m_machines;
+    std::vector<PayoutOption> m_payouts;
+};
+
+} // namespace strhaven

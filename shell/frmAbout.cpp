@@ -1,0 +1,41 @@
+#include "frmAbout.h"
+
+#include "AppTitle.h"
+#include "AppVersion.h"
+#include "Art.h"
+#include "DesignLayout.h"
+#include "FaceWidgets.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace strhaven {
+
+frmAbout::frmAbout(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName("frmAbout");
+    setWindowTitle(tr("About ") + ApplicationTitle());
+
+    // Drawn for the screen's pixel ratio, not scaled from another size. It
+    // keeps its size when a large font scales the rest of the box.
+    auto* icon = new PictureBox(this);
+    icon->setObjectName("picIcon");
+    icon->setGeometry(16, 16, 36, 36);
+    icon->setPicture(DprPixmap([](qreal dpr) { return art::programIcon().pixmap(QSize(36, 36), dpr); }));
+
+    DesignLayout layout(this, {333, 104});
+    layout.place(new QLabel(ApplicationTitle(), this), "lblTitle", {70, 16, 167, 15});
+    layout.place(new QLabel(tr("Version ") + versionText(), this), "lblVersion", {70, 33, 167, 15});
+    layout.place(new QLabel(tr("Copyright \u00a9 Quillfern") + QLatin1Char('\n') + tr("All rights reserved.") +
+                                QLatin1Char('\n') + tr("Played for fun, never for money."),
+                            this),
+                 "lblDescription", {70, 50, 167, 45});
+    // Default and cancel at once: Enter and Esc both close the box.
+    auto* ok = layout.place(new QPushButton(tr("OK"), this), "btmOK", {243, 16, 73, 25});
+    ok->setDefault(true);
+    layout.apply();
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+} // namespace strhaven

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "FakeDesktopIntegration.h"
+#include "FakeDocumentOpener.h"
+#include "FakeHelpViewer.h"
+#include "FakePacer.h"
+#include "FakePrompter.h"
+#include "FakeSoundOutput.h"
+#include "Form1.h"
+#include "GameFile.h"
+#include "MachineFace.h"
+#include "RandomSource.h"
+#include "SlotMachine.h"
+#include "SoundResources.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace strhaven {
+
+// The main window with every seam faked, over a settings store of its own in
+// a temporary folder.
+struct FormRig {
+    QTemporaryDir dir;
+    FakePrompter prompter;
+    FakeSoundOutput sound;
+    FakePacer pacer;
+    FakeHelpViewer help;
+    FakeDocumentOpener opener;
+    FakeDesktopIntegration desktop;
+    FastRandom random{20261206};
+    QList<int> programEnds; // exit statuses asked for
+    std::unique_ptr<Form1> form;
+
+    QString ini() const { return dir.filePath("settings.ini"); }
+    std::unique_ptr<QSettings> store() const { return std::make_unique<QSettings>(ini(), QSettings::IniFormat); }
+    void set(const QString& key, const QVariant& value) { store()->setValue(key, value); }
+
+    void start(const QString& commandLine = QString(), RandomSource* rng = nullptr)
+    {
+        const QString path = ini();
+        form = std::make_unique<Form1>(Form1Seams{prompter, sound, pacer, help, rng ? *rng : random, opener, desktop,
+                                                  [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); },
+                                                  commandLine, [this](int status) { programEnds << status; }});
+        form->Form_Load();
+        form->show();
+    }
+
+    SlotGame& game() { return form->game(); }
+    MachineFace& face() { return form->face(); }
+    void setCredits(int credits)
+    {
+        game().Credits = credits;
+        form->machine().showCredits(false);
+    }
+    static void click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {})
+    {
+        QTest::mouseClick(w, b, m, QPoint(5, 5));
+    }
+
+    // 1 wheel, 2 coin, 3 jackpot, 0 stop.
+    static int soundOf(const FakeSoundOutput::Call& c)
+    {
+        for (int id = 1; id <= 3; ++id)
+            if (c.wave == waveResource(id))
+                return id;
+        return 0;
+    }
+    int plays(int id) const
+    {
+        int n = 0;
+        for (const auto& c : sound.calls)
+            n += c.kind != FakeSoundOutput::Kind::Stop && soundOf(c) == id;
+        return n;
+    }
+
+    // The payout panel as the player sees it: check mark, window width, face offset.
+    QString panel() const
+    {
+        return QStringLiteral("%1 %2 %3").arg(form->hidePanelAction()->isChecked() ? "hidden" : "shown")
+            .arg(form->drawingArea().width()).arg(form->face().x());
+    }
+
+    // A saved game on the given machine with 77 credits.
+    QString saveGameFile(const QString& name, float machine)
+    {
+        GameFileContent c;
+        c.options.Machine = machine;
+        c.game.Credits = 77;
+        const QString path = dir.filePath(name);
+        writeGameFile(path, c);
+        return path;
+    }
+
+    // The Game menu's item with this caption.
+    QAction* gameAction(const QString& caption) const
+    {
+        for (QAction* a : form->gameMenu()->actions())
+            if (a->text() == caption)
+                return a;
+        return nullptr;
+    }
+};
+
+} // namespace strhaven

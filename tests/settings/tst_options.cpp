@@ -1,0 +1,219 @@
+#include "Denomination.h"
+#include "FakeHelpViewer.h"
+#include "FakeOptionsTarget.h"
+#include "FocusChain.h"
+#include "GameOptions.h"
+#include "SlotGame.h"
+#include "frmOptions.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+
+using namespace strhaven;
+
+namespace {
+
+struct Rig {
+    QWidget mainWindow;
+    GameOptions options;
+    SlotGame game;
+    FakeOptionsTarget target;
+    FakeHelpViewer help;
+    frmOptions dialog{options, game, target, help, &mainWindow};
+
+    Rig() { target.snapshot = [this] { return state(); }; }
+    QWidget* control(const QString& name) { return dialog.findChild<QWidget*>(name); }
+    // Near the left edge, where the box or the circle of an option is.
+    void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton, {}, QPoint(6, 8)); }
+    QString state() const
+    {
+        const GameOptions& o = options;
+        return QStringLiteral("speed %1 sounds %2%3%4%5 last %6 machine %7 %8 credits %9 changed %10")
+            .arg(o.WheelSpeed).arg(o.Sound).arg(o.WheelSound).arg(o.CoinSound).arg(o.JackPotSound).arg(o.LoadLastFile)
+            .arg(double(o.Machine)).arg(QString::fromStdString(o.Payout)).arg(game.Credits).arg(game.GameChanged);
+    }
+    // What the dialog shows: the checked options, then each sound box as
+    // ticked (x), clear (-) or greyed and ticked (X), greyed and clear (_).
+    QString shown() const
+    {
+        QStringList names;
+        for (const auto* option : dialog.findChildren<QRadioButton*>())
+            if (option->isChecked())
+                names << option->objectName();
+        QString boxes;
+        for (const char* name : {"chkSound", "chkWheelSound", "chkCoinSound", "chkJackPotSound", "chkLoadLastFile"}) {
+            const auto* box = dialog.findChild<QCheckBox*>(name);
+            boxes += box->isEnabled() ? (box->isChecked() ? 'x' : '-') : (box->isChecked() ? 'X' : '_');
+        }
+        return names.join(' ') + ' ' + boxes + ' ' + QString::number(dialog.findChild<QSlider*>()->value());
+    }
+};
+
+QString optionFor(float machine)
+{
+    return QStringLiteral("opt") + QString::fromLatin1(denominationFor(machine)->caption.data()).remove(' ');
+}
+
+} // namespace
+
+class TestOptions : public QObject {
+    Q_OBJECT
+private slots:
+    // What opens is what is stored; a value no option matches shows the
+    // options as designed and survives an OK that did not touch them.
+    void opening_data()
+    {
+        QTest::addColumn<float>("machine");
+        QTest::addColumn<QString>("payout");
+        QTest::addColumn<QString>("shown");
+        for (const Denomination& d : Denominations)
+            QTest::newRow(d.caption.data()) << d.machine << "Fantasy" << optionFor(d.machine) + " optFantasy -X_X- 7";
+        QTest::newRow("Realistic") << 4.0f << "Realistic" << "optQuarter optRealistic -X_X- 7";
+        QTest::newRow("GoodDay") << 20.0f << "GoodDay" << "optNickel optGoodDay -X_X- 7";
+        QTest::newRow("unmatched machine") << 3.0f << "Realistic" << "optDollar optRealistic -X_X- 7";
+        QTest::newRow("near 0.2 is no match") << 0.2000001f << "Realistic" << "optDollar optRealistic -X_X- 7";
+        QTest::newRow("unmatched payout") << 10.0f << "goodday" << "optDime optGoodDay -X_X- 7";
+    }
+    void opening()
+    {
+        QFETCH(float, machine);
+        QFETCH(QString, payout);
+        QFETCH(QString, shown);
+        Rig rig;
+        rig.options.Machine = machine;
+        rig.options.Payout = payout.toStdString();
+        rig.options.WheelSpeed = 7;
+        rig.options.Sound = rig.options.CoinSound = rig.options.LoadLastFile = 0;
+        rig.game.Credits = 33;
+        rig.game.AmountInserted = 20;
+        // A second showing must not keep what the first one showed.
+        rig.dialog.show();
+        rig.click("optFiveDollars");
+        rig.click("optRealistic");
+        rig.click("btnCancel");
+        rig.dialog.show();
+        QCOMPARE(rig.shown(), shown);
+        const QString stored = rig.state();
+        rig.click("btnOK");
+        QCOMPARE(rig.state(), QString(stored).replace("changed 0", "changed 1"));
+    }
+
+    // The credits follow the denomination, and the window is shown the new
+    // denomination's picture and $5 slot.
+    void conversion_data()
+    {
+        QTest::addColumn<int>("credits");
+        QTest::addColumn<int>("inserted");
+        QTest::addColumn<float>("from");
+        QTest::addColumn<QString>("choose");
+        QTest::addColumn<QString>("shown"); // credits, coin cents, $5 slot
+        QTest::newRow("quarter to nickel") << 40 << 10 << 4.0f << "optNickel" << "200 5 open";
+        QTest::newRow("nickel to dime") << 300 << 10 << 20.0f << "optDime" << "200 10 open";
+        QTest::newRow("nickel to dollar: held at 0, not -190") << 0 << 10 << 20.0f << "optDollar" << "0 100 open";
+        QTest::newRow("dollar to quarter") << 90000 << 1000 << 1.0f << "optQuarter" << "93000 25 open";
+        QTest::newRow("held at the cap") << 90000 << 1000 << 1.0f << "optNickel" << "100000 5 open";
+        QTest::newRow("half to even") << 10 << 5 << 1.0f << "optTwoDollars" << "8 200 shut";
+        QTest::newRow("half dollar") << 10 << 5 << 1.0f << "optHalfDollar" << "15 50 open";
+        QTest::newRow("same machine") << 57 << 10 << 0.2f << "optFiveDollars" << "57 500 shut";
+        QTest::newRow("unmatched machine, untouched") << 57 << 10 << 3.0f << "" << "57 33 open";
+    }
+    void conversion()
+    {
+        QFETCH(int, credits);
+        QFETCH(int, inserted);
+        QFETCH(float, from);
+        QFETCH(QString, choose);
+        QFETCH(QString, shown);
+        Rig rig;
+        rig.game.Credits = credits;
+        rig.game.AmountInserted = inserted;
+        rig.options.Machine = from;
+        rig.target.snapshot = [&rig] {
+            return QStringLiteral("%1 %2 %3").arg(rig.game.Credits).arg(coinCents(rig.options.Machine))
+                .arg(fiveDollarSlotShut(rig.options.Machine) ? "shut" : "open");
+        };
+        rig.dialog.show();
+        if (!choose.isEmpty())
+            rig.click(choose);
+        rig.click("btnOK");
+        QCOMPARE(rig.target.calls.filter("showMachine"), QStringList{"showMachine " + shown});
+    }
+
+    // Each step sees the ones before it done and the ones after it not yet;
+    // greyed sound boxes keep and store their ticks.
+    void okSteps()
+    {
+        Rig rig;
+        rig.options.Machine = 4.0f;
+        rig.game.Credits = 40;
+        rig.game.AmountInserted = 10;
+        rig.dialog.show();
+        rig.dialog.findChild<QSlider*>()->setValue(2);
+        rig.click("chkSound");
+        QCOMPARE(rig.shown().section(' ', 2, 2), QString("-XXXx")); // greyed, still ticked
+        rig.click("optNickel");
+        rig.click("optFantasy");
+        rig.click("btnOK");
+        QCOMPARE(rig.target.calls.join('\n'),
+                 QString("showCredits speed 2 sounds 0111 last 1 machine 4 GoodDay credits 200 changed 0\n"
+                         "showMachine speed 2 sounds 0111 last 1 machine 20 GoodDay credits 200 changed 0\n"
+                         "applyPayout speed 2 sounds 0111 last 1 machine 20 Fantasy credits 200 changed 0\n"
+                         "saveSettings speed 2 sounds 0111 last 1 machine 20 Fantasy credits 200 changed 1"));
+        QCOMPARE(rig.help.asked(), QString("close"));
+    }
+
+    void cancelChangesNothing_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel") << "Cancel";
+        QTest::newRow("Esc") << "Esc";
+        QTest::newRow("close box") << "close box";
+    }
+    void cancelChangesNothing()
+    {
+        QFETCH(QString, how);
+        Rig rig;
+        rig.game.Credits = 40;
+        rig.game.AmountInserted = 10;
+        const QString before = rig.state();
+        rig.dialog.show();
+        rig.dialog.findChild<QSlider*>()->setValue(9);
+        for (const char* name : {"chkWheelSound", "chkCoinSound", "chkJackPotSound", "chkSound", "chkLoadLastFile",
+                                 "optNickel", "optRealistic"})
+            rig.click(name);
+        if (how == "Cancel")
+            rig.click("btnCancel");
+        else if (how == "Esc")
+            QTest::keyClick(rig.control("optNickel"), Qt::Key_Escape);
+        else
+            rig.dialog.close();
+        QVERIFY(!rig.dialog.isVisible());
+        QCOMPARE(rig.state(), before);
+        QVERIFY(rig.target.calls.isEmpty());
+        QCOMPARE(rig.help.asked(), QString("close"));
+    }
+
+    void tabOrder()
+    {
+        Rig rig;
+        QCOMPARE(focusChain(&rig.dialog),
+                 QString("chkSound chkWheelSound chkCoinSound chkJackPotSound WheelSpeed chkLoadLastFile optNickel optDime "
+                         "optQuarter optHalfDollar optDollar optTwoDollars optFiveDollars btnHelp btnCancel btnOK "
+                         "optFantasy optGoodDay optRealistic"));
+    }
+
+    void helpButtonAndF1()
+    {
+        Rig rig;
+        rig.dialog.show();
+        rig.click("btnHelp");
+        QTest::keyRelease(rig.control(QStringLiteral("WheelSpeed")), Qt::Key_F1);
+        QCOMPARE(rig.help.asked(), QString("topic 30,topic 30"));
+        QCOMPARE(rig.help.calls[0].owner, &rig.mainWindow);
+    }
+};
+
+QTEST_MAIN(TestOptions)
+#include "tst_options.moc"
