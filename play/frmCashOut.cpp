@@ -2,7 +2,6 @@
 
 #include "DesignLayout.h"
 #include "GameOptions.h"
-#include "NumberText.h"
 #include "SlotGame.h"
 #include "WaitCursor.h"
 
@@ -15,16 +14,6 @@
 
 namespace strhaven {
 
-namespace {
-
-// The stored value is loosely typed: on when it reads as a non-zero number.
-bool isOn(const std::string& value)
-{
-    const auto number = parseNumber(QString::fromStdString(value));
-    return number && *number != 0.0;
-}
-
-} // namespace
 
 frmCashOut::frmCashOut(GameOptions& options, SlotGame& game, HelpViewer& help, std::function<void()> saveSettings,
                        QWidget* owner)
@@ -69,7 +58,7 @@ void frmCashOut::showEvent(QShowEvent* e)
 
 void frmCashOut::Form_Load()
 {
-    m_chkShowStats->setChecked(isOn(m_options.ShowStats));
+    m_chkShowStats->setChecked(m_options.statsFirst());
     if (m_options.CashOut == "Exit") {
         m_optExitGame->setChecked(true);
     } else if (m_options.CashOut == "New") {

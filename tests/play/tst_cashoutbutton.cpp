@@ -1,0 +1,93 @@
+#include "FormRig.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+using namespace strhaven;
+
+class TestCashOutButton : public QObject {
+    Q_OBJECT
+private slots:
+    // The configured action, with or without the statistics first: never a
+    // question, the settings always saved.
+    void cashOut_data()
+    {
+        QTest::addColumn<QString>("cashOut");
+        QTest::addColumn<QString>("showStats");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("outcome"); // dialogs shown | what happened
+        const int left = Qt::LeftButton;
+        QTest::newRow("Exit, stats") << "Exit" << "1" << left << 0 << "frmGameStats|saved, program ended";
+        QTest::newRow("Exit, no stats") << "Exit" << "0" << left << 0 << "|saved, program ended";
+        QTest::newRow("New, stats") << "New" << "1" << left << 0 << "frmGameStats|saved, new game";
+        QTest::newRow("New, no stats") << "New" << "0" << left << 0 << "|saved, new game";
+        QTest::newRow("\"new\" acts as Exit") << "new" << "0" << left << 0 << "|saved, program ended";
+        QTest::newRow("empty acts as Exit") << "" << "0" << left << 0 << "|saved, program ended";
+        QTest::newRow("right click") << "New" << "1" << int(Qt::RightButton) << 0 << "|";
+        QTest::newRow("Shift click") << "Exit" << "1" << left << int(Qt::ShiftModifier) << "|";
+        QTest::newRow("Alt click") << "Exit" << "1" << left << int(Qt::AltModifier) << "|";
+    }
+    void cashOut()
+    {
+        QFETCH(QString, cashOut);
+        QFETCH(QString, showStats);
+        QFETCH(int, button);
+        QFETCH(int, modifiers);
+        QFETCH(QString, outcome);
+        FormRig rig;
+        rig.set("CashOut/CashOut", cashOut);
+        rig.set("CashOut/ShowStats", showStats);
+        rig.start();
+        rig.setCredits(40);
+        rig.game().GameChanged = true;
+        rig.form->options().WheelSpeed = 3; // reaches the store only if the settings are saved
+        QStringList dialogs;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                dialogs << d->objectName();
+                d->accept();
+            }
+        });
+        closer.start(10);
+        auto* cash = rig.face().cashOutButton();
+        const auto mods = Qt::KeyboardModifiers(modifiers);
+        QTest::mousePress(cash, Qt::MouseButton(button), mods, QPoint(5, 5));
+        const bool pressedShown = cash->picture() == ImageButton::Picture::Pressed;
+        QTest::mouseRelease(cash, Qt::MouseButton(button), mods, QPoint(5, 5));
+        QStringList happened;
+        if (rig.store()->value("Options/WheelSpeed").toString() == "3")
+            happened << "saved";
+        if (rig.game().Credits == 0 && !rig.game().GameChanged)
+            happened << "new game";
+        if (!rig.programEnds.isEmpty()) {
+            QCOMPARE(rig.programEnds, QList<int>{0});
+            happened << "program ended";
+        }
+        QCOMPARE(dialogs.join(',') + '|' + happened.join(", "), outcome);
+        QVERIFY(rig.prompter.messages.isEmpty()); // the changed game is not asked about
+        QCOMPARE(pressedShown, !happened.isEmpty());
+        QCOMPARE(cash->picture(), ImageButton::Picture::Normal);
+    }
+
+    // Exit ends with the window gone and nothing more asked: closing it after
+    // the end asks no question about the changed game.
+    void exitAsksNothingMore()
+    {
+        FormRig rig;
+        rig.start();
+        rig.game().GameChanged = true;
+        rig.set("CashOut/ShowStats", "0");
+        rig.form->options().ShowStats = "0";
+        rig.form->imgCashOut_MouseUp(1, 0);
+        QVERIFY(!rig.form->isVisible());
+        QVERIFY(rig.form->close());
+        QVERIFY(rig.prompter.messages.isEmpty());
+        QCOMPARE(rig.help.calls.back().kind, FakeHelpViewer::Kind::Close);
+    }
+};
+
+QTEST_MAIN(TestCashOutButton)
+#include "tst_cashoutbutton.moc"
