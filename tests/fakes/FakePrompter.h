@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ErrorReport.h"
 #include "Prompter.h"
 
 #include <QList>
@@ -29,6 +30,8 @@ public:
     QStringList saveResults;
     QList<FileRequest> openRequests;
     QList<FileRequest> saveRequests;
+    // The file dialogs fail, as a broken desktop would.
+    bool failFileDialogs = false;
 
     Answer message(QWidget*, Icon icon, Buttons buttons, const QString& title, const QString& text,
                    bool systemModal) override
@@ -44,12 +47,16 @@ public:
     std::optional<QString> openFile(QWidget*, const FileRequest& request) override
     {
         openRequests.append(request);
+        if (failFileDialogs)
+            throw RunError(ErrorNumber::PathFileAccess);
         return next(openResults);
     }
 
     std::optional<QString> saveFile(QWidget*, const FileRequest& request) override
     {
         saveRequests.append(request);
+        if (failFileDialogs)
+            throw RunError(ErrorNumber::PathFileAccess);
         return next(saveResults);
     }
 

@@ -5,16 +5,7 @@
 set -euo pipefail
 game=$1
 
-tmp=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../xsession.sh"
 
 export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/run
 mkdir -p "$HOME/Documents" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
@@ -24,38 +15,11 @@ unset QT_QPA_PLATFORM
 # second whether or not the machine has a sound device.
 printf '[Options]\nWheelSpeed=1\nSound=0\n' > "$XDG_CONFIG_HOME/Star Haven Virtual Slots.ini"
 
-# A display of our own.
-exec 5> "$tmp/display"
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$tmp/display")
-[ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
-
-# Waits until a window with exactly this title exists; prints its id.
-wait_window() {
-  local title=$1 id
-  for _ in $(seq 150); do
-    id=$(xdotool search --name "^$(printf '%s' "$title" | sed 's/[][\.*^$]/\\&/g')\$" 2>/dev/null | head -n1) || true
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  fail "no window titled '$title'"
-}
+start_xvfb
 
 start_game() {
   "$game" "$@" > "$tmp/game.log" 2>&1 &
   game_pid=$!
-}
-
-quit_game() {
-  local win=$1
-  xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
-  xdotool key --clearmodifiers alt+g
-  sleep 0.3
-  xdotool key --clearmodifiers x
-  for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || { game_pid=; return 0; }; sleep 0.1; done
-  fail "the game did not end after Exit"
 }
 
 # Where the machine face starts on the screen: below the menu bar.
@@ -123,4 +87,77 @@ for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || { game_pid=; break; }
 start_game
 win=$(wait_window "Star Haven Virtual Slots - second game.shs")
 quit_game "$win"
-echo "end-to-end: played, saved, reopened"
+
+# From the keyboard: a $100 bill with F9, Play 1 with 1, Play Max with M.
+printf '[Window]\nFirstTime=False\n[Options]\nWheelSpeed=1\nSound=0\nLoadLastFile=0\n[CashOut]\nCashOut=New\nShowStats=0\n' \
+  > "$XDG_CONFIG_HOME/Star Haven Virtual Slots.ini"
+start_game
+win=$(wait_window "Star Haven Virtual Slots - [untitled]")
+sleep 0.3
+focus() { xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"; }
+focus
+xdotool key F9
+sleep 0.5
+xdotool key 1
+sleep 1.5
+xdotool key m
+sleep 1.5
+keyed=$tmp/home/Documents/keyed.shs
+xdotool key --clearmodifiers ctrl+s
+wait_window "Save Game" > /dev/null
+sleep 0.3
+xdotool type --delay 5 "$keyed"
+xdotool key Return
+wait_window "Star Haven Virtual Slots - keyed.shs" > /dev/null
+line() { sed -n "${2}p" "$1" | tr -d '\r'; }
+[ "$(line "$keyed" 8)" = 2 ] || fail "two spins by key, not $(line "$keyed" 8)"
+[ "$(line "$keyed" 9)" = 100 ] || fail "F9 inserted \$$(line "$keyed" 9)"
+[ "$(line "$keyed" 10)" = 4 ] || fail "keys played $(line "$keyed" 10) credits, not 1 + 3"
+before=$(line "$keyed" 12)
+
+# Game Options from the keyboard: from "Use Sound Effects" (the sound boxes
+# are greyed) Tab reaches the slider, the last-game box, then the first
+# machine; Down twice and Space choose Quarter; Enter is OK.
+focus
+xdotool key --clearmodifiers alt+g
+sleep 0.3
+xdotool key p
+wait_window "Game Options" > /dev/null
+sleep 0.3
+xdotool key Tab Tab Tab Down Down space Return
+sleep 0.5
+focus
+xdotool key --clearmodifiers ctrl+s
+sleep 1
+[ "$(line "$keyed" 6)" = 4 ] || fail "the machine is $(line "$keyed" 6), not the Quarter machine"
+[ "$(line "$keyed" 12)" = $((before + 300)) ] || fail "credits $(line "$keyed" 12), not $before + 100 x (4 - 1)"
+
+# Cash Out set to "New": C starts a new game without a question.
+focus
+xdotool key c
+wait_window "Star Haven Virtual Slots - [untitled]" > /dev/null
+grep -q '^Machine=4' "$XDG_CONFIG_HOME/Star Haven Virtual Slots.ini" || fail "the options were not saved"
+
+# Configure Cash Out Button to "...exits the game"; C then ends the game at
+# once with exit status 0 and frees the lock for the next start.
+focus
+xdotool key --clearmodifiers alt+g
+sleep 0.3
+xdotool key c
+wait_window "Configure Cash Out Button" > /dev/null
+sleep 0.3
+xdotool key space Return # the first option, "...exits the game", has the focus
+sleep 0.5
+focus
+xdotool key c
+status=
+for _ in $(seq 100); do
+  if ! kill -0 "$game_pid" 2>/dev/null; then wait "$game_pid" && status=0 || status=$?; game_pid=; break; fi
+  sleep 0.1
+done
+[ "$status" = 0 ] || fail "Cash Out's Exit ended with status '$status'"
+grep -q '^CashOut=Exit' "$XDG_CONFIG_HOME/Star Haven Virtual Slots.ini" || fail "the Cash Out choice was not saved"
+start_game
+win=$(wait_window "Star Haven Virtual Slots - [untitled]")
+quit_game "$win"
+echo "end-to-end: played, saved, reopened, played from the keyboard, cashed out"

@@ -31,6 +31,77 @@ private slots:
         QCOMPARE(rig.store()->value("Window/FirstTime").toString(), QString("False"));
     }
 
+    // Only the first run for a user registers with the desktop: the uninstall
+    // log first, then the file type, and then never again.
+    void firstRunRegistersOnce_data()
+    {
+        QTest::addColumn<QString>("stored"); // Window/FirstTime before the start
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("first run") << "" << "uninstall log,file type";
+        QTest::newRow("True") << "True" << "uninstall log,file type";
+        QTest::newRow("later runs") << "False" << "";
+    }
+    void firstRunRegistersOnce()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, steps);
+        Rig rig;
+        if (!stored.isEmpty())
+            rig.set("Window/FirstTime", stored);
+        rig.start();
+        rig.form->Form_Load(); // a new game
+        QCOMPARE(rig.desktop.steps.join(','), steps);
+        QCOMPARE(rig.store()->value("Window/FirstTime").toString(), QString("False"));
+    }
+
+    // Every item of both menus with its shortcut, in order; the file
+    // commands' failures reported under their own titles.
+    void menus()
+    {
+        Rig rig;
+        rig.start();
+        auto describe = [](QMenu* menu) {
+            QStringList items;
+            for (QAction* a : menu->actions()) {
+                QString item = a->isSeparator() ? "-" : a->text();
+                if (!a->shortcut().isEmpty())
+                    item += " " + a->shortcut().toString();
+                if (a->menu())
+                    item += " [" + QStringList([&] {
+                        QStringList sub;
+                        for (QAction* s : a->menu()->actions())
+                            sub << s->text();
+                        return sub;
+                    }()).join(", ") + "]";
+                items << item;
+            }
+            return items.join(" | ");
+        };
+        QCOMPARE(rig.form->gameMenu()->title(), QString("&Game"));
+        QCOMPARE(describe(rig.form->gameMenu()),
+                 QString("&New Game Ctrl+N | &Open Game Ctrl+O | - | &Save Game Ctrl+S | Save Game &As | - | "
+                         "Current &Games Statistics Ctrl+G | Game O&ptions | &Configure Cash Out Button | - | "
+                         "&Hide Payouts Panel Ctrl+H | - | E&xit"));
+        QCOMPARE(rig.form->helpMenu()->title(), QString("&Help"));
+        QCOMPARE(describe(rig.form->helpMenu()),
+                 QString("Help &Topics | &Keyboard Shortcuts Ctrl+K | &Readme File | - | Quillfern on the &Web "
+                         "[&Gaming Products Page, Quillfern &Bookstore, Quillfern &Home Page] | - | "
+                         "&About Star Haven..."));
+        QVERIFY(rig.form->hidePanelAction()->isCheckable());
+
+        rig.prompter.failFileDialogs = true;
+        rig.form->game().GameChanged = true;
+        rig.prompter.answers.push_back(Prompter::Answer::Yes);
+        for (const char* item : {"&Open Game", "&Save Game", "Save Game &As", "&New Game"})
+            rig.gameAction(item)->trigger();
+        QStringList titles;
+        for (const auto& m : rig.prompter.messages)
+            if (m.text.startsWith("75: "))
+                titles << m.title;
+        QCOMPARE(titles, QStringList({"Error opening game.", "Error saving game.", "Error saving new game.",
+                                      "Error starting new game."}));
+    }
+
     void panelToggles()
     {
         Rig rig;
