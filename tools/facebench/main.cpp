@@ -13,7 +13,11 @@
 #include "SlotMachine.h"
 #include "SoundOutput.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -53,14 +57,23 @@ public:
 class TimingPacer final : public Pacer {
 public:
     std::map<std::int32_t, qint64> nanosByUnits;
+    std::function<void()> onPause;
+    std::function<void()> onEvents;
     void pause(std::int32_t units) override
     {
+        if (onPause)
+            onPause();
         closeStep();
         m_units = units;
         m_clock.start();
         m_real.pause(units);
     }
-    void letEventsRun() override { m_real.letEventsRun(); }
+    void letEventsRun() override
+    {
+        if (onEvents)
+            onEvents();
+        m_real.letEventsRun();
+    }
     void closeStep()
     {
         if (m_clock.isValid())
@@ -72,6 +85,26 @@ private:
     RealPacer m_real;
     QElapsedTimer m_clock;
     std::int32_t m_units = 0;
+};
+
+// Calls back at the first paint of any widget.
+class PaintWatch final : public QObject {
+public:
+    explicit PaintWatch(std::function<void(QWidget*)> painted) : m_painted(std::move(painted))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~PaintWatch() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            if (auto* w = qobject_cast<QWidget*>(o))
+                m_painted(w);
+        return false;
+    }
+
+private:
+    std::function<void(QWidget*)> m_painted;
 };
 
 double cpuSeconds()
@@ -126,6 +159,47 @@ int main(int argc, char* argv[])
                         270.0 * phase[1] / (phase[0] + phase[1] + phase[2]),
                         270.0 * phase[2] / (phase[0] + phase[1] + phase[2]));
         }
+    }
+
+    // A key's release to the wheels' first move and to the first new symbol
+    // on screen, at wheel speed 5, as the player sees it.
+    {
+        window.options().WheelSpeed = 5;
+        window.game().Credits = 10;
+        window.activateWindow();
+        QTest::qWaitForWindowActive(&window);
+        QElapsedTimer clock;
+        qint64 firstMove = -1, firstSymbol = -1;
+        pacer.onPause = [&] { if (firstMove < 0) firstMove = clock.nsecsElapsed(); };
+        pacer.onEvents = [&] { if (firstSymbol < 0) firstSymbol = clock.nsecsElapsed(); };
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier);
+        QApplication::sendEvent(&window, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_1, Qt::NoModifier);
+        clock.start();
+        QApplication::sendEvent(&window, &release);
+        pacer.onPause = nullptr;
+        pacer.onEvents = nullptr;
+        std::printf("key 1 released: wheels move after %.2f ms, first new symbol shown after %.2f ms\n",
+                    firstMove / 1e6, firstSymbol / 1e6);
+    }
+
+    // Game Options chosen to the dialog painted on screen.
+    {
+        QAction* options = nullptr;
+        for (QAction* a : window.gameMenu()->actions())
+            if (a->text() == QStringLiteral("Game O&ptions"))
+                options = a;
+        QElapsedTimer clock;
+        qint64 painted = -1;
+        PaintWatch watch([&](QWidget* w) {
+            if (painted < 0 && w->window()->objectName() == QStringLiteral("frmOptions")) {
+                painted = clock.nsecsElapsed();
+                QTimer::singleShot(0, w->window(), [d = w->window()] { d->close(); });
+            }
+        });
+        clock.start();
+        options->trigger();
+        std::printf("Game Options chosen: dialog painted after %.2f ms\n", painted / 1e6);
     }
 
     window.options().Machine = 20.0f;
