@@ -45,7 +45,6 @@ public:
     QLabel* wonLabel() const { return m_lblWon; }
     QLabel* creditsLabel() const { return m_lblCredits; }
     QLabel* playedLabel() const { return m_lblPlayed; }
-    PictureBox* machinePicture() const { return m_imgMachine; }
     int denominationShown() const { return m_cents; }
 
     // The picture a play button (1..3) or, with 0, Cash Out shows normally.

@@ -6,7 +6,6 @@
 
 #include "WaitCursor.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -39,8 +38,7 @@ const Row Rows[] = {
 } // namespace
 
 frmGameStats::frmGameStats(const SlotGame& game, const GameOptions& options, HelpViewer& help, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_help(help)
+    : HelpDialog(help, HelpTopic::Statistics, owner)
 {
     setObjectName("frmGameStats");
     setWindowTitle(tr("Game Statistics"));
@@ -77,7 +75,7 @@ frmGameStats::frmGameStats(const SlotGame& game, const GameOptions& options, Hel
     helpButton->setObjectName("btnHelp");
     helpButton->setGeometry(90, 193, 73, 25);
     helpButton->setAutoDefault(false);
-    connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(m_help, parentWidget(), HelpCommand::Topic, HelpTopic::Statistics); });
+    connect(helpButton, &QPushButton::clicked, this, &frmGameStats::showHelpTopic);
     showFigures(game, options);
 }
 
@@ -120,19 +118,6 @@ void frmGameStats::showFigures(const SlotGame& game, const GameOptions& options)
         set("lblReturn", percent(static_cast<double>(game.CreditsWon) / game.CreditsPlayed));
     else
         set("lblReturn", QString()); // nothing played, nothing to compare
-}
-
-void frmGameStats::keyReleaseEvent(QKeyEvent* e)
-{
-    if (e->key() == Qt::Key_F1)
-        ShowHelp(m_help, parentWidget(), HelpCommand::Topic, HelpTopic::Statistics);
-    QDialog::keyReleaseEvent(e);
-}
-
-void frmGameStats::done(int result)
-{
-    ShowHelp(m_help, parentWidget(), HelpCommand::Quit, 0);
-    QDialog::done(result);
 }
 
 } // namespace strhaven

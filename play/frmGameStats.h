@@ -1,18 +1,17 @@
 #pragma once
 
-#include <QDialog>
+#include "HelpDialog.h"
 
 class QLabel;
 
 namespace strhaven {
 
-class HelpViewer;
 struct GameOptions;
 struct SlotGame;
 
 // The game's totals, read-only: spins, money in, what the credits are worth,
 // ahead/even/down, credits played and won, and the percent returned.
-class frmGameStats : public QDialog {
+class frmGameStats : public HelpDialog {
     Q_OBJECT
 public:
     frmGameStats(const SlotGame& game, const GameOptions& options, HelpViewer& help, QWidget* owner);
@@ -24,13 +23,8 @@ public:
 
     QLabel* label(const char* name) const;
 
-protected:
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void done(int result) override;
-
 private:
     void showFigures(const SlotGame& game, const GameOptions& options);
-    HelpViewer& m_help;
 };
 
 } // namespace strhaven

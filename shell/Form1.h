@@ -89,13 +89,11 @@ public:
     QWidget& drawingArea() { return *m_drawingArea; }
     SlotMachine& machine() { return *m_machine; }
     GameMenu& gameMenuCommands() { return m_gameMenuCommands; }
-    HelpMenu& helpMenuCommands() { return m_helpMenuCommands; }
     QMenu* gameMenu() const { return m_gameMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
     QAction* hidePanelAction() const { return m_hidePanel; }
     QString dialogFileName() const override { return m_fileName; }
     QString dialogFolder() const override { return m_folder; }
-    bool formLoadedOnce() const { return m_formLoadedOnce; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

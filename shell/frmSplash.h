@@ -21,7 +21,6 @@ public:
     // Shows the splash and starts the timer: call it when the load handler's
     // work (loading the main window) is done.
     void showAndStartTimer();
-    QTimer& timer() { return m_timer; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;

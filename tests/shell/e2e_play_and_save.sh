@@ -88,7 +88,8 @@ start_game
 win=$(wait_window "Star Haven Virtual Slots - second game.shs")
 quit_game "$win"
 
-# From the keyboard: a $100 bill with F9, Play 1 with 1, Play Max with M.
+# From the keyboard: a $100 bill with F9, Play 1 with 1, Play Max with Alt+M
+# (which must reach the game, not the menu bar).
 printf '[Window]\nFirstTime=False\n[Options]\nWheelSpeed=1\nSound=0\nLoadLastFile=0\n[CashOut]\nCashOut=New\nShowStats=0\n' \
   > "$XDG_CONFIG_HOME/Star Haven Virtual Slots.ini"
 start_game
@@ -100,7 +101,7 @@ xdotool key F9
 sleep 0.5
 xdotool key 1
 sleep 1.5
-xdotool key m
+xdotool key alt+m
 sleep 1.5
 keyed=$tmp/home/Documents/keyed.shs
 xdotool key --clearmodifiers ctrl+s
