@@ -1,8 +1,7 @@
 #include "FakePrompter.h"
+#include "TestFiles.h"
 #include "UninstallLog.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,10 +64,6 @@ QByteArray expectedEntries(const QString& settingsRoot)
     return all;
 }
 
-const QString LogMessage = QStringLiteral(
-    "The uninstall information may be corrupt. If you decide to uninstall Star Haven Virtual Slots you may need "
-    "to do it manually. The Readme.txt file has instructions.");
-
 // Root may write anywhere, so when the tests run as root the permission
 // checks are made with a plain user's real id (the effective id stays).
 class PlainUserChecks {
@@ -100,104 +95,79 @@ private:
 class TestUninstallLog : public QObject {
     Q_OBJECT
 private slots:
-    void appendsEntries_data();
-    void appendsEntries();
-    void settingsRootsComeBackFromTheLog();
-};
-
-void TestUninstallLog::appendsEntries_data()
-{
-    QTest::addColumn<QByteArray>("before"); // null: no log; "<folder>": a folder in its place
-    QTest::addColumn<bool>("readOnlyFolder");
-    QTest::addColumn<int>("calls");
-    QTest::addColumn<QByteArray>("after");  // %entries% stands for the 39 lines
-    QTest::addColumn<int>("messages");
-
-    QTest::newRow("empty log") << QByteArray("") << false << 1 << QByteArray("%entries%") << 0;
-    QTest::newRow("entries after the installer's")
-        << QByteArray("File: \"/opt/x/readme.txt\"\r\n") << false << 1
-        << QByteArray("File: \"/opt/x/readme.txt\"\r\n%entries%") << 0;
-    QTest::newRow("last line without its break") << QByteArray("File: a") << false << 1
-                                                 << QByteArray("File: a\r\n%entries%") << 0;
-    QTest::newRow("second call appends again")
-        << QByteArray("") << false << 2 << QByteArray("%entries%%entries%") << 0;
-    QTest::newRow("read-only folder, log kept writable")
-        << QByteArray("") << true << 1 << QByteArray("%entries%") << 0;
-    QTest::newRow("log missing") << QByteArray() << false << 1 << QByteArray() << 1;
-    QTest::newRow("log missing in a folder the user cannot write")
-        << QByteArray() << true << 1 << QByteArray() << 0;
-    QTest::newRow("log cannot be written") << QByteArray("<folder>") << false << 1
-                                           << QByteArray("<folder>") << 1;
-}
-
-void TestUninstallLog::appendsEntries()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(bool, readOnlyFolder);
-    QFETCH(int, calls);
-    QFETCH(QByteArray, after);
-    QFETCH(int, messages);
-
-    QTemporaryDir tmp;
-    // Open to every user, so that only the program's folder itself differs.
-    QFile::setPermissions(tmp.path(), QFile::permissions(tmp.path()) | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
-                                          QFileDevice::ReadOther | QFileDevice::ExeOther);
-    const QString program = tmp.filePath(QStringLiteral("share/strhaven"));
-    const QString log = program + QStringLiteral("/st5unst.log");
-    QVERIFY(QDir().mkpath(program));
-    if (before == "<folder>") {
-        QVERIFY(QDir().mkpath(log));
-    } else if (!before.isNull()) {
-        QFile file(log);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(before);
-    }
-    const QString settingsRoot = tmp.filePath(QStringLiteral("my config"));
-    const QString settingsFile = settingsRoot + QStringLiteral("/Star Haven Virtual Slots.ini");
-
-    FakePrompter prompter;
-    const auto readAndSearch = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                               QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
-    if (readOnlyFolder)
-        QFile::setPermissions(program, readAndSearch);
+    void appendsEntries_data()
     {
-        const PlainUserChecks plainUser(readOnlyFolder);
-        for (int i = 0; i < calls; ++i)
-            WriteUninstallLog(prompter, nullptr, program, settingsFile);
+        QTest::addColumn<QByteArray>("before"); // null: no log; "<folder>": a folder in its place
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addColumn<int>("calls");
+        QTest::addColumn<QByteArray>("after"); // %entries% stands for the 39 lines
+        QTest::addColumn<int>("messages");
+        QTest::newRow("empty log") << QByteArray("") << false << 1 << QByteArray("%entries%") << 0;
+        QTest::newRow("entries after the installer's")
+            << QByteArray("File: \"/opt/x/readme.txt\"\r\n") << false << 1
+            << QByteArray("File: \"/opt/x/readme.txt\"\r\n%entries%") << 0;
+        QTest::newRow("last line without its break") << QByteArray("File: a") << false << 1
+                                                     << QByteArray("File: a\r\n%entries%") << 0;
+        QTest::newRow("second call appends again") << QByteArray("") << false << 2 << QByteArray("%entries%%entries%") << 0;
+        QTest::newRow("read-only folder, log kept writable") << QByteArray("") << true << 1 << QByteArray("%entries%") << 0;
+        QTest::newRow("log missing") << QByteArray() << false << 1 << QByteArray() << 1;
+        QTest::newRow("log missing in a folder the user cannot write") << QByteArray() << true << 1 << QByteArray() << 0;
+        QTest::newRow("log cannot be written") << QByteArray("<folder>") << false << 1 << QByteArray("<folder>") << 1;
     }
-    QFile::setPermissions(program, readAndSearch | QFileDevice::WriteOwner);
+    void appendsEntries()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, readOnlyFolder);
+        QFETCH(int, calls);
+        QFETCH(QByteArray, after);
+        QFETCH(int, messages);
+        QTemporaryDir tmp;
+        // Open to every user, so that only the program's folder itself differs.
+        const auto readAndSearch = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                   QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+        QFile::setPermissions(tmp.path(), QFile::permissions(tmp.path()) | readAndSearch);
+        const QString program = tmp.filePath(QStringLiteral("share/strhaven"));
+        const QString log = program + QStringLiteral("/st5unst.log");
+        QVERIFY(QDir().mkpath(before == "<folder>" ? log : program));
+        if (!before.isNull() && before != "<folder>")
+            QVERIFY(writeFile(log, before));
+        const QString settingsRoot = tmp.filePath(QStringLiteral("my config"));
 
-    QCOMPARE(prompter.messages.size(), messages);
-    for (const auto& m : prompter.messages) {
-        QCOMPARE(m.text, LogMessage);
-        QCOMPARE(m.title, QStringLiteral("Star Haven Virtual Slots"));
-        QCOMPARE(m.icon, Prompter::Icon::Exclamation);
-        QCOMPARE(m.buttons, Prompter::Buttons::Ok);
-    }
-    if (after.isNull()) {
-        QVERIFY2(!QFileInfo::exists(log), "the log was created");
-    } else if (after == "<folder>") {
-        QVERIFY(QFileInfo(log).isDir());
-    } else {
-        QFile file(log);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray expected = after.replace("%entries%", expectedEntries(QDir::toNativeSeparators(settingsRoot)));
-        QCOMPARE(file.readAll(), expected);
-    }
-}
+        FakePrompter prompter;
+        if (readOnlyFolder)
+            QFile::setPermissions(program, readAndSearch);
+        {
+            const PlainUserChecks plainUser(readOnlyFolder);
+            for (int i = 0; i < calls; ++i)
+                WriteUninstallLog(prompter, nullptr, program, settingsRoot + QStringLiteral("/Star Haven Virtual Slots.ini"));
+        }
+        QFile::setPermissions(program, readAndSearch | QFileDevice::WriteOwner);
 
-void TestUninstallLog::settingsRootsComeBackFromTheLog()
-{
-    // Two users' first runs, one with a quote in the path, and an
-    // installer's own line.
-    const QString odd = QStringLiteral(R"(/home/o"neil/.config)");
-    QByteArray log = "File: \"/opt/x\"\r\n";
-    for (const QString& root : {QStringLiteral("/home/ann/.config"), odd, QStringLiteral("/home/ann/.config")})
-        log += uninstallLogLines(root).join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
-    QCOMPARE(settingsRootsInLog(log), (QStringList{QStringLiteral("/home/ann/.config"), odd}));
-    QVERIFY(logListsAssociation(log));
-    QVERIFY(!logListsAssociation("File: \"/opt/x\"\r\n"));
-}
+        QCOMPARE(prompter.boxes(), QStringList(messages, "Exclamation Ok, Star Haven Virtual Slots: The uninstall "
+                                                         "information may be corrupt. If you decide to uninstall Star Haven "
+                                                         "Virtual Slots you may need to do it manually. The Readme.txt file "
+                                                         "has instructions."));
+        if (after.isNull())
+            QVERIFY2(!QFileInfo::exists(log), "the log was created");
+        else if (after == "<folder>")
+            QVERIFY(QFileInfo(log).isDir());
+        else
+            QCOMPARE(readFile(log), after.replace("%entries%", expectedEntries(QDir::toNativeSeparators(settingsRoot))));
+    }
+
+    void settingsRootsComeBackFromTheLog()
+    {
+        // Two users' first runs, one with a quote in the path, and an
+        // installer's own line.
+        const QString odd = QStringLiteral(R"(/home/o"neil/.config)");
+        QByteArray log = "File: \"/opt/x\"\r\n";
+        for (const QString& root : {QStringLiteral("/home/ann/.config"), odd, QStringLiteral("/home/ann/.config")})
+            log += uninstallLogLines(root).join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+        QCOMPARE(settingsRootsInLog(log), (QStringList{QStringLiteral("/home/ann/.config"), odd}));
+        QVERIFY(logListsAssociation(log));
+        QVERIFY(!logListsAssociation("File: \"/opt/x\"\r\n"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestUninstallLog)
 #include "tst_uninstalllog.moc"

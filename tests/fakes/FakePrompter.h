@@ -68,6 +68,17 @@ public:
         return all;
     }
 
+    // Every box as "Icon Buttons, title: text", in order.
+    QStringList boxes() const
+    {
+        static const char* const icons[] = {"Exclamation", "Information", "Question", "Critical"};
+        QStringList all;
+        for (const auto& m : messages)
+            all << QStringLiteral("%1 %2, %3: %4").arg(icons[int(m.icon)], m.buttons == Buttons::Ok ? "Ok" : "YesNoCancel",
+                                                       m.title, m.text);
+        return all;
+    }
+
 private:
     static std::optional<QString> next(QStringList& script)
     {

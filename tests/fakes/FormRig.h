@@ -23,6 +23,18 @@
 
 namespace strhaven {
 
+// A sequence with its repeats counted: "a x3, b".
+inline QString counted(const QStringList& seq)
+{
+    QStringList all;
+    for (qsizetype i = 0, repeats = 1; i < seq.size(); ++i, ++repeats)
+        if (i + 1 == seq.size() || seq[i + 1] != seq[i]) {
+            all << (repeats > 1 ? QStringLiteral("%1 x%2").arg(seq[i]).arg(repeats) : seq[i]);
+            repeats = 0;
+        }
+    return all.join(", ");
+}
+
 // The main window with every seam faked, over a settings store of its own in
 // a temporary folder.
 struct FormRig {
@@ -71,12 +83,15 @@ struct FormRig {
                 return id;
         return 0;
     }
-    int plays(int id) const
+    // What the player heard, in order: "coin x5, stop, wheel loop".
+    QString heard(bool stops = true) const
     {
-        int n = 0;
+        static const char* const names[] = {"stop", "wheel", "coin", "jackpot"};
+        QStringList seq;
         for (const auto& c : sound.calls)
-            n += c.kind != FakeSoundOutput::Kind::Stop && soundOf(c) == id;
-        return n;
+            if (stops || c.kind != FakeSoundOutput::Kind::Stop)
+                seq << QString::fromLatin1(names[soundOf(c)]) + (c.kind == FakeSoundOutput::Kind::Looping ? " loop" : "");
+        return counted(seq);
     }
 
     // The payout panel as the player sees it: check mark, window width, face offset.

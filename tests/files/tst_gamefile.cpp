@@ -1,8 +1,8 @@
 #include "ErrorReport.h"
 #include "FakePrompter.h"
 #include "GameFile.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,18 +18,9 @@ QStringList validLines()
             "1", "2", "3", "0", "0", "0", "4", "5", "6"};
 }
 
-void writeLines(const QString& path, const QStringList& lines, const QString& ending = "\r\n")
+QByteArray joined(const QStringList& lines, const QString& ending = "\r\n")
 {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    if (!lines.isEmpty())
-        f.write((lines.join(ending) + ending).toUtf8());
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return lines.isEmpty() ? QByteArray() : (lines.join(ending) + ending).toUtf8();
 }
 
 // Sets the default locale for one test and puts the old one back.
@@ -87,16 +78,14 @@ private slots:
         const QString first = path("first.shs");
         writeGameFile(first, gameFileContent(options, game));
         QVERIFY(ValidateGameFile(first));
-        const QList<QByteArray> lines = contents(first).split('\n');
+        const QList<QByteArray> lines = readFile(first).split('\n');
         QCOMPARE(lines.size(), GameFileLines + 1);
-        QCOMPARE(lines[5], (machineLine + "\r").toUtf8());
-        QCOMPARE(lines[12], (won + "\r").toUtf8());
-        QCOMPARE(lines[22], emptyPosition ? QByteArray("0\r") : QByteArray("6\r"));
+        QCOMPARE(lines[5] + lines[12] + lines[22], (machineLine + '\r' + won + '\r' + (emptyPosition ? "0" : "6") + '\r').toUtf8());
 
         const GameFileContent back = readGameFile(first);
         const QString second = path("second.shs");
         writeGameFile(second, back);
-        QCOMPARE(contents(second), contents(first));
+        QCOMPARE(readFile(second), readFile(first));
 
         // Options a file does not carry stay as they are.
         GameOptions inForce;
@@ -146,13 +135,11 @@ private slots:
         QFETCH(int, keep);
         QFETCH(int, error);
         const QString file = path(QStringLiteral("invalid-%1.shs").arg(QTest::currentDataTag()));
-        if (keep >= 0) {
-            QStringList lines = validLines();
-            if (line > 0)
-                lines[line - 1] = text;
-            lines = lines.mid(0, keep);
-            writeLines(file, lines);
-        }
+        QStringList lines = validLines();
+        if (line > 0)
+            lines[line - 1] = text;
+        if (keep >= 0)
+            QVERIFY(writeFile(file, joined(lines.mid(0, keep))));
         QVERIFY(!ValidateGameFile(file));
         // The failure is reported by number and the game in force is kept.
         FakePrompter prompter;
@@ -160,9 +147,8 @@ private slots:
         content.game.Credits = 77;
         QVERIFY(!TransferGameFile(file, TransferFlag::Read, content, prompter));
         QCOMPARE(content.game.Credits, 77);
-        QCOMPARE(prompter.messages.size(), 1);
-        QCOMPARE(prompter.messages[0].title, QStringLiteral("Error reading file."));
-        QVERIFY(prompter.messages[0].text.startsWith(QString::number(error) + ':'));
+        QCOMPARE(prompter.boxes().size(), 1);
+        QVERIFY(prompter.boxes()[0].startsWith(QStringLiteral("Exclamation Ok, Error reading file.: %1:").arg(error)));
     }
 
     void validOddity_data()
@@ -178,7 +164,6 @@ private slots:
         QTest::newRow("LF only") << 0 << "" << "\n" << "" << "Payout" << "GoodDay";
         QTest::newRow("7.5 reads as 8") << 1 << "7.5" << crlf << "" << "WheelSpeed" << "8";
         QTest::newRow("2.5 reads as 2") << 1 << "2.5" << crlf << "" << "WheelSpeed" << "2";
-        QTest::newRow("0.5 reads as 0") << 2 << "0.5" << crlf << "" << "Sound" << "0";
         QTest::newRow("machine 0.5") << 6 << "0.5" << crlf << "" << "Machine" << "0.5";
         QTest::newRow("machine 0,5 with a comma locale") << 6 << "0,5" << crlf << "de_DE" << "Machine" << "0.5";
         QTest::newRow("machine 0.5 with a comma locale") << 6 << "0.5" << crlf << "de_DE" << "Machine" << "0.5";
@@ -200,12 +185,11 @@ private slots:
         else if (line > 0)
             lines[line - 1] = text;
         const QString file = path(QStringLiteral("odd-%1.shs").arg(QTest::currentDataTag()));
-        writeLines(file, lines, ending);
+        QVERIFY(writeFile(file, joined(lines, ending)));
         QVERIFY(ValidateGameFile(file));
         const GameFileContent c = readGameFile(file);
         const QMap<QString, QString> fields{
             {"WheelSpeed", QString::number(c.options.WheelSpeed)},
-            {"Sound", QString::number(c.options.Sound)},
             {"Machine", QString::number(c.options.Machine)},
             {"Payout", QString::fromStdString(c.options.Payout)},
             {"Won", QString::fromStdString(c.game.Won)},
@@ -226,8 +210,8 @@ private slots:
         QFETCH(int, error);
         const QString setup = QTest::currentDataTag();
         const QString old = path("old.shs");
-        writeLines(old, validLines());
-        const QByteArray oldBytes = contents(old);
+        QVERIFY(writeFile(old, joined(validLines())));
+        const QByteArray oldBytes = readFile(old);
         QString target;
         if (setup == "missing folder")
             target = path("nowhere/game.shs");
@@ -242,11 +226,10 @@ private slots:
         GameFileContent content;
         content.game.Credits = 5;
         QVERIFY(!TransferGameFile(target, TransferFlag::Write, content, prompter));
-        QCOMPARE(prompter.messages.size(), 1);
-        QCOMPARE(prompter.messages[0].title, QStringLiteral("Error writing file."));
-        QVERIFY2(prompter.messages[0].text.startsWith(QString::number(error) + ':'),
-                 qPrintable(prompter.messages[0].text));
-        QCOMPARE(contents(old), oldBytes);
+        QCOMPARE(prompter.boxes().size(), 1);
+        QVERIFY2(prompter.boxes()[0].startsWith(QStringLiteral("Exclamation Ok, Error writing file.: %1:").arg(error)),
+                 qPrintable(prompter.boxes()[0]));
+        QCOMPARE(readFile(old), oldBytes);
         QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QFile::remove(old);
     }
@@ -260,12 +243,9 @@ private slots:
         const QString target = path("flag.shs");
         QVERIFY(!TransferGameFile(target, 3, content, prompter));
         QVERIFY(!QFile::exists(target));
-        QCOMPARE(prompter.messages.size(), 1);
-        const auto& m = prompter.messages[0];
-        QCOMPARE(m.text, QString("Incorrect flag value. Please report this error to Technical Support."));
-        QCOMPARE(m.icon, Prompter::Icon::Critical);
-        QCOMPARE(m.title, QString("Star Haven Virtual Slots"));
-        QVERIFY(m.systemModal);
+        QCOMPARE(prompter.boxes(), QStringList{"Critical Ok, Star Haven Virtual Slots: Incorrect flag value. Please report "
+                                               "this error to Technical Support."});
+        QVERIFY(prompter.messages[0].systemModal);
     }
 };
 

@@ -1,9 +1,9 @@
 #include "FakePrompter.h"
 #include "GameDocument.h"
 #include "GameMenu.h"
+#include "TestFiles.h"
 #include "WindowTitle.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,37 +57,45 @@ private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
 private slots:
-    // New Game: the question, its three answers, and the save it may need.
-    void newGame_data()
+    // New Game: the question, its three answers, and the save it may need;
+    // Save Game: the dialog only for an untitled game. A game that could
+    // not be written is never thrown away.
+    void newAndSave_data()
     {
+        QTest::addColumn<bool>("save"); // Save Game, or else New Game
         QTest::addColumn<bool>("changed");
         QTest::addColumn<bool>("titled");
         QTest::addColumn<int>("answer"); // -1: no question expected
         QTest::addColumn<bool>("dialogChoosesFile");
-        QTest::addColumn<QString>("done"); // dialogs shown, file written, games started
-        QTest::newRow("unchanged: no question") << false << false << -1 << false << "1 new game";
-        QTest::newRow("changed, No") << true << false << int(Answer::No) << false << "1 new game";
-        QTest::newRow("changed, Cancel") << true << false << int(Answer::Cancel) << false << "";
-        QTest::newRow("untitled, Yes, dialog cancelled") << true << false << int(Answer::Yes) << false << "Save Game";
-        QTest::newRow("untitled, Yes, saved") << true << false << int(Answer::Yes) << true << "Save Game, written, 1 new game";
-        QTest::newRow("titled, Yes: no dialog") << true << true << int(Answer::Yes) << false << "written, 1 new game";
-        // A game that could not be written must not be thrown away.
-        QTest::newRow("titled, Yes, the write fails") << true << true << int(Answer::Yes) << false << "write failed";
+        QTest::addColumn<QString>("done"); // boxes and dialogs shown, file written, games started
+        const int yes = int(Answer::Yes);
+        QTest::newRow("New, unchanged: no question") << false << false << false << -1 << false << "new game";
+        QTest::newRow("New, changed, No") << false << true << false << int(Answer::No) << false << "asked, new game";
+        QTest::newRow("New, changed, Cancel") << false << true << false << int(Answer::Cancel) << false << "asked, changed";
+        QTest::newRow("New, untitled, Yes, dialog cancelled") << false << true << false << yes << false << "asked, Save Game, changed";
+        QTest::newRow("New, untitled, Yes, saved") << false << true << false << yes << true << "asked, Save Game, written, new game";
+        QTest::newRow("New, titled, Yes: no dialog") << false << true << true << yes << false << "asked, written, new game";
+        QTest::newRow("New, titled, Yes, the write fails")
+            << false << true << true << yes << false << "asked, Error writing file.: 76: Path not found, changed";
+        QTest::newRow("Save, untitled") << true << true << false << -1 << true << "Save Game, written";
+        QTest::newRow("Save, titled: no dialog") << true << true << true << -1 << false << "written";
+        QTest::newRow("Save, titled, the write fails")
+            << true << true << true << -1 << false << "Error writing file.: 76: Path not found, changed";
     }
-    void newGame()
+    void newAndSave()
     {
+        QFETCH(bool, save);
         QFETCH(bool, changed);
         QFETCH(bool, titled);
         QFETCH(int, answer);
         QFETCH(bool, dialogChoosesFile);
         QFETCH(QString, done);
         QTemporaryDir dir;
-        const QString file = dir.filePath("new.shs");
+        const QString file = dir.filePath("game.shs");
         FakeDocument doc;
         doc.changed = changed;
-        const bool failing = done == "write failed";
-        if (titled) {
-            doc.fileName = failing ? dir.filePath("no such folder/new.shs") : file;
+        if (titled) { // a write expected to fail goes to a folder that is gone
+            doc.fileName = done.contains("76:") ? dir.filePath("no such folder/game.shs") : file;
             doc.title = titleFor(file);
         }
         FakePrompter prompter;
@@ -95,30 +103,23 @@ private slots:
             prompter.answers.push_back(Answer(answer));
         if (dialogChoosesFile)
             prompter.saveResults.push_back(file);
-        GameMenu(doc, prompter).NewGame();
-        if (failing) {
-            QCOMPARE(prompter.messages.size(), 2);
-            QCOMPARE(prompter.messages[1].text, QString("76: Path not found"));
-            QCOMPARE(doc.newGames, 0);
-            QVERIFY(doc.changed);
-            return;
-        }
-        QCOMPARE(prompter.messages.size(), answer >= 0 ? 1 : 0);
-        if (answer >= 0) {
-            QCOMPARE(prompter.messages[0].text,
-                     QString("The current game has changed.\r\n\r\nDo you want to save the game?"));
-            QCOMPARE(prompter.messages[0].buttons, Prompter::Buttons::YesNoCancel);
-        }
+        GameMenu menu(doc, prompter);
+        save ? menu.SaveGame() : menu.NewGame();
         QStringList seen;
+        for (const auto& m : prompter.messages)
+            seen << (m.buttons == Prompter::Buttons::YesNoCancel ? "asked" : m.title + ": " + m.text);
+        if (answer >= 0)
+            QCOMPARE(prompter.messages[0].text, QString("The current game has changed.\r\n\r\nDo you want to save the game?"));
         for (const auto& request : prompter.saveRequests)
             seen << request.title;
         if (QFile::exists(file))
             seen << "written";
-        if (doc.newGames)
-            seen << QString("%1 new game").arg(doc.newGames);
-        else
-            QCOMPARE(doc.changed, changed);
+        for (int i = 0; i < doc.newGames; ++i)
+            seen << "new game";
+        if (doc.changed)
+            seen << "changed";
         QCOMPARE(seen.join(", "), done);
+        QCOMPARE(doc.title, (titled || QFile::exists(file)) && !doc.newGames ? titleFor(file) : untitledTitle());
     }
 
     void openGame()
@@ -134,13 +135,10 @@ private slots:
         QCOMPARE(doc.title, QString("Star Haven Virtual Slots - good.shs"));
 
         // A cancelled dialog, then a file that is not a game: nothing changes.
-        QFile bad(path("bad.shs"));
-        QVERIFY(bad.open(QIODevice::WriteOnly));
-        bad.write("not a game\r\n");
-        bad.close();
+        QVERIFY(writeFile(path("bad.shs"), "not a game\r\n"));
         doc.changed = true;
         menu.OpenGame();
-        prompter.openResults.push_back(bad.fileName());
+        prompter.openResults.push_back(path("bad.shs"));
         menu.OpenGame();
         QCOMPARE(prompter.openRequests.size(), 2);
         QCOMPARE(prompter.openRequests[0].title, QString("Open Game"));
@@ -157,41 +155,6 @@ private slots:
         QVERIFY(!doc.changed);
         QCOMPARE(doc.folder, m_dir.path() + '/');
         QCOMPARE(prompter.messages.size(), 1);
-    }
-
-    void saveGame_data()
-    {
-        QTest::addColumn<bool>("titled");
-        QTest::addColumn<bool>("writable");
-        QTest::addColumn<int>("saveDialogs");
-        QTest::addColumn<bool>("changedAfter");
-        QTest::newRow("untitled") << false << true << 1 << false;
-        QTest::newRow("titled: no dialog") << true << true << 0 << false;
-        QTest::newRow("titled, write fails") << true << false << 0 << true;
-    }
-    void saveGame()
-    {
-        QFETCH(bool, titled);
-        QFETCH(bool, writable);
-        QFETCH(int, saveDialogs);
-        QFETCH(bool, changedAfter);
-        const QString file = writable ? path("saved.shs") : path("no-such-folder/saved.shs");
-        FakeDocument doc;
-        doc.changed = true;
-        FakePrompter prompter;
-        if (titled) {
-            doc.fileName = file;
-            doc.title = titleFor(file);
-        } else {
-            prompter.saveResults.push_back(file);
-        }
-        GameMenu(doc, prompter).SaveGame();
-        QCOMPARE(prompter.saveRequests.size(), saveDialogs);
-        QCOMPARE(doc.changed, changedAfter);
-        QCOMPARE(doc.title, QString("Star Haven Virtual Slots - saved.shs"));
-        QCOMPARE(prompter.messages.size(), writable ? 0 : 1);
-        if (!writable)
-            QCOMPARE(prompter.messages[0].title, QString("Error writing file."));
     }
 };
 

@@ -30,24 +30,6 @@ private slots:
         QCOMPARE(ExtractFolder(path), folder);
     }
 
-    // Only the exact untitled caption counts as untitled.
-    void title_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("untitled");
-        QTest::newRow("untitled") << "Star Haven Virtual Slots - [untitled]" << true;
-        QTest::newRow("other case") << "Star Haven Virtual Slots - [Untitled]" << false;
-        QTest::newRow("one blank more") << "Star Haven Virtual Slots -  [untitled]" << false;
-        QTest::newRow("trailing blank") << "Star Haven Virtual Slots - [untitled] " << false;
-    }
-    void title()
-    {
-        QFETCH(QString, title);
-        QFETCH(bool, untitled);
-        QCOMPARE(isUntitled(title), untitled);
-        QCOMPARE(untitledTitle() == title, untitled);
-    }
-
     void titleForAPath()
     {
         for (const QString path : {"/home/x/mygame.shs", R"(C:\Games\mygame.shs)", "mygame.shs"}) {

@@ -1,37 +1,15 @@
+#include "ModalWatch.h"
 #include "QtPrompter.h"
+#include "TestFiles.h"
 #include "WaitCursor.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 using namespace strhaven;
-
-namespace {
-
-// Acts on the modal window of type W as soon as it is up.
-template <class W>
-void whenShown(std::function<void(W*)> act)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (auto* w = qobject_cast<W*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            act(w);
-        }
-    });
-    poll->start(10);
-}
-
-} // namespace
 
 class TestQtPrompter : public QObject {
     Q_OBJECT
@@ -57,14 +35,11 @@ private slots:
         QFETCH(int, press);
         QFETCH(int, answer);
         QFETCH(bool, systemModal);
-        bool onTop = false;
-        QString seen;
-        Qt::CursorShape pointer = Qt::BlankCursor;
-        whenShown<QMessageBox>([&](QMessageBox* box) {
-            pointer = QGuiApplication::overrideCursor()->shape();
-            onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
-                && box->windowModality() == Qt::ApplicationModal;
-            seen = box->windowTitle() + '|' + box->text();
+        QString seen; // title | text | on top of every window | pointer
+        whenShown<QMessageBox>(this, [&](QMessageBox* box) {
+            seen = QStringLiteral("%1|%2|%3|%4").arg(box->windowTitle(), box->text())
+                       .arg(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint) && box->windowModality() == Qt::ApplicationModal)
+                       .arg(QGuiApplication::overrideCursor()->shape());
             if (press)
                 box->button(QMessageBox::StandardButton(press))->click();
             else
@@ -76,9 +51,7 @@ private slots:
                                              ask ? Prompter::Buttons::YesNoCancel : Prompter::Buttons::Ok,
                                              "Title", "Text", systemModal);
         QCOMPARE(int(result), answer);
-        QCOMPARE(seen, QStringLiteral("Title|Text"));
-        QCOMPARE(onTop, systemModal);
-        QCOMPARE(pointer, Qt::ArrowCursor);
+        QCOMPARE(seen, QStringLiteral("Title|Text|%1|%2").arg(systemModal).arg(Qt::ArrowCursor));
         QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
 
@@ -101,20 +74,15 @@ private slots:
         QFETCH(QString, chosen);
         const bool accept = !chosen.isEmpty();
         QTemporaryDir dir;
-        QFile(dir.filePath("old.shs")).open(QIODevice::WriteOnly);
-        QString title;
-        QStringList filters;
-        bool confirmsOverwrite = false;
-        Qt::CursorShape pointer = Qt::BlankCursor;
+        QVERIFY(writeFile(dir.filePath("old.shs")));
+        QString seen; // title | filters | overwriting asked | pointer
         QString refusal;
-        whenShown<QFileDialog>([&](QFileDialog* dialog) {
-            title = dialog->windowTitle();
-            filters = dialog->nameFilters();
-            confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-            pointer = QGuiApplication::overrideCursor()->shape();
+        whenShown<QFileDialog>(this, [&](QFileDialog* dialog) {
+            seen = QStringLiteral("%1|%2|%3|%4").arg(dialog->windowTitle(), dialog->nameFilters().join(';'))
+                       .arg(!dialog->testOption(QFileDialog::DontConfirmOverwrite)).arg(QGuiApplication::overrideCursor()->shape());
             if (fileName.contains('/')) {
                 // The player presses Save: the dialog must say why it stays.
-                whenShown<QMessageBox>([&](QMessageBox* box) {
+                whenShown<QMessageBox>(dialog, [&](QMessageBox* box) {
                     refusal = box->text();
                     box->accept();
                 });
@@ -130,10 +98,7 @@ private slots:
         QCOMPARE(result.has_value(), accept);
         if (accept)
             QCOMPARE(*result, dir.filePath(chosen));
-        QCOMPARE(title, request.title);
-        QCOMPARE(filters, QStringList({"Game Files (*.shs)", "All Files (*)"}));
-        QVERIFY(confirmsOverwrite);
-        QCOMPARE(pointer, Qt::ArrowCursor);
+        QCOMPARE(seen, QStringLiteral("%1|Game Files (*.shs);All Files (*)|1|%2").arg(request.title).arg(Qt::ArrowCursor));
         QCOMPARE(refusal.isEmpty(), !fileName.contains('/'));
     }
 
@@ -143,7 +108,7 @@ private slots:
     {
         QString folder;
         QStringList typed;
-        whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        whenShown<QFileDialog>(this, [&](QFileDialog* dialog) {
             folder = dialog->directory().absolutePath();
             typed = dialog->selectedFiles();
             dialog->reject();

@@ -1,7 +1,5 @@
 #include "FormRig.h"
 
-#include <map>
-
 using namespace strhaven;
 
 namespace {
@@ -52,6 +50,7 @@ private slots:
     {
         Rig rig;
         QStringList seen;
+        QString wonWhileTurning;
         int checks = 0;
         rig.sound.onCall = [&](const FakeSoundOutput::Call& c) {
             ++checks;
@@ -64,20 +63,17 @@ private slots:
             QVERIFY(rig.everythingLocked());
             QCOMPARE(rig.game().Spins, 0);
             QCOMPARE(rig.game().CreditsPlayed, 0);
+            if (wonWhileTurning.isEmpty())
+                wonWhileTurning = rig.face().wonLabel()->text() + '/' + QString::fromStdString(rig.game().Won);
         };
         rig.click(rig.face().billSlot(5));
         QVERIFY(!rig.everythingLocked());
         rig.setCredits(3);
         seen.clear();
+        wonWhileTurning.clear();
         // The last spin's win is cleared when the next one starts.
         rig.game().Won = "1500";
         rig.face().setWonText("1500", false);
-        QString wonWhileTurning;
-        rig.pacer.onPause = [&, checkLocked = rig.pacer.onPause] {
-            checkLocked();
-            if (wonWhileTurning.isEmpty())
-                wonWhileTurning = rig.face().wonLabel()->text() + '/' + QString::fromStdString(rig.game().Won);
-        };
         // A menu command fired the moment the menu wakes must find the spin
         // booked, never half done.
         QString atWake;
@@ -93,8 +89,6 @@ private slots:
         QVERIFY(checks > 210);
         QVERIFY(!rig.everythingLocked());
         QCOMPARE(rig.game().Credits, std::stoi(rig.game().Won));
-        QCOMPARE(rig.game().Spins, 1);
-        QCOMPARE(rig.game().CreditsPlayed, 3);
         QCOMPARE(int(rig.pacer.pauses.size()), 210);
     }
 
@@ -120,10 +114,12 @@ private slots:
         QCOMPARE(rig.face().playButton(bet)->picture(), ImageButton::Picture::Normal);
     }
 
+    // Only a plain left click presses a button or takes a bill.
     void onlyPlainLeftClicksCount_data()
     {
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("modifiers");
+        QTest::newRow("left") << int(Qt::LeftButton) << 0;
         QTest::newRow("right") << int(Qt::RightButton) << 0;
         QTest::newRow("shift") << int(Qt::LeftButton) << int(Qt::ShiftModifier);
         QTest::newRow("ctrl") << int(Qt::LeftButton) << int(Qt::ControlModifier);
@@ -133,26 +129,17 @@ private slots:
     {
         QFETCH(int, button);
         QFETCH(int, modifiers);
-        Rig rig;
-        rig.setCredits(5);
-        auto* play = rig.face().playButton(1);
-        QTest::mousePress(play, Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers), QPoint(5, 5));
-        QCOMPARE(play->picture(), ImageButton::Picture::Normal);
-        QTest::mouseRelease(play, Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers), QPoint(5, 5));
-        rig.click(rig.face().billSlot(10), Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(rig.game().Credits, 5);
-        QCOMPARE(rig.game().Spins, 0);
-        QCOMPARE(rig.game().AmountInserted, 0);
-    }
-
-    void pressShowsThePressedPicture()
-    {
+        const bool counts = button == Qt::LeftButton && !modifiers;
+        const auto mods = Qt::KeyboardModifiers(modifiers);
         Rig rig;
         auto* play = rig.face().playButton(2);
-        QTest::mousePress(play, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(play->picture(), ImageButton::Picture::Pressed);
-        QTest::mouseRelease(play, Qt::LeftButton, {}, QPoint(5, 5)); // no credits: back to normal
+        QTest::mousePress(play, Qt::MouseButton(button), mods, QPoint(5, 5));
+        QCOMPARE(play->picture(), counts ? ImageButton::Picture::Pressed : ImageButton::Picture::Normal);
+        QTest::mouseRelease(play, Qt::MouseButton(button), mods, QPoint(5, 5));
         QCOMPARE(play->picture(), ImageButton::Picture::Normal);
+        QCOMPARE(rig.prompter.messages.size(), counts ? 1 : 0); // no credits yet
+        rig.click(rig.face().billSlot(10), Qt::MouseButton(button), mods);
+        QCOMPARE(rig.game().AmountInserted, counts ? 10 : 0);
     }
 
     // The pauses of a spin follow the wheel speed: 135 of d1, 60 of d2 and
@@ -161,9 +148,9 @@ private slots:
     {
         QTest::addColumn<int>("speed");
         QTest::addColumn<QString>("pauses");
-        QTest::newRow("0") << 0 << "0x210";
-        QTest::newRow("1") << 1 << "100000x135 150000x60 300000x15";
-        QTest::newRow("7") << 7 << "700000x135 1050000x60 2100000x15";
+        QTest::newRow("0") << 0 << "0 x210";
+        QTest::newRow("1") << 1 << "100000 x135, 150000 x60, 300000 x15";
+        QTest::newRow("7") << 7 << "700000 x135, 1050000 x60, 2100000 x15";
     }
     void pausesFollowTheWheelSpeed()
     {
@@ -173,27 +160,41 @@ private slots:
         rig.form->options().WheelSpeed = speed;
         rig.setCredits(1);
         rig.click(rig.face().playButton(1));
-        std::map<int, int> counted;
-        for (int units : rig.pacer.pauses)
-            ++counted[units];
-        QStringList seen;
-        for (auto [units, n] : counted)
-            seen << QString("%1x%2").arg(units).arg(n);
-        QCOMPARE(seen.join(' '), pauses);
+        QStringList units;
+        for (int u : rig.pacer.pauses)
+            units << QString::number(u);
+        QCOMPARE(counted(units), pauses);
     }
 
-    // Each paid credit: WON counts up, the coin sounds, then CREDITS shows it.
-    void payoutCountsCoinBeforeCredits()
+    // Each paid credit: WON counts up, the coin sounds, then CREDITS shows
+    // it; a jackpot sounds before and after the count; CREDITS stops at the cap.
+    void payout_data()
     {
+        QTest::addColumn<int>("bet");
+        QTest::addColumn<int>("credits");
+        QTest::addColumn<QString>("outcome"); // WON/CREDITS at the first two coins | heard | credits, credits won
+        QTest::newRow("1 credit") << 1 << 0 << "1/0 2/1|coin x1500, stop|1500 1500";
+        QTest::newRow("2 credits") << 2 << 0 << "1/0 2/1|coin x3000, stop|3000 3000";
+        QTest::newRow("3 credits: the jackpot") << 3 << 0 << "1/0 2/1|jackpot, coin x5000, jackpot, stop|5000 5000";
+        QTest::newRow("at the cap") << 1 << 99999 << "1/99999 2/100000|coin x1500, stop|100000 1500";
+    }
+    void payout()
+    {
+        QFETCH(int, bet);
+        QFETCH(int, credits);
+        QFETCH(QString, outcome);
         Rig rig;
+        rig.setCredits(credits);
         rig.game().Grid = threeEmblems();
         QStringList seen;
         rig.sound.onCall = [&](const FakeSoundOutput::Call& c) {
             if (Rig::soundOf(c) == 2 && seen.size() < 2)
                 seen << rig.face().wonLabel()->text() + '/' + rig.face().creditsLabel()->text().trimmed();
         };
-        rig.form->machine().CalculateWinnings(1);
-        QCOMPARE(seen, QStringList({"1/0", "2/1"}));
+        rig.form->machine().CalculateWinnings(bet);
+        QCOMPARE(rig.face().wonLabel()->text(), QString::fromStdString(rig.game().Won));
+        QCOMPARE(QStringList({seen.join(' '), rig.heard(), QString("%1 %2").arg(rig.game().Credits).arg(rig.game().CreditsWon)})
+                     .join('|'), outcome);
     }
 
     void billsAtEachDenomination_data()
@@ -202,18 +203,13 @@ private slots:
         QTest::addColumn<int>("cents");
         QTest::addColumn<int>("bill");
         QTest::addColumn<int>("credits"); // -1: the slot is shut
-        struct Row {
-            float machine;
-            int cents;
-            QList<int> credits; // for $5, $10, $20, $50, $100
-        };
-        const Row table[]{{20.0f, 5, {100, 200, 400, 1000, 2000}}, {10.0f, 10, {50, 100, 200, 500, 1000}},
-                          {4.0f, 25, {20, 40, 80, 200, 400}},     {2.0f, 50, {10, 20, 40, 100, 200}},
-                          {1.0f, 100, {5, 10, 20, 50, 100}},      {0.5f, 200, {-1, 5, 10, 25, 50}},
-                          {0.2f, 500, {-1, 2, 4, 10, 20}}};
-        for (const Row& r : table)
-            for (int i = 0; i < 5; ++i)
-                QTest::addRow("%d cents, $%d", r.cents, MachineFace::Bills[i]) << r.machine << r.cents << MachineFace::Bills[i] << r.credits[i];
+        QTest::newRow("nickel, $100") << 20.0f << 5 << 100 << 2000;
+        QTest::newRow("quarter, $20") << 4.0f << 25 << 20 << 80;
+        QTest::newRow("dollar, $10") << 1.0f << 100 << 10 << 10;
+        QTest::newRow("two dollars, $5") << 0.5f << 200 << 5 << -1;
+        QTest::newRow("two dollars, $50") << 0.5f << 200 << 50 << 25;
+        QTest::newRow("five dollars, $5") << 0.2f << 500 << 5 << -1;
+        QTest::newRow("five dollars, $10") << 0.2f << 500 << 10 << 2;
     }
     void billsAtEachDenomination()
     {
@@ -243,89 +239,41 @@ private slots:
         QVERIFY(rig.face().billSlot(5)->isEnabled() == (machine >= 1.0f));
     }
 
-    void countersStopAtTheCap()
+    void billsStopAtTheCap()
     {
         Rig rig;
         rig.setCredits(99990);
         rig.click(rig.face().billSlot(20));
         QCOMPARE(rig.game().Credits, 100000);
         QCOMPARE(rig.game().AmountInserted, 20);
-
-        rig.setCredits(99999);
-        rig.game().Grid = threeEmblems();
-        rig.form->machine().CalculateWinnings(1);
-        QCOMPARE(rig.game().Credits, 100000);
-        QCOMPARE(QString::fromStdString(rig.game().Won), QString("1500"));
-        QCOMPARE(rig.face().wonLabel()->text(), QString("1500"));
-        QCOMPARE(rig.game().CreditsWon, 1500);
     }
 
-    void jackpotSoundAroundTheCount_data()
-    {
-        QTest::addColumn<int>("bet");
-        QTest::addColumn<int>("win");
-        QTest::addColumn<bool>("jackpot");
-        QTest::newRow("3 credits") << 3 << 5000 << true;
-        QTest::newRow("2 credits") << 2 << 3000 << false;
-    }
-    void jackpotSoundAroundTheCount()
-    {
-        QFETCH(int, bet);
-        QFETCH(int, win);
-        QFETCH(bool, jackpot);
-        Rig rig;
-        rig.game().Grid = threeEmblems();
-        rig.form->machine().CalculateWinnings(bet);
-        std::vector<int> order;
-        for (const auto& c : rig.sound.calls)
-            order.push_back(c.kind == FakeSoundOutput::Kind::Stop ? 0 : Rig::soundOf(c));
-        QCOMPARE(rig.plays(2), win);
-        QCOMPARE(rig.plays(3), jackpot ? 2 : 0);
-        if (jackpot) {
-            QCOMPARE(order.front(), 3);
-            QCOMPARE(order[order.size() - 2], 3);
-        }
-        QCOMPARE(order.back(), 0); // the count ends with a stop
-    }
-
+    // The wheels' sound loops for the spin; played to its end it would stall
+    // every spin.
     void soundSwitches_data()
     {
-        QTest::addColumn<int>("sound");
-        QTest::addColumn<int>("wheel");
-        QTest::addColumn<int>("coin");
-        QTest::addColumn<int>("devices");
-        QTest::addColumn<bool>("wheelHeard");
-        QTest::addColumn<bool>("coinsHeard");
-        QTest::newRow("all on") << 1 << 1 << 1 << 1 << true << true;
-        QTest::newRow("master off") << 0 << 1 << 1 << 1 << false << false;
-        QTest::newRow("wheel off") << 1 << 0 << 1 << 1 << false << true;
-        QTest::newRow("coin off") << 1 << 1 << 0 << 1 << true << false;
-        QTest::newRow("no device") << 1 << 1 << 1 << 0 << false << false;
+        QTest::addColumn<QString>("off"); // Sound, WheelSound, CoinSound, or the device
+        QTest::addColumn<QString>("heard"); // a $5 bill, then Play 1 and its win
+        QTest::newRow("all on") << "" << "coin x6, wheel loop, coin x2";
+        QTest::newRow("master off") << "Sound" << "";
+        QTest::newRow("wheel off") << "WheelSound" << "coin x8";
+        QTest::newRow("coin off") << "CoinSound" << "wheel loop";
+        QTest::newRow("no device") << "device" << "";
     }
     void soundSwitches()
     {
-        QFETCH(int, sound);
-        QFETCH(int, wheel);
-        QFETCH(int, coin);
-        QFETCH(int, devices);
-        QFETCH(bool, wheelHeard);
-        QFETCH(bool, coinsHeard);
+        QFETCH(QString, off);
+        QFETCH(QString, heard);
         Rig rig;
         auto& o = rig.form->options();
-        o.Sound = sound;
-        o.WheelSound = wheel;
-        o.CoinSound = coin;
-        rig.sound.devices = devices;
+        o.Sound = off != "Sound";
+        o.WheelSound = off != "WheelSound";
+        o.CoinSound = off != "CoinSound";
+        rig.sound.devices = off != "device";
         rig.click(rig.face().billSlot(5));
         rig.click(rig.face().playButton(1));
-        QCOMPARE(rig.plays(1) == 1, wheelHeard);
-        for (const auto& c : rig.sound.calls)
-            if (Rig::soundOf(c) == 1) // the wheel sound loops; played to its end it would stall every spin
-                QCOMPARE(c.kind, FakeSoundOutput::Kind::Looping);
-        QCOMPARE(rig.plays(2) >= 6, coinsHeard);
-        QCOMPARE(rig.plays(2) == 0, !coinsHeard);
-        if (devices == 0)
-            QVERIFY(rig.sound.calls.empty());
+        QCOMPARE(rig.heard(false), heard);
+        QCOMPARE(rig.sound.calls.empty(), heard.isEmpty());
     }
 
     void failedSpinUnlocksTheMachine()

@@ -1,7 +1,6 @@
-#include "Denomination.h"
+#include "DialogSteps.h"
 #include "FakeHelpViewer.h"
 #include "FakeOptionsTarget.h"
-#include "FocusChain.h"
 #include "GameOptions.h"
 #include "SlotGame.h"
 #include "frmOptions.h"
@@ -24,9 +23,6 @@ struct Rig {
     frmOptions dialog{options, game, target, help, &mainWindow};
 
     Rig() { target.snapshot = [this] { return state(); }; }
-    QWidget* control(const QString& name) { return dialog.findChild<QWidget*>(name); }
-    // Near the left edge, where the box or the circle of an option is.
-    void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton, {}, QPoint(6, 8)); }
     QString state() const
     {
         const GameOptions& o = options;
@@ -51,11 +47,6 @@ struct Rig {
     }
 };
 
-QString optionFor(float machine)
-{
-    return QStringLiteral("opt") + QString::fromLatin1(denominationFor(machine)->caption.data()).remove(' ');
-}
-
 } // namespace
 
 class TestOptions : public QObject {
@@ -68,10 +59,13 @@ private slots:
         QTest::addColumn<float>("machine");
         QTest::addColumn<QString>("payout");
         QTest::addColumn<QString>("shown");
-        for (const Denomination& d : Denominations)
-            QTest::newRow(d.caption.data()) << d.machine << "Fantasy" << optionFor(d.machine) + " optFantasy -X_X- 7";
-        QTest::newRow("Realistic") << 4.0f << "Realistic" << "optQuarter optRealistic -X_X- 7";
-        QTest::newRow("GoodDay") << 20.0f << "GoodDay" << "optNickel optGoodDay -X_X- 7";
+        QTest::newRow("Nickel") << 20.0f << "GoodDay" << "optNickel optGoodDay -X_X- 7";
+        QTest::newRow("Dime") << 10.0f << "Fantasy" << "optDime optFantasy -X_X- 7";
+        QTest::newRow("Quarter") << 4.0f << "Realistic" << "optQuarter optRealistic -X_X- 7";
+        QTest::newRow("Half Dollar") << 2.0f << "Fantasy" << "optHalfDollar optFantasy -X_X- 7";
+        QTest::newRow("Dollar") << 1.0f << "GoodDay" << "optDollar optGoodDay -X_X- 7";
+        QTest::newRow("Two Dollars") << 0.5f << "Realistic" << "optTwoDollars optRealistic -X_X- 7";
+        QTest::newRow("Five Dollars") << 0.2f << "Fantasy" << "optFiveDollars optFantasy -X_X- 7";
         QTest::newRow("unmatched machine") << 3.0f << "Realistic" << "optDollar optRealistic -X_X- 7";
         QTest::newRow("near 0.2 is no match") << 0.2000001f << "Realistic" << "optDollar optRealistic -X_X- 7";
         QTest::newRow("unmatched payout") << 10.0f << "goodday" << "optDime optGoodDay -X_X- 7";
@@ -89,14 +83,10 @@ private slots:
         rig.game.Credits = 33;
         rig.game.AmountInserted = 20;
         // A second showing must not keep what the first one showed.
-        rig.dialog.show();
-        rig.click("optFiveDollars");
-        rig.click("optRealistic");
-        rig.click("btnCancel");
-        rig.dialog.show();
+        playSteps(rig.dialog, "show optFiveDollars optRealistic Cancel show");
         QCOMPARE(rig.shown(), shown);
         const QString stored = rig.state();
-        rig.click("btnOK");
+        playSteps(rig.dialog, "OK");
         QCOMPARE(rig.state(), QString(stored).replace("changed 0", "changed 1"));
     }
 
@@ -110,12 +100,13 @@ private slots:
         QTest::addColumn<QString>("choose");
         QTest::addColumn<QString>("shown"); // credits, coin cents, $5 slot
         QTest::newRow("quarter to nickel") << 40 << 10 << 4.0f << "optNickel" << "200 5 open";
-        QTest::newRow("nickel to dime") << 300 << 10 << 20.0f << "optDime" << "200 10 open";
         QTest::newRow("nickel to dollar: held at 0, not -190") << 0 << 10 << 20.0f << "optDollar" << "0 100 open";
-        QTest::newRow("dollar to quarter") << 90000 << 1000 << 1.0f << "optQuarter" << "93000 25 open";
         QTest::newRow("held at the cap") << 90000 << 1000 << 1.0f << "optNickel" << "100000 5 open";
-        QTest::newRow("half to even") << 10 << 5 << 1.0f << "optTwoDollars" << "8 200 shut";
-        QTest::newRow("half dollar") << 10 << 5 << 1.0f << "optHalfDollar" << "15 50 open";
+        QTest::newRow("largest counts, no overflow") << 100000 << 100000 << 0.2f << "optNickel" << "100000 5 open";
+        QTest::newRow("7.5: half up to even") << 10 << 5 << 1.0f << "optTwoDollars" << "8 200 shut";
+        QTest::newRow("6.5: half down to even") << 9 << 5 << 1.0f << "optTwoDollars" << "6 200 shut";
+        // 0.2f is a little more than 0.2: $10 on Five Dollars is still 2 credits.
+        QTest::newRow("five dollars to dollar") << 2 << 10 << 0.2f << "optDollar" << "10 100 open";
         QTest::newRow("same machine") << 57 << 10 << 0.2f << "optFiveDollars" << "57 500 shut";
         QTest::newRow("unmatched machine, untouched") << 57 << 10 << 3.0f << "" << "57 33 open";
     }
@@ -134,34 +125,31 @@ private slots:
             return QStringLiteral("%1 %2 %3").arg(rig.game.Credits).arg(coinCents(rig.options.Machine))
                 .arg(fiveDollarSlotShut(rig.options.Machine) ? "shut" : "open");
         };
-        rig.dialog.show();
-        if (!choose.isEmpty())
-            rig.click(choose);
-        rig.click("btnOK");
+        playSteps(rig.dialog, "show " + choose + " OK");
         QCOMPARE(rig.target.calls.filter("showMachine"), QStringList{"showMachine " + shown});
     }
 
     // Each step sees the ones before it done and the ones after it not yet;
-    // greyed sound boxes keep and store their ticks.
+    // greyed sound boxes keep and store their ticks; Help and F1 open the
+    // dialog's topic over the main window.
     void okSteps()
     {
         Rig rig;
         rig.options.Machine = 4.0f;
         rig.game.Credits = 40;
         rig.game.AmountInserted = 10;
-        rig.dialog.show();
+        playSteps(rig.dialog, "show Help F1");
         rig.dialog.findChild<QSlider*>()->setValue(2);
-        rig.click("chkSound");
+        playSteps(rig.dialog, "chkSound");
         QCOMPARE(rig.shown().section(' ', 2, 2), QString("-XXXx")); // greyed, still ticked
-        rig.click("optNickel");
-        rig.click("optFantasy");
-        rig.click("btnOK");
+        playSteps(rig.dialog, "optNickel optFantasy OK");
         QCOMPARE(rig.target.calls.join('\n'),
                  QString("showCredits speed 2 sounds 0111 last 1 machine 4 GoodDay credits 200 changed 0\n"
                          "showMachine speed 2 sounds 0111 last 1 machine 20 GoodDay credits 200 changed 0\n"
                          "applyPayout speed 2 sounds 0111 last 1 machine 20 Fantasy credits 200 changed 0\n"
                          "saveSettings speed 2 sounds 0111 last 1 machine 20 Fantasy credits 200 changed 1"));
-        QCOMPARE(rig.help.asked(), QString("close"));
+        QCOMPARE(rig.help.asked(), QString("topic 30,topic 30,close"));
+        QCOMPARE(rig.help.calls[0].owner, &rig.mainWindow);
     }
 
     void cancelChangesNothing_data()
@@ -169,7 +157,7 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::newRow("Cancel") << "Cancel";
         QTest::newRow("Esc") << "Esc";
-        QTest::newRow("close box") << "close box";
+        QTest::newRow("close box") << "closebox";
     }
     void cancelChangesNothing()
     {
@@ -178,40 +166,13 @@ private slots:
         rig.game.Credits = 40;
         rig.game.AmountInserted = 10;
         const QString before = rig.state();
-        rig.dialog.show();
+        playSteps(rig.dialog, "show");
         rig.dialog.findChild<QSlider*>()->setValue(9);
-        for (const char* name : {"chkWheelSound", "chkCoinSound", "chkJackPotSound", "chkSound", "chkLoadLastFile",
-                                 "optNickel", "optRealistic"})
-            rig.click(name);
-        if (how == "Cancel")
-            rig.click("btnCancel");
-        else if (how == "Esc")
-            QTest::keyClick(rig.control("optNickel"), Qt::Key_Escape);
-        else
-            rig.dialog.close();
+        playSteps(rig.dialog, "chkWheelSound chkCoinSound chkJackPotSound chkSound chkLoadLastFile optNickel optRealistic " + how);
         QVERIFY(!rig.dialog.isVisible());
         QCOMPARE(rig.state(), before);
         QVERIFY(rig.target.calls.isEmpty());
         QCOMPARE(rig.help.asked(), QString("close"));
-    }
-
-    void tabOrder()
-    {
-        Rig rig;
-        QCOMPARE(focusChain(&rig.dialog),
-                 QString("chkSound chkWheelSound chkCoinSound chkJackPotSound WheelSpeed chkLoadLastFile optNickel optDime "
-                         "optQuarter optHalfDollar optDollar optTwoDollars optFiveDollars btnHelp btnCancel btnOK "
-                         "optFantasy optGoodDay optRealistic"));
-    }
-
-    void helpButtonAndF1()
-    {
-        Rig rig;
-        rig.dialog.show();
-        rig.click("btnHelp");
-        QTest::keyRelease(rig.control(QStringLiteral("WheelSpeed")), Qt::Key_F1);
-        QCOMPARE(rig.help.asked(), QString("topic 30,topic 30"));
-        QCOMPARE(rig.help.calls[0].owner, &rig.mainWindow);
     }
 };
 

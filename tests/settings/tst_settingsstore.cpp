@@ -1,6 +1,6 @@
 #include "SettingsStore.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,24 +41,6 @@ private:
     QString freshStore() { return m_dir.filePath(QStringLiteral("store%1.ini").arg(++m_count)); }
 
 private slots:
-    void defaults_data()
-    {
-        QTest::addColumn<int>("screenWidth");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("640 pixel screen") << 640 << "0|0|shown|5|11111|1|GoodDay|1|Exit||123000456";
-        QTest::newRow("wider screen") << 1920 << "900|1000|shown|5|11111|1|GoodDay|1|Exit||123000456";
-    }
-    void defaults()
-    {
-        QFETCH(int, screenWidth);
-        QFETCH(QString, expected);
-        QSettings store(freshStore(), QSettings::IniFormat);
-        QCOMPARE(describe(LoadSettings(store, screenWidth)), expected);
-        QVERIFY(readFirstTime(store));
-        writeFirstTimeDone(store);
-        QVERIFY(!readFirstTime(store));
-    }
-
     void roundTrip()
     {
         const QString file = freshStore();
@@ -83,51 +65,48 @@ private slots:
         QCOMPARE(describe(LoadSettings(again, 1024)), describe(s));
         QCOMPARE(twipsToPixels(s.windowTop), -20);
 
-        QFile raw(file);
-        QVERIFY(raw.open(QIODevice::ReadOnly));
-        const QByteArray text = raw.readAll();
+        const QByteArray text = readFile(file);
         for (const char* line : {"Machine=0.2\n", "Payouts=True\n", "Sound=0\n", "Payout=Realistic\n", "CashOut=New\n"})
             QVERIFY2(text.contains(line), line);
     }
 
-    void damagedValue_data()
+    // What loads: the defaults where the store holds nothing or a damaged
+    // value, the window placed by the screen's width.
+    void load_data()
     {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("stored"); // one value besides the last file; empty: an empty store
+        QTest::addColumn<int>("screenWidth");
         QTest::addColumn<QString>("expected");
         const QString dflt = "900|1000|shown|5|11111|1|GoodDay|1|Exit|/x/y.shs|123000456";
-        QTest::newRow("top as text") << "Window/Top" << "high" << dflt;
-        QTest::newRow("left far away") << "Window/Left" << "1e30" << dflt;
-        QTest::newRow("payouts neither true nor false") << "Window/Payouts" << "Maybe" << dflt;
-        QTest::newRow("wheel speed 11") << "Options/WheelSpeed" << "11" << dflt;
-        QTest::newRow("sound 2") << "Options/Sound" << "2" << dflt;
-        QTest::newRow("machine 3") << "Options/Machine" << "3" << dflt;
-        QTest::newRow("payout lower case") << "Options/Payout" << "goodday" << dflt;
-        QTest::newRow("wheel 1 index 7") << "Wheel/1" << "7" << dflt;
-        QTest::newRow("wheel 9 as text") << "Wheel/9" << "x" << dflt;
-        QTest::newRow("sound number with a comma") << "Options/Sound" << "0,5" << dflt;
+        QTest::newRow("empty, 640 pixel screen") << "" << 640 << "0|0|shown|5|11111|1|GoodDay|1|Exit||123000456";
+        QTest::newRow("empty, wider screen") << "" << 1920 << "900|1000|shown|5|11111|1|GoodDay|1|Exit||123000456";
+        QTest::newRow("top as text") << "Window/Top=high" << 1024 << dflt;
+        QTest::newRow("left far away") << "Window/Left=1e30" << 1024 << dflt;
+        QTest::newRow("payouts neither true nor false") << "Window/Payouts=Maybe" << 1024 << dflt;
+        QTest::newRow("wheel speed 11") << "Options/WheelSpeed=11" << 1024 << dflt;
+        QTest::newRow("sound 2") << "Options/Sound=2" << 1024 << dflt;
+        QTest::newRow("machine 3") << "Options/Machine=3" << 1024 << dflt;
+        QTest::newRow("payout lower case") << "Options/Payout=goodday" << 1024 << dflt;
+        QTest::newRow("wheel 1 index 7") << "Wheel/1=7" << 1024 << dflt;
+        QTest::newRow("wheel 9 as text") << "Wheel/9=x" << 1024 << dflt;
+        QTest::newRow("sound number with a comma") << "Options/Sound=0,5" << 1024 << dflt;
         // Values that do convert, for contrast.
-        QTest::newRow("payouts lower case true") << "Window/Payouts" << "true"
+        QTest::newRow("payouts lower case true") << "Window/Payouts=true" << 1024
                                                  << "900|1000|hidden|5|11111|1|GoodDay|1|Exit|/x/y.shs|123000456";
-        QTest::newRow("machine 0.5") << "Options/Machine" << "0.5"
+        QTest::newRow("machine 0.5") << "Options/Machine=0.5" << 1024
                                      << "900|1000|shown|5|11111|0.5|GoodDay|1|Exit|/x/y.shs|123000456";
     }
-    void damagedValue()
+    void load()
     {
-        QFETCH(QString, key);
-        QFETCH(QString, value);
+        QFETCH(QString, stored);
+        QFETCH(int, screenWidth);
         QFETCH(QString, expected);
         const QString file = freshStore();
-        {
-            QFile raw(file);
-            QVERIFY(raw.open(QIODevice::WriteOnly));
-            const QString group = key.section('/', 0, 0);
-            raw.write(QStringLiteral("[LastFile]\nName=/x/y.shs\n[%1]\n%2=%3\n")
-                          .arg(group, key.section('/', 1), value)
-                          .toUtf8());
-        }
+        if (!stored.isEmpty())
+            QVERIFY(writeFile(file, QStringLiteral("[LastFile]\nName=/x/y.shs\n[%1]\n%2\n")
+                                        .arg(stored.section('/', 0, 0), stored.section('/', 1)).toUtf8()));
         QSettings store(file, QSettings::IniFormat);
-        QCOMPARE(describe(LoadSettings(store, 1024)), expected);
+        QCOMPARE(describe(LoadSettings(store, screenWidth)), expected);
     }
 
     // Minimized, the window's place is not its own: the stored one stays.

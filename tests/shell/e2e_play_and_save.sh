@@ -90,7 +90,7 @@ quit_game "$win"
 
 # From the keyboard: a $100 bill with F9, Play 1 with 1, Play Max with Alt+M
 # (which must reach the game, not the menu bar).
-printf '[Window]\nFirstTime=False\n[Options]\nWheelSpeed=1\nSound=0\nLoadLastFile=0\n[CashOut]\nCashOut=New\nShowStats=0\n' \
+printf '[Window]\nFirstTime=False\n[Options]\nWheelSpeed=0\nSound=0\nLoadLastFile=0\n[CashOut]\nCashOut=New\nShowStats=0\n' \
   > "$XDG_CONFIG_HOME/Star Haven Virtual Slots.ini"
 start_game
 win=$(wait_window "Star Haven Virtual Slots - [untitled]")

@@ -1,5 +1,7 @@
 #include "FormRig.h"
 #include "StartUp.h"
+#include "TestFiles.h"
+#include "WindowTitle.h"
 #include "WindowPlacement.h"
 
 #include <QDir>
@@ -14,23 +16,21 @@ namespace {
 
 using Rig = FormRig;
 
+// A menu's items in order, each with its shortcut, a submenu's in brackets.
+QString describe(const QMenu* menu)
+{
+    QStringList items;
+    for (const QAction* a : menu->actions())
+        items << (a->isSeparator() ? "-" : a->text()) + (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString()) +
+                     (a->menu() ? " [" + describe(a->menu()) + "]" : "");
+    return items.join(" | ");
+}
+
 } // namespace
 
 class TestForm1 : public QObject {
     Q_OBJECT
 private slots:
-    void firstStartFromAnEmptyStore()
-    {
-        Rig rig;
-        rig.start();
-        QCOMPARE(rig.form->windowTitle(), QString("Star Haven Virtual Slots - [untitled]"));
-        QVERIFY(rig.prompter.messages.isEmpty());
-        QCOMPARE(rig.form->game().Grid, ReelGrid::defaultGrid());
-        QCOMPARE(rig.form->face().denominationShown(), 100);
-        QCOMPARE(rig.panel(), QString("shown 640 0"));
-        QCOMPARE(rig.store()->value("Window/FirstTime").toString(), QString("False"));
-    }
-
     // Only the first run for a user registers with the desktop: the uninstall
     // log first, then the file type, and then never again.
     void firstRunRegistersOnce_data()
@@ -52,6 +52,7 @@ private slots:
         rig.form->Form_Load(); // a new game
         QCOMPARE(rig.desktop.steps.join(','), steps);
         QCOMPARE(rig.store()->value("Window/FirstTime").toString(), QString("False"));
+        QCOMPARE(rig.game().Grid, ReelGrid::defaultGrid());
     }
 
     // Every item of both menus with its shortcut, in order; the file
@@ -60,23 +61,6 @@ private slots:
     {
         Rig rig;
         rig.start();
-        auto describe = [](QMenu* menu) {
-            QStringList items;
-            for (QAction* a : menu->actions()) {
-                QString item = a->isSeparator() ? "-" : a->text();
-                if (!a->shortcut().isEmpty())
-                    item += " " + a->shortcut().toString();
-                if (a->menu())
-                    item += " [" + QStringList([&] {
-                        QStringList sub;
-                        for (QAction* s : a->menu()->actions())
-                            sub << s->text();
-                        return sub;
-                    }()).join(", ") + "]";
-                items << item;
-            }
-            return items.join(" | ");
-        };
         QCOMPARE(rig.form->gameMenu()->title(), QString("&Game"));
         QCOMPARE(describe(rig.form->gameMenu()),
                  QString("&New Game Ctrl+N | &Open Game Ctrl+O | - | &Save Game Ctrl+S | Save Game &As | - | "
@@ -85,7 +69,7 @@ private slots:
         QCOMPARE(rig.form->helpMenu()->title(), QString("&Help"));
         QCOMPARE(describe(rig.form->helpMenu()),
                  QString("Help &Topics | &Keyboard Shortcuts Ctrl+K | &Readme File | - | Quillfern on the &Web "
-                         "[&Gaming Products Page, Quillfern &Bookstore, Quillfern &Home Page] | - | "
+                         "[&Gaming Products Page | Quillfern &Bookstore | Quillfern &Home Page] | - | "
                          "&About Star Haven..."));
         QVERIFY(rig.form->hidePanelAction()->isCheckable());
 
@@ -138,113 +122,103 @@ private slots:
         QVERIFY(rig.form->face().billSlot(5)->isTransparent());
     }
 
+    // "@" is the folder the start runs in.
     void startupGame_data()
     {
-        QTest::addColumn<QString>("commandLine"); // "@good" a valid game, "@missing" none
+        QTest::addColumn<QString>("commandLine");
         QTest::addColumn<QString>("lastFile");
         QTest::addColumn<int>("loadLast");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("command line opens even with LoadLastFile off")
-            << "@good" << "" << 0 << "Star Haven Virtual Slots - my game.shs" << false;
-        QTest::newRow("missing file named") << "@missing" << "" << 1 << "Star Haven Virtual Slots - [untitled]" << true;
-        QTest::newRow("last file") << "" << "@good" << 1 << "Star Haven Virtual Slots - my game.shs" << false;
-        QTest::newRow("last file, LoadLastFile off") << "" << "@good" << 0 << "Star Haven Virtual Slots - [untitled]" << false;
-        QTest::newRow("no last file: no message") << "" << "" << 1 << "Star Haven Virtual Slots - [untitled]" << false;
-        QTest::newRow("relative path") << "@relative" << "" << 1 << "Star Haven Virtual Slots - my game.shs" << false;
-        QTest::newRow("damaged file") << "@damaged" << "" << 1 << "Star Haven Virtual Slots - [untitled]" << true;
-        QTest::newRow("a pipe, not a file") << "@pipe" << "" << 1 << "Star Haven Virtual Slots - [untitled]" << true;
+        QTest::addColumn<QString>("outcome"); // opened, untitled, or the command line's file refused
+        QTest::newRow("command line opens even with LoadLastFile off") << "@my game.shs" << "" << 0 << "opened";
+        QTest::newRow("missing file named") << "@gone.shs" << "" << 1 << "refused";
+        QTest::newRow("last file") << "" << "@my game.shs" << 1 << "opened";
+        QTest::newRow("last file, LoadLastFile off") << "" << "@my game.shs" << 0 << "untitled";
+        QTest::newRow("no last file: no message") << "" << "" << 1 << "untitled";
+        QTest::newRow("relative path") << "my game.shs" << "" << 1 << "opened";
+        QTest::newRow("damaged file") << "@damaged.shs" << "" << 1 << "refused";
+        QTest::newRow("a pipe, not a file") << "@pipe.shs" << "" << 1 << "refused";
     }
     void startupGame()
     {
         QFETCH(QString, commandLine);
         QFETCH(QString, lastFile);
         QFETCH(int, loadLast);
-        QFETCH(QString, title);
-        QFETCH(bool, refused);
+        QFETCH(QString, outcome);
         Rig rig;
         const QString good = rig.saveGameFile("my game.shs", 4.0f);
-        QString missing = rig.dir.filePath("gone.shs");
-        QFile damaged(rig.dir.filePath("damaged.shs"));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(QByteArray("5\r\n").repeated(22)); // one line short
-        damaged.close();
+        QVERIFY(writeFile(rig.dir.filePath("damaged.shs"), QByteArray("5\r\n").repeated(22))); // one line short
         QVERIFY(mkfifo(QFile::encodeName(rig.dir.filePath("pipe.shs")).constData(), 0600) == 0);
-        if (commandLine == "@damaged" || commandLine == "@pipe")
-            missing = rig.dir.filePath(commandLine.mid(1) + ".shs");
+        const auto at = [&](const QString& s) { return s.startsWith('@') ? rig.dir.filePath(s.mid(1)) : s; };
+        rig.set("LastFile/Name", at(lastFile));
+        rig.set("Options/LoadLastFile", QString::number(loadLast));
         const QString before = QDir::currentPath();
         QDir::setCurrent(rig.dir.path());
-        auto resolve = [&](QString s) {
-            return s.replace("@good", good).replace("@missing", missing).replace("@relative", "my game.shs")
-                .replace("@damaged", missing).replace("@pipe", missing);
-        };
-        rig.set("LastFile/Name", resolve(lastFile));
-        rig.set("Options/LoadLastFile", QString::number(loadLast));
-        rig.start(resolve(commandLine));
+        rig.start(at(commandLine));
         QDir::setCurrent(before);
-        QCOMPARE(rig.form->windowTitle(), title);
-        if (refused) {
-            QCOMPARE(rig.prompter.texts(),
-                     QStringList{missing + "\r\n\r\nFile not found or file is not a valid game file."});
-            QCOMPARE(rig.form->dialogFileName(), QString());
-        } else {
-            QVERIFY(rig.prompter.messages.isEmpty());
-        }
-        if (title.endsWith("my game.shs")) {
-            QCOMPARE(rig.form->game().Credits, 77);
-            QCOMPARE(rig.form->face().denominationShown(), 25);
-            QCOMPARE(rig.form->dialogFileName(), good); // absolute, so the next start finds it from anywhere
-        } else {
-            QCOMPARE(rig.form->game().Credits, 0);
-        }
+        const bool opened = outcome == "opened";
+        QCOMPARE(rig.form->windowTitle(), opened ? QString("Star Haven Virtual Slots - my game.shs") : untitledTitle());
+        QCOMPARE(rig.prompter.texts(), outcome != "refused" ? QStringList()
+                 : QStringList{at(commandLine) + "\r\n\r\nFile not found or file is not a valid game file."});
+        // Absolute, so that the next start finds it from anywhere.
+        if (outcome != "untitled")
+            QCOMPARE(rig.form->dialogFileName(), opened ? good : QString());
+        QCOMPARE(rig.game().Credits, opened ? 77 : 0);
+        QCOMPARE(rig.face().denominationShown(), opened ? 25 : 100);
     }
 
+    // Closing the window or the desktop session: the question (where the
+    // session allows one), the save it may need, the settings kept; a
+    // game that was not written stays on the machine.
     void closing_data()
     {
+        QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("changed");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("saved"); // the file dialog chooses a file and the game is written
-        QTest::addColumn<bool>("closes");
-        QTest::addColumn<bool>("settingsSaved");
-        QTest::newRow("unchanged") << false << -1 << false << true << true;
-        QTest::newRow("changed, No") << true << int(Prompter::Answer::No) << false << true << true;
-        QTest::newRow("changed, Cancel") << true << int(Prompter::Answer::Cancel) << false << false << true;
-        QTest::newRow("Yes, dialog cancelled") << true << int(Prompter::Answer::Yes) << false << false << false;
-        QTest::newRow("Yes, saved") << true << int(Prompter::Answer::Yes) << true << true << true;
-        QTest::newRow("Yes, the write fails") << true << int(Prompter::Answer::Yes) << false << false << true;
+        QTest::addColumn<int>("answer"); // -1: no question expected
+        QTest::addColumn<QString>("saveTo"); // what the file dialog chooses
+        QTest::addColumn<QString>("outcome");
+        const int yes = int(Prompter::Answer::Yes), no = int(Prompter::Answer::No), cancel = int(Prompter::Answer::Cancel);
+        QTest::newRow("unchanged") << "close" << false << -1 << "" << "ends, settings";
+        QTest::newRow("changed, No") << "close" << true << no << "" << "asked, ends, settings";
+        QTest::newRow("changed, Cancel") << "close" << true << cancel << "" << "asked, settings, kept";
+        QTest::newRow("Yes, dialog cancelled") << "close" << true << yes << "" << "asked, kept";
+        QTest::newRow("Yes, saved") << "close" << true << yes << "closing.shs" << "asked, ends, settings, saved";
+        QTest::newRow("Yes, the write fails")
+            << "close" << true << yes << "no such folder/closing.shs" << "asked, Error writing file., settings, kept";
+        QTest::newRow("session, unchanged") << "session" << false << -1 << "" << "ends, settings";
+        QTest::newRow("session, No") << "session" << true << no << "" << "asked, ends, settings";
+        QTest::newRow("session, Cancel") << "session" << true << cancel << "" << "asked, settings, kept";
+        QTest::newRow("session, no questions allowed") << "session, no questions" << true << -1 << "" << "ends, settings";
     }
     void closing()
     {
+        QFETCH(QString, how);
         QFETCH(bool, changed);
         QFETCH(int, answer);
-        QFETCH(bool, saved);
-        QFETCH(bool, closes);
-        QFETCH(bool, settingsSaved);
+        QFETCH(QString, saveTo);
+        QFETCH(QString, outcome);
         Rig rig;
         rig.start();
-        rig.form->game().GameChanged = changed;
+        rig.game().GameChanged = changed;
         rig.form->options().WheelSpeed = 7;
         if (answer >= 0)
             rig.prompter.answers.push_back(Prompter::Answer(answer));
-        const QString file = rig.dir.filePath("closing.shs");
-        const bool writeFails = answer == int(Prompter::Answer::Yes) && !saved && !closes && settingsSaved;
-        if (saved)
-            rig.prompter.saveResults.push_back(file);
-        if (writeFails)
-            rig.prompter.saveResults.push_back(rig.dir.filePath("no such folder/closing.shs"));
-        QCOMPARE(rig.form->close(), closes);
-        if (writeFails) {
-            QCOMPARE(rig.prompter.messages.size(), 2); // the question, then "Error writing file."
-            QCOMPARE(rig.prompter.messages.last().title, QString("Error writing file."));
-            QVERIFY(rig.form->game().GameChanged); // the game stays on the machine
-            return;
-        }
-        QCOMPARE(rig.form->isVisible(), !closes);
-        QCOMPARE(rig.store()->value("Options/WheelSpeed").toString(), settingsSaved ? QString("7") : QString());
-        QCOMPARE(QFile::exists(file), saved);
-        if (saved)
-            QCOMPARE(rig.store()->value("LastFile/Name").toString(), file);
-        QCOMPARE(rig.prompter.messages.size(), answer >= 0 ? 1 : 0);
+        rig.prompter.saveResults << (saveTo.isEmpty() ? QString() : rig.dir.filePath(saveTo));
+        const bool ends = how == "close" ? rig.form->close() : rig.form->sessionClosing(how == "session");
+        if (how == "close")
+            QCOMPARE(rig.form->isVisible(), !ends);
+        QStringList seen;
+        for (const auto& m : rig.prompter.messages)
+            seen << (m.buttons == Prompter::Buttons::YesNoCancel ? QString("asked") : m.title);
+        if (ends)
+            seen << "ends";
+        if (rig.store()->value("Options/WheelSpeed").toString() == "7")
+            seen << "settings";
+        if (!saveTo.isEmpty() && QFile::exists(rig.dir.filePath(saveTo)) &&
+            rig.store()->value("LastFile/Name") == rig.dir.filePath(saveTo))
+            seen << "saved";
+        if (!ends && rig.game().GameChanged)
+            seen << "kept";
+        QCOMPARE(seen.join(", "), outcome);
     }
 
     void oneInstancePerUser()
@@ -258,46 +232,13 @@ private slots:
         first.lock.reset();
         QCOMPARE(lockSingleInstance().outcome, Outcome::Held);
         // A config folder that cannot hold a lock is no other instance.
-        QFile blocker(home.filePath("file"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        qputenv("XDG_CONFIG_HOME", blocker.fileName().toLocal8Bit());
+        const QString blocker = home.filePath("file");
+        QVERIFY(writeFile(blocker));
+        qputenv("XDG_CONFIG_HOME", blocker.toLocal8Bit());
         QCOMPARE(lockSingleInstance().outcome, Outcome::Unavailable);
-        QVERIFY(!settingsCanBeKept(blocker.fileName() + "/Star Haven Virtual Slots.ini"));
+        QVERIFY(!settingsCanBeKept(blocker + "/Star Haven Virtual Slots.ini"));
         QVERIFY(settingsCanBeKept(home.filePath("Star Haven Virtual Slots.ini")));
         qunsetenv("XDG_CONFIG_HOME");
-    }
-
-    // A closing desktop session: the question only where the session allows
-    // one; settings saved; a Cancel asks the session to stop.
-    void sessionEnding_data()
-    {
-        QTest::addColumn<bool>("changed");
-        QTest::addColumn<bool>("mayAsk");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("goesOn");
-        QTest::addColumn<int>("questions");
-        QTest::newRow("unchanged") << false << true << -1 << true << 0;
-        QTest::newRow("changed, No") << true << true << int(Prompter::Answer::No) << true << 1;
-        QTest::newRow("changed, Cancel") << true << true << int(Prompter::Answer::Cancel) << false << 1;
-        QTest::newRow("changed, no questions allowed") << true << false << -1 << true << 0;
-    }
-    void sessionEnding()
-    {
-        QFETCH(bool, changed);
-        QFETCH(bool, mayAsk);
-        QFETCH(int, answer);
-        QFETCH(bool, goesOn);
-        QFETCH(int, questions);
-        Rig rig;
-        rig.start();
-        rig.form->game().GameChanged = changed;
-        rig.form->options().WheelSpeed = 9;
-        if (answer >= 0)
-            rig.prompter.answers.push_back(Prompter::Answer(answer));
-        QCOMPARE(rig.form->sessionClosing(mayAsk), goesOn);
-        QCOMPARE(rig.prompter.messages.size(), questions);
-        QCOMPARE(rig.store()->value("Options/WheelSpeed").toString(), QString("9"));
     }
 
     void keptOnScreen_data()

@@ -3,9 +3,10 @@
 #include "FakeHelpViewer.h"
 #include "FakePrompter.h"
 #include "HelpMenu.h"
+#include "TestFiles.h"
 #include "frmAbout.h"
+#include "frmShortCuts.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -32,37 +33,26 @@ struct Rig {
         if (onDialog)
             onDialog();
     }
-    void writeReadme()
+    void writeReadme() { QVERIFY(writeFile(folder.filePath("readme.txt"))); }
+    void run(const QString& command) // "web 0" is the first page
     {
-        QFile readme(folder.filePath("readme.txt"));
-        QVERIFY(readme.open(QIODevice::WriteOnly));
+        if (command.startsWith("web "))
+            return menu.WebPage(command.mid(4).toInt());
+        const std::map<QString, void (HelpMenu::*)()> commands{{"topics", &HelpMenu::HelpTopics},
+            {"shortcuts", &HelpMenu::KeyboardShortcuts}, {"readme", &HelpMenu::ReadmeFile}, {"about", &HelpMenu::About}};
+        (menu.*commands.at(command))();
     }
-    void run(const QString& command)
-    {
-        if (command == "topics")
-            menu.HelpTopics();
-        else if (command == "shortcuts")
-            menu.KeyboardShortcuts();
-        else if (command == "readme")
-            menu.ReadmeFile();
-        else if (command == "about")
-            menu.About();
-        else
-            menu.WebPage(command.mid(4).toInt()); // "web 0"
-    }
-    // Every box as "title: text", and what the desktop was asked to open.
+    // Every box, and what the desktop was asked to open.
     QString said() const
     {
-        QStringList all;
-        for (const auto& m : prompter.messages)
-            all << m.title + ": " + m.text;
+        QStringList all = prompter.boxes();
         for (const QString& target : opener.targets)
             all << "open " + QDir(folder.path()).relativeFilePath(target);
         return all.join(" | ");
     }
 };
 
-const QString App = QStringLiteral("Star Haven Virtual Slots");
+const QString App = QStringLiteral("Exclamation Ok, Star Haven Virtual Slots");
 
 } // namespace
 
@@ -70,13 +60,15 @@ class TestHelpMenu : public QObject {
     Q_OBJECT
 private slots:
     // The readme and the pages go to the desktop; only the failures the
-    // player can act on are reported.
+    // player can act on are reported. A failure inside a command is
+    // reported under that command's title.
     void opening_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("readme");
-        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("result"); // the desktop's answer; -1: the command fails inside
         QTest::addColumn<QString>("said");
+        const QString denied = ": 70: Permission denied";
         QTest::newRow("readme missing") << "readme" << false << 33 << App + ": The Readme.txt file could not be found.";
         QTest::newRow("readme opened") << "readme" << true << 42 << "open readme.txt";
         QTest::newRow("readme, 2 passes silently") << "readme" << true << 2 << "open readme.txt";
@@ -91,6 +83,18 @@ private slots:
                                       << App + ": A program association for text files could not be found. | open web/products.html";
         QTest::newRow("bookstore") << "web 1" << false << 33 << "open web/bookstore.html";
         QTest::newRow("home page, 8") << "web 2" << false << 8 << App + ": Not enough memory available. | open web/home.html";
+        QTest::newRow("topics fails") << "topics" << false << -1 << "Exclamation Ok, Error displaying Help." + denied;
+        QTest::newRow("shortcuts fails") << "shortcuts" << false << -1
+                                         << "Exclamation Ok, Error displaying Keyboard Shortcuts" + denied;
+        QTest::newRow("readme fails") << "readme" << true << -1
+            << "Exclamation Ok, A program associated with text files could not be found." + denied + " | open readme.txt";
+        QTest::newRow("products fails") << "web 0" << false << -1
+            << "Exclamation Ok, Error accessing Gaming products page." + denied + " | open web/products.html";
+        QTest::newRow("bookstore fails") << "web 1" << false << -1
+            << "Exclamation Ok, Error accessing Bookstore." + denied + " | open web/bookstore.html";
+        QTest::newRow("home page fails") << "web 2" << false << -1
+            << "Exclamation Ok, Error accessing Home Page." + denied + " | open web/home.html";
+        QTest::newRow("about fails") << "about" << false << -1 << "Exclamation Ok, Error displaying About Box." + denied;
     }
     void opening()
     {
@@ -102,38 +106,10 @@ private slots:
         if (readme)
             rig.writeReadme();
         rig.opener.result = result;
+        if (result < 0)
+            rig.help.onShow = rig.opener.onOpen = rig.onDialog = [] { throw RunError(ErrorNumber::PermissionDenied); };
         rig.run(command);
         QCOMPARE(rig.said(), said);
-        for (const auto& m : rig.prompter.messages)
-            QVERIFY(m.icon == Prompter::Icon::Exclamation && m.buttons == Prompter::Buttons::Ok);
-    }
-
-    // A failure inside a command is reported under that command's title.
-    void errorTitles_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("topics") << "topics" << "Error displaying Help.";
-        QTest::newRow("shortcuts") << "shortcuts" << "Error displaying Keyboard Shortcuts";
-        QTest::newRow("readme") << "readme" << "A program associated with text files could not be found.";
-        QTest::newRow("products") << "web 0" << "Error accessing Gaming products page.";
-        QTest::newRow("bookstore") << "web 1" << "Error accessing Bookstore.";
-        QTest::newRow("home page") << "web 2" << "Error accessing Home Page.";
-        QTest::newRow("about") << "about" << "Error displaying About Box.";
-    }
-    void errorTitles()
-    {
-        QFETCH(QString, command);
-        QFETCH(QString, title);
-        Rig rig;
-        rig.writeReadme();
-        auto fail = [] { throw RunError(ErrorNumber::PermissionDenied); };
-        rig.help.onShow = fail;
-        rig.opener.onOpen = fail;
-        rig.onDialog = fail;
-        rig.run(command);
-        QCOMPARE(rig.prompter.messages.size(), 1);
-        QCOMPARE(rig.prompter.messages[0].title + ": " + rig.prompter.messages[0].text, title + ": 70: Permission denied");
     }
 
     // The entries the window builds the menu from run their own commands.
@@ -162,9 +138,7 @@ private slots:
     {
         QFETCH(QString, page);
         const QDir web(QStringLiteral(STRHAVEN_WEB_DIR));
-        QFile file(web.filePath(page));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString html = QString::fromUtf8(file.readAll());
+        const QString html = QString::fromUtf8(readFile(web.filePath(page)));
         QVERIFY(html.contains("</html>"));
         QVERIFY(!html.contains("url(") && !html.contains("@import") && !html.contains("//"));
         const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"]*)\""));
@@ -176,25 +150,23 @@ private slots:
         QVERIFY(links >= 3); // the bar that leads to each page
     }
 
-    void aboutBox_data()
+    // The About box's texts; it and the shortcut chart close with Enter.
+    void aboutAndShortcuts()
     {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Enter closes") << int(Qt::Key_Return);
-        QTest::newRow("Esc closes") << int(Qt::Key_Escape);
-    }
-    void aboutBox()
-    {
-        QFETCH(int, key);
         frmAbout about(nullptr);
         QStringList texts{about.windowTitle()};
         for (const char* name : {"lblTitle", "lblVersion", "lblDescription"})
             texts << about.findChild<QLabel*>(name)->text().section('\n', 0, 0);
         QCOMPARE(texts.join('|'),
                  QString("About Star Haven Virtual Slots|Star Haven Virtual Slots|Version 1.0.0|Copyright \u00a9 Quillfern"));
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::keyClick(&about, Qt::Key(key));
-        QVERIFY(!about.isVisible());
+        frmShortCuts shortcuts(nullptr);
+        QCOMPARE(shortcuts.windowTitle(), QString("Shortcut Keys"));
+        for (QDialog* dialog : {static_cast<QDialog*>(&about), static_cast<QDialog*>(&shortcuts)}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QTest::keyClick(dialog, Qt::Key_Return);
+            QVERIFY(!dialog->isVisible());
+        }
     }
 };
 

@@ -167,7 +167,8 @@ int main(int argc, char* argv[])
         window.options().WheelSpeed = 5;
         window.game().Credits = 10;
         window.activateWindow();
-        QTest::qWaitForWindowActive(&window);
+        if (!QTest::qWaitForWindowActive(&window))
+            return 1;
         QElapsedTimer clock;
         qint64 firstMove = -1, firstSymbol = -1;
         pacer.onPause = [&] { if (firstMove < 0) firstMove = clock.nsecsElapsed(); };

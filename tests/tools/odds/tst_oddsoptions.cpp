@@ -76,74 +76,53 @@ private slots:
         QCOMPARE(o.threads, 64);
         QVERIFY(o.json);
         QCOMPARE(o.modes, (std::vector{PayoutMode::Fantasy, PayoutMode::Realistic}));
-
-    }
-
-    // Scripts read these keys; they must not drift.
-    void jsonKeys_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<QStringList>("keys");
-        const QStringList common{"mode", "method", "spins", "return_bet1", "return_bet3", "hit_rate", "sd_bet1",
-                                 "blank_share", "three_emblem_one_in", "pay_codes"};
-        QTest::newRow("exact") << QStringList{"--json"} << 3 << common;
-        QTest::newRow("simulated") << QStringList{"--json", "--simulate", "500", "--mode", "Realistic"} << 1
-                                   << common + QStringList{"spins_per_second", "return_bet1_ci95"};
-    }
-    void jsonKeys()
-    {
-        QFETCH(QStringList, args);
-        QFETCH(int, lines);
-        QFETCH(QStringList, keys);
-        QProcess p;
-        p.start(STRHAVEN_ODDS_PROGRAM, args);
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitCode(), 0);
-        const QList<QByteArray> out = p.readAllStandardOutput().trimmed().split('\n');
-        QCOMPARE(out.size(), lines);
-        keys.sort();
-        for (const QByteArray& line : out) {
-            QJsonParseError error;
-            const QJsonObject o = QJsonDocument::fromJson(line, &error).object();
-            QCOMPARE(error.error, QJsonParseError::NoError);
-            QStringList got = o.keys();
-            got.sort();
-            QCOMPARE(got, keys);
-            QCOMPARE(o["method"].toString(), args.contains("--simulate") ? "simulated" : "exact");
-        }
     }
 
     // The program itself: a bad argument is exit status 2 with the argument
-    // named on stderr and nothing on stdout.
-    void exitStatus_data()
+    // named on stderr and nothing on stdout; the JSON lines carry the keys
+    // scripts read, which must not drift.
+    void program_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("stderrNames");
-        QTest::newRow("bad mode") << QStringList{"--mode", "Jackpot"} << 2 << "Jackpot";
-        QTest::newRow("threads") << QStringList{"--simulate", "9", "--threads", "100"} << 2 << "100";
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "";
-        QTest::newRow("exact json") << QStringList{"--exact", "--json", "--mode", "GoodDay"} << 0 << "";
+        QTest::addColumn<int>("jsonLines");
+        QTest::newRow("bad mode") << QStringList{"--mode", "Jackpot"} << 2 << "Jackpot" << 0;
+        QTest::newRow("threads") << QStringList{"--simulate", "9", "--threads", "100"} << 2 << "100" << 0;
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "" << 0;
+        QTest::newRow("exact json") << QStringList{"--json"} << 0 << "" << 3;
+        QTest::newRow("simulated json") << QStringList{"--json", "--simulate", "500", "--mode", "Realistic"} << 0 << "" << 1;
     }
-    void exitStatus()
+    void program()
     {
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QString, stderrNames);
+        QFETCH(int, jsonLines);
         QProcess p;
         p.start(STRHAVEN_ODDS_PROGRAM, args);
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), status);
         const QString err = QString::fromLocal8Bit(p.readAllStandardError());
-        const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
-        if (status != 0) {
-            QVERIFY2(err.contains(stderrNames), qPrintable(err));
-            QVERIFY(out.isEmpty());
-        } else {
-            QVERIFY(err.isEmpty());
-            QVERIFY(!out.isEmpty());
+        const QByteArray out = p.readAllStandardOutput();
+        QVERIFY2(status ? err.contains(stderrNames) && out.isEmpty() : err.isEmpty() && !out.isEmpty(), qPrintable(err));
+        const bool simulated = args.contains("--simulate");
+        QStringList keys{"mode", "method", "spins", "return_bet1", "return_bet3", "hit_rate", "sd_bet1",
+                         "blank_share", "three_emblem_one_in", "pay_codes"};
+        if (simulated)
+            keys << "spins_per_second" << "return_bet1_ci95";
+        keys.sort();
+        const QList<QByteArray> lines = jsonLines ? out.trimmed().split('\n') : QList<QByteArray>();
+        QCOMPARE(lines.size(), jsonLines);
+        for (const QByteArray& line : lines) {
+            QJsonParseError error;
+            const QJsonObject o = QJsonDocument::fromJson(line, &error).object();
+            QCOMPARE(error.error, QJsonParseError::NoError);
+            QStringList got = o.keys();
+            got.sort();
+            QCOMPARE(got, keys);
+            QCOMPARE(o["method"].toString(), simulated ? "simulated" : "exact");
         }
     }
 };

@@ -11,16 +11,15 @@ using namespace strhaven;
 
 Q_DECLARE_METATYPE(strhaven::PayoutMode)
 
-namespace {
-
-// A source that only has nextStop(), so the stop choice draws one stop at
-// a time, as it does with the game's RandomSource.
-} // namespace
-
 class TestOddsSimulation : public QObject {
     Q_OBJECT
 private slots:
-    void modes_data()
+    // Played spins land near the exact figures. Neighbouring spins share
+    // wheel positions, but batch means show that this widens the spread of
+    // the return by well under 10 %, so independent standard errors are
+    // used, and 4.5 of them: a true figure falls outside with a chance of
+    // about 1 in 150000 per figure.
+    void agreesWithExactFigures_data()
     {
         QTest::addColumn<PayoutMode>("mode");
         QTest::newRow("Realistic") << PayoutMode::Realistic;
@@ -28,12 +27,6 @@ private slots:
         QTest::newRow("Fantasy") << PayoutMode::Fantasy;
     }
 
-    // Played spins land near the exact figures. Neighbouring spins share
-    // wheel positions, but batch means show that this widens the spread of
-    // the return by well under 10 %, so independent standard errors are
-    // used, and 4.5 of them: a true figure falls outside with a chance of
-    // about 1 in 150000 per figure.
-    void agreesWithExactFigures_data() { modes_data(); }
     void agreesWithExactFigures()
     {
         QFETCH(PayoutMode, mode);

@@ -39,17 +39,12 @@ private slots:
         const auto R = PayoutMode::Realistic;
         // 0 Blank, 1 Emblem, 2 RedSeven, 3 TripleBar, 4 DoubleBar, 5 WhiteSeven, 6 SingleBar
         QTest::newRow("RedSeven -> Blank") << R << QList{2, 0, 3} << QList{0, 2, 0} << 21.0 / 39;
-        QTest::newRow("RedSeven -> SingleBar") << R << QList{2, 0, 3} << QList{6, 2, 0} << 6.0 / 39;
         QTest::newRow("never twice in a row") << R << QList{2, 0, 3} << QList{2, 2, 0} << 0.0;
         QTest::newRow("Emblem only above a Blank") << R << QList{2, 0, 3} << QList{1, 2, 0} << 0.0;
         QTest::newRow("Blank -> Emblem") << R << QList{0, 3, 0} << QList{1, 0, 3} << 1.0 / 21;
-        QTest::newRow("Blank -> DoubleBar") << R << QList{0, 3, 0} << QList{4, 0, 3} << 5.0 / 21;
-        QTest::newRow("never two Blanks") << R << QList{0, 3, 0} << QList{0, 0, 3} << 0.0;
         QTest::newRow("Emblem in sight") << R << QList{0, 1, 0} << QList{1, 0, 1} << 0.0;
-        QTest::newRow("Emblem in sight, RedSeven") << R << QList{0, 1, 0} << QList{2, 0, 1} << 2.0 / 20;
         QTest::newRow("Emblem -> Blank always") << R << QList{1, 0, 6} << QList{0, 1, 0} << 1.0;
         QTest::newRow("fewest choices") << PayoutMode::Fantasy << QList{0, 1, 0} << QList{2, 0, 1} << 3.0 / 15;
-        QTest::newRow("GoodDay Blank -> Emblem") << PayoutMode::GoodDay << QList{0, 4, 0} << QList{1, 0, 4} << 3.0 / 21;
     }
     void rowStep()
     {
@@ -61,36 +56,9 @@ private slots:
         QCOMPARE(chain.transition(stateOf(from[0], from[1], from[2]), stateOf(to[0], to[1], to[2])), probability);
     }
 
-    void chainIsSound_data()
-    {
-        QTest::addColumn<PayoutMode>("mode");
-        QTest::newRow("Realistic") << PayoutMode::Realistic;
-        QTest::newRow("GoodDay") << PayoutMode::GoodDay;
-        QTest::newRow("Fantasy") << PayoutMode::Fantasy;
-    }
-    void chainIsSound()
-    {
-        QFETCH(PayoutMode, mode);
-        const WheelChain chain(stripFor(mode));
-        for (int from = 0; from < WheelChain::States; ++from) {
-            double sum = 0;
-            for (int to = 0; to < WheelChain::States; ++to)
-                sum += chain.transition(from, to);
-            QVERIFY2(std::abs(sum - 1.0) < 1e-12, qPrintable(QString("state %1 sums to %2").arg(from).arg(sum)));
-        }
-        // Every wheel of the first-start grid, whatever the rows per spin,
-        // settles to one and the same distribution.
-        for (int start : {stateOf(1, 0, 4), stateOf(2, 0, 5), stateOf(3, 0, 6)}) {
-            QVERIFY(chain.irreducibleAndAperiodicFrom(start));
-            const auto a = chain.longRun(start, 15);
-            const auto b = chain.longRun(start, 30);
-            for (int s = 0; s < WheelChain::States; ++s)
-                QVERIFY(std::abs(a[static_cast<std::size_t>(s)] - b[static_cast<std::size_t>(s)]) < 1e-12);
-        }
-    }
-
     // The long-run figures the machine is known for, to the precision they
-    // are quoted in.
+    // are quoted in, from a chain whose every row sums to one and which
+    // settles the same from every wheel of the first-start grid.
     void exactFigures_data()
     {
         QTest::addColumn<PayoutMode>("mode");
@@ -107,6 +75,20 @@ private slots:
         QFETCH(double, paid);
         QFETCH(double, hitRate);
         QFETCH(double, threeEmblemOneIn);
+        const WheelChain chain(stripFor(mode));
+        for (int from = 0; from < WheelChain::States; ++from) {
+            double sum = 0;
+            for (int to = 0; to < WheelChain::States; ++to)
+                sum += chain.transition(from, to);
+            QVERIFY2(std::abs(sum - 1.0) < 1e-12, qPrintable(QString("state %1 sums to %2").arg(from).arg(sum)));
+        }
+        for (int start : {stateOf(1, 0, 4), stateOf(2, 0, 5), stateOf(3, 0, 6)}) {
+            QVERIFY(chain.irreducibleAndAperiodicFrom(start));
+            const auto a = chain.longRun(start, 15);
+            const auto b = chain.longRun(start, 30);
+            for (std::size_t i = 0; i < a.size(); ++i)
+                QVERIFY(std::abs(a[i] - b[i]) < 1e-12);
+        }
         const ParSheet s = exactParSheet(mode);
         QVERIFY2(std::abs(s.returnBet1 - paid) < 0.05, qPrintable(QString::number(s.returnBet1)));
         QVERIFY2(std::abs(s.hitRate - hitRate) < 0.01, qPrintable(QString::number(s.hitRate)));
