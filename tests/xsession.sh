@@ -16,7 +16,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # Starts Xvfb on a free display and points DISPLAY at it.
 start_xvfb() {
   exec 5> "$tmp/display"
-  Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: a server that resets when its last client leaves refuses the
+  # next start for a moment, and each test starts the game several times.
+  Xvfb -displayfd 5 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
   export DISPLAY=:$(head -n1 "$tmp/display")
