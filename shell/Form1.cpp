@@ -49,7 +49,9 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
                           }})
 {
     setObjectName("Form1");
-    setWindowIcon(art::programIcon());
+    // Drawn at six sizes, the icon costs more than the rest of the window;
+    // the splash is up by the time the event loop draws it.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(art::programIcon()); });
     m_drawingArea = new QWidget(this);
     m_drawingArea->setFixedSize(art::FaceSize);
     setCentralWidget(m_drawingArea);
@@ -67,8 +69,6 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
     connect(m_face, &MachineFace::cashOutMouseUp, this, &Form1::imgCashOut_MouseUp);
     m_keyboard = std::make_unique<KeyboardPlay>(KeyboardPlay::Parts{
         *m_machine, *m_face, m_seams.help, this, [this](int button, int shift) { imgCashOut_MouseUp(button, shift); }});
-    m_cashOutDialog = std::make_unique<frmCashOut>(
-        m_options, m_game, m_seams.help, [this] { saveSettingsReporting(tr("Error configuring button")); }, this);
     createActions();
     // Fixed size: the window follows the drawing area and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -186,7 +186,14 @@ void Form1::showOptions()
     dialog.exec();
 }
 
-void Form1::showCashOutDialog() { m_cashOutDialog->exec(); }
+void Form1::showCashOutDialog()
+{
+    // Made when first wanted, then kept for the rest of the run.
+    if (!m_cashOutDialog)
+        m_cashOutDialog = std::make_unique<frmCashOut>(
+            m_options, m_game, m_seams.help, [this] { saveSettingsReporting(tr("Error configuring button")); }, this);
+    m_cashOutDialog->exec();
+}
 
 void Form1::imgCashOut_MouseDown(int button, int shift)
 {
