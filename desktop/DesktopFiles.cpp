@@ -5,13 +5,13 @@
 #include "DesktopEntry.h"
 #include "DesktopIdentity.h"
 #include "ErrorReport.h"
+#include "LocalFiles.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPixmap>
-#include <QSaveFile>
 
 namespace strhaven::desktop {
 
@@ -126,9 +126,7 @@ void writeDesktopFiles(const QString& root, const std::vector<DesktopFile>& file
         const QString path = QDir(root).filePath(file.path);
         if (!QDir().mkpath(QFileInfo(path).absolutePath()))
             throw RunError(ErrorNumber::PathNotFound);
-        QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly) || out.write(file.content) != file.content.size() || !out.commit())
-            throw RunError(ErrorNumber::PermissionDenied);
+        replaceFileContent(path, file.content);
     }
 }
 

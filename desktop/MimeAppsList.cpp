@@ -1,11 +1,11 @@
 #include "MimeAppsList.h"
 
 #include "ErrorReport.h"
+#include "LocalFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -131,11 +131,9 @@ void MimeAppsList::save() const
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         throw RunError(ErrorNumber::PathNotFound);
     // A list kept elsewhere and linked in (as dotfile managers do) is
-    // written where the link points: QSaveFile follows links.
-    QSaveFile out(m_path);
-    const QByteArray all = text();
-    if (!out.open(QIODevice::WriteOnly) || out.write(all) != all.size() || !out.commit())
-        throw RunError(ErrorNumber::PermissionDenied);
+    // written where the link points. The list holds every other program's
+    // defaults too: a failed write must leave it as it was.
+    replaceFileContent(m_path, text());
 }
 
 } // namespace strhaven::desktop

@@ -100,14 +100,17 @@ void WriteUninstallLog(Prompter& prompter, QWidget* owner, const QString& progra
     for (const QString& line : uninstallLogLines(root))
         text += line.toUtf8() + "\r\n";
     QFile log(path);
-    if (!log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly) ||
-        log.write(text) != text.size() || !log.flush()) {
+    if (!log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
         showLogMessage(prompter, owner);
         return;
     }
-    log.close();
-    if (log.error() != QFileDevice::NoError)
+    // A part of the lines (a full disk) would leave entries the uninstaller
+    // half understands: the log goes back to what it was.
+    const qint64 before = log.size();
+    if (log.write(text) != text.size() || !log.flush()) {
+        log.resize(before);
         showLogMessage(prompter, owner);
+    }
 }
 
 QStringList settingsRootsInLog(const QByteArray& log)

@@ -9,15 +9,20 @@ class QWidget;
 namespace strhaven {
 
 // The one document, as the Game menu sees it: the main window holds it. The
-// window title tells whether the game has a file; the file dialog's file name
-// is the path Save writes to and its folder is where the next dialog opens.
+// game either has a file, which the window title names, or is untitled; the
+// file dialog's file name is the path Save writes to and its folder is where
+// the next dialog opens.
 class GameDocument {
 public:
     virtual ~GameDocument() = default;
 
     virtual QWidget* documentWindow() = 0;
-    virtual QString documentTitle() const = 0;
-    virtual void setDocumentTitle(const QString& title) = 0;
+    // Whether Save can write without asking. Kept apart from the title: a
+    // file may well be called "[untitled]".
+    virtual bool hasDocumentFile() const = 0;
+    // The game now belongs to this file (titled after it), or with an empty
+    // path to none (untitled).
+    virtual void setDocumentFile(const QString& path) = 0;
     virtual QString dialogFileName() const = 0;
     virtual void setDialogFileName(const QString& path) = 0;
     virtual QString dialogFolder() const = 0;

@@ -2,15 +2,15 @@
 
 #include "AppTitle.h"
 #include "ErrorReport.h"
+#include "LocalFiles.h"
 #include "NumberText.h"
 #include "Prompter.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
-#include <new>
+#include <cstring>
+#include <optional>
 
 namespace strhaven {
 
@@ -20,60 +20,49 @@ struct GameFileText {
     Q_DECLARE_TR_FUNCTIONS(GameFile)
 };
 
-// A game file's lines are short; a longer one is not a game file, and
-// reading stops there instead of swallowing whatever the file holds.
-constexpr qint64 MaxLineBytes = 256;
-
-bool isReadOnly(const QFileInfo& file)
+// A target that must not be replaced, before anything is written: a
+// folder, a pipe or a device is no game file, and renaming over a file marked
+// read-only would go through the mark for any user the system lets write.
+std::optional<int> refusedTarget(const QString& path)
 {
-    // Checking the write bits as well keeps a file marked read-only intact
-    // for a user the system would let write anyway.
-    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return !file.isWritable() || !(file.permissions() & writeBits);
-}
-
-enum class Access { Read, Write };
-
-// Why a path could not be opened, judged by what lies there.
-int accessFailure(const QString& path, Access access)
-{
-    if (path.isEmpty())
-        return access == Access::Read ? ErrorNumber::FileNotFound : ErrorNumber::PathFileAccess;
-    const QFileInfo target(path);
-    // A folder, a pipe or a device is no game file; opening a pipe would
-    // even wait for a writer that never comes.
-    if (target.exists() && !target.isFile())
+    const FileStatus target = fileStatus(path);
+    if (path.isEmpty() || (target.exists && !target.regular))
         return ErrorNumber::PathFileAccess;
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.isDir())
-        return ErrorNumber::PathNotFound;
-    if (access == Access::Read)
-        return target.exists() ? ErrorNumber::PermissionDenied : ErrorNumber::FileNotFound;
-    if ((target.exists() && isReadOnly(target)) || !folder.isWritable())
+    if (target.exists && (!target.writable || target.markedReadOnly))
         return ErrorNumber::PermissionDenied;
-    return ErrorNumber::PathFileAccess;
+    return std::nullopt;
 }
 
 // Reads a game file line by line, checking each value as it comes.
 class GameFileReader {
 public:
     explicit GameFileReader(const QString& path)
-        : m_file(path)
+        : m_file(openForReading(path))
     {
-        if (path.isEmpty() || !QFileInfo(path).isFile() || !m_file.open(QIODevice::ReadOnly))
-            throw RunError(accessFailure(path, Access::Read));
     }
 
-    // The next line without its CR LF or LF.
+    // The next line without its CR LF or LF. A line may be as long as it
+    // likes: blanks before a number are part of the format, and only the
+    // 23 lines it defines are ever read. A NUL byte is no text, so a file
+    // that holds one is refused where it shows, not read to its end.
     QString line()
     {
-        if (m_file.atEnd())
+        if (m_file->atEnd())
             throw RunError(ErrorNumber::InputPastEnd);
-        QByteArray bytes = m_file.readLine(MaxLineBytes);
+        QByteArray bytes;
+        while (!bytes.endsWith('\n')) {
+            char chunk[4096];
+            const qint64 read = m_file->readLine(chunk, sizeof chunk);
+            if (read < 0)
+                throw RunError(ErrorNumber::PathFileAccess);
+            if (read == 0)
+                break;
+            if (std::memchr(chunk, '\0', size_t(read)))
+                throw RunError(ErrorNumber::TypeMismatch);
+            bytes.append(chunk, read);
+        }
         if (bytes.endsWith('\n'))
             bytes.chop(1);
-        else if (!m_file.atEnd())
-            throw RunError(ErrorNumber::TypeMismatch);
         if (bytes.endsWith('\r'))
             bytes.chop(1);
         return QString::fromUtf8(bytes);
@@ -122,10 +111,12 @@ public:
     }
 
 private:
-    QFile m_file;
+    std::unique_ptr<QFile> m_file;
 };
 
-QByteArray gameFileText(const GameFileContent& content)
+} // namespace
+
+QByteArray gameFileBytes(const GameFileContent& content)
 {
     const GameOptions& o = content.options;
     const SlotGame& g = content.game;
@@ -143,8 +134,6 @@ QByteArray gameFileText(const GameFileContent& content)
     const QString crlf = QStringLiteral("\r\n");
     return (lines.join(crlf) + crlf).toUtf8();
 }
-
-} // namespace
 
 GameFileContent gameFileContent(const GameOptions& options, const SlotGame& game)
 {
@@ -201,21 +190,9 @@ bool ValidateGameFile(const QString& path, GameFileContent* content)
 
 void writeGameFile(const QString& path, const GameFileContent& content)
 {
-    const QByteArray text = gameFileText(content);
-    const QFileInfo target(path);
-    // The save file would replace a read-only file by renaming over it.
-    if (path.isEmpty() || target.isDir() || (target.exists() && isReadOnly(target)))
-        throw RunError(accessFailure(path, Access::Write));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw RunError(accessFailure(path, Access::Write));
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        throw RunError(ErrorNumber::DiskFull);
-    }
-    if (!file.commit())
-        throw RunError(file.error() == QFileDevice::WriteError ? ErrorNumber::DiskFull
-                                                               : accessFailure(path, Access::Write));
+    if (const std::optional<int> refused = refusedTarget(path))
+        throw RunError(*refused);
+    replaceFileContent(path, gameFileBytes(content));
 }
 
 bool TransferGameFile(const QString& path, int flag, GameFileContent& content, Prompter& prompter, QWidget* owner)

@@ -29,6 +29,9 @@ struct GameFileContent {
 
 inline constexpr int GameFileLines = 23;
 
+// The 23 lines of a game file, as written.
+QByteArray gameFileBytes(const GameFileContent& content);
+
 // What a game file would hold for the game in force.
 GameFileContent gameFileContent(const GameOptions& options, const SlotGame& game);
 // Puts a game read from a file in force: its options replace those a file
@@ -42,9 +45,9 @@ void applyGameFile(const GameFileContent& content, GameOptions& options, SlotGam
 bool ValidateGameFile(const QString& path, GameFileContent* content = nullptr);
 
 // The whole game of a valid file; numbers rounded half to even. Throws
-// RunError (FileNotFound, PermissionDenied, PathFileAccess, InputPastEnd,
-// TypeMismatch) for any file ValidateGameFile refuses, so nothing is ever
-// half read.
+// RunError (FileNotFound, PathNotFound, PermissionDenied, PathFileAccess,
+// InputPastEnd, TypeMismatch) for any file ValidateGameFile refuses, so
+// nothing is ever half read.
 GameFileContent readGameFile(const QString& path);
 
 // Replaces the file as a whole or not at all: on any failure it throws

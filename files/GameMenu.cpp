@@ -6,7 +6,6 @@
 #include "GameDocument.h"
 #include "PathHelpers.h"
 #include "Prompter.h"
-#include "WindowTitle.h"
 
 #include <functional>
 
@@ -58,7 +57,7 @@ bool GameMenu::writeTo(const QString& path)
 
 GameMenu::Saving GameMenu::saveCurrentGame()
 {
-    if (isUntitled(m_document.documentTitle())) {
+    if (!m_document.hasDocumentFile()) {
         const auto path = m_prompter.saveFile(
             m_document.documentWindow(),
             {tr("Save Game"), m_document.dialogFolder(), m_document.dialogFileName()});
@@ -69,9 +68,9 @@ GameMenu::Saving GameMenu::saveCurrentGame()
     return writeTo(m_document.dialogFileName()) ? Saving::Saved : Saving::Failed;
 }
 
-void GameMenu::titleFromPath(const QString& path)
+void GameMenu::adoptFile(const QString& path)
 {
-    m_document.setDocumentTitle(titleFor(path));
+    m_document.setDocumentFile(path);
     m_document.setDialogFolder(ExtractFolder(path));
 }
 
@@ -111,7 +110,7 @@ void GameMenu::OpenGame()
         }
         m_document.putInForce(content);
         m_document.setDialogFileName(*path);
-        titleFromPath(*path);
+        adoptFile(*path);
     });
 }
 
@@ -120,7 +119,7 @@ void GameMenu::SaveGame()
     trapped(m_prompter, m_document.documentWindow(), tr("Error saving game."), [this] {
         if (saveCurrentGame() == Saving::Cancelled)
             throw Cancelled{};
-        titleFromPath(m_document.dialogFileName());
+        adoptFile(m_document.dialogFileName());
     });
 }
 
@@ -133,7 +132,7 @@ void GameMenu::SaveGameAs()
             throw Cancelled{};
         m_document.setDialogFileName(*path);
         writeTo(*path);
-        titleFromPath(*path);
+        adoptFile(*path);
     });
 }
 

@@ -33,7 +33,7 @@ public:
     Saving saveCurrentGame();
 
 private:
-    void titleFromPath(const QString& path);
+    void adoptFile(const QString& path);
     bool writeTo(const QString& path);
 
     GameDocument& m_document;

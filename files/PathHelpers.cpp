@@ -1,7 +1,5 @@
 #include "PathHelpers.h"
 
-#include <QDir>
-
 #include <algorithm>
 
 namespace strhaven {
@@ -11,7 +9,12 @@ namespace {
 // Index of the last separator, or -1.
 qsizetype lastSeparator(const QString& path)
 {
-    return std::max(path.lastIndexOf(QDir::separator()), path.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+#ifdef Q_OS_WIN
+    return std::max(slash, path.lastIndexOf(QLatin1Char('\\')));
+#else
+    return slash;
+#endif
 }
 
 } // namespace

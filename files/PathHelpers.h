@@ -4,8 +4,9 @@
 
 namespace strhaven {
 
-// A path splits at its last separator: this platform's own, or a backslash,
-// so that paths written on Windows split the same way everywhere.
+// A path splits at its last separator: a slash, and on Windows a backslash
+// too. Elsewhere a backslash is an ordinary character of a name
+// ("back\\slash.shs" is one file).
 
 // The part after the last separator; empty when there is none.
 QString ExtractFileName(const QString& path);

@@ -1,6 +1,7 @@
 #include "WindowTitle.h"
 
 #include "AppTitle.h"
+#include "LocalFiles.h"
 #include "PathHelpers.h"
 
 #include <QCoreApplication>
@@ -30,12 +31,7 @@ QString titleFor(const QString& path)
     // Without a separator the whole path is the name; splitting would leave
     // the title ending in " - " with nothing after it.
     const bool bare = ExtractFolder(path).isEmpty();
-    return titleWith(bare ? path : ExtractFileName(path));
-}
-
-bool isUntitled(const QString& title)
-{
-    return title == untitledTitle();
+    return titleWith(printablePath(bare ? path : ExtractFileName(path)));
 }
 
 } // namespace strhaven

@@ -62,12 +62,16 @@ QString existingFolder(const QString& folder)
 Prompter::Answer QtPrompter::message(QWidget* owner, Icon icon, Buttons buttons, const QString& title,
                                      const QString& text, bool systemModal)
 {
-    const bool ask = buttons == Buttons::YesNoCancel;
-    QMessageBox box(toBoxIcon(icon), title, text,
-                    ask ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok, owner);
+    const bool ask = buttons != Buttons::Ok;
+    QMessageBox::StandardButtons shown = QMessageBox::Ok;
+    if (buttons == Buttons::YesNo)
+        shown = QMessageBox::Yes | QMessageBox::No;
+    else if (buttons == Buttons::YesNoCancel)
+        shown = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox box(toBoxIcon(icon), title, text, shown, owner);
     if (ask) {
         box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::Cancel);
+        box.setEscapeButton(buttons == Buttons::YesNo ? QMessageBox::No : QMessageBox::Cancel);
     }
     if (systemModal) {
         // The closest a desktop toolkit comes to a system-modal box: it
@@ -81,7 +85,7 @@ Prompter::Answer QtPrompter::message(QWidget* owner, Icon icon, Buttons buttons,
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Cancel: return Answer::Cancel;
-    default: return ask ? Answer::Cancel : Answer::Ok;
+    default: return !ask ? Answer::Ok : buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "FaceWidgets.h"
 #include "HelpViewer.h"
+#include "KeyboardState.h"
 #include "MachineFace.h"
 #include "SlotMachine.h"
 
@@ -14,6 +15,17 @@ namespace {
 constexpr int Left = 1;
 constexpr int AltAlone = 4;
 constexpr int CashOutButton = 0; // MachineFace::showButtonPicture's number for Cash Out
+
+// The scan codes of the number row's 1, 2 and 3 keys: where they lie, not
+// what they type. Linux's display servers give XKB key codes (the kernel's
+// plus 8), Windows gives set 1 scan codes, macOS its virtual key codes.
+#if defined(Q_OS_MACOS)
+constexpr quint32 NumberRow[3] = {0x12, 0x13, 0x14};
+#elif defined(Q_OS_WIN)
+constexpr quint32 NumberRow[3] = {0x02, 0x03, 0x04};
+#else
+constexpr quint32 NumberRow[3] = {10, 11, 12};
+#endif
 
 // The button a key stands for: a bet of 1 to 3, Cash Out, or none.
 std::optional<int> buttonOf(int key)
@@ -44,12 +56,24 @@ int billOf(int key)
 
 KeyboardPlay::KeyboardPlay(Parts parts) : m_p(std::move(parts)) {}
 
+int KeyboardPlay::gameKey(const QKeyEvent& event)
+{
+    // The keypad's digits are the keypad's, whatever the number row types.
+    if (!(event.modifiers() & Qt::KeypadModifier) && event.nativeScanCode() != 0)
+        for (int digit = 0; digit < 3; ++digit)
+            if (event.nativeScanCode() == NumberRow[digit])
+                return Qt::Key_1 + digit;
+    return event.key();
+}
+
 bool KeyboardPlay::allowed(int shift) const
 {
     return m_p.machine.isIdle() && (shift == 0 || shift == AltAlone);
 }
 
-bool KeyboardPlay::Form_KeyDown(int key, int shift, bool)
+bool KeyboardPlay::isGameKey(int key) const { return buttonOf(key) || billOf(key) || key == Qt::Key_F1; }
+
+bool KeyboardPlay::Form_KeyDown(int key, int shift)
 {
     if (!allowed(shift))
         return false;
@@ -57,14 +81,12 @@ bool KeyboardPlay::Form_KeyDown(int key, int shift, bool)
         m_p.face.showButtonPicture(*button, ImageButton::Picture::Pressed);
         return true;
     }
-    return key == Qt::Key_F1 || billOf(key) != 0;
+    return isGameKey(key);
 }
 
-bool KeyboardPlay::Form_KeyUp(int key, int shift, bool autoRepeat)
+bool KeyboardPlay::Form_KeyUp(int key, int shift)
 {
-    // A held key repeats only its press: the action runs once, when it is
-    // really let go.
-    if (autoRepeat || !allowed(shift))
+    if (!allowed(shift))
         return false;
     if (const auto button = buttonOf(key)) {
         m_p.face.showButtonPicture(*button, ImageButton::Picture::Normal);
@@ -89,12 +111,30 @@ bool KeyboardPlay::Form_KeyUp(int key, int shift, bool autoRepeat)
 
 bool KeyboardPlay::keyEvent(const QKeyEvent& event)
 {
+    const int key = gameKey(event);
+    if (!isGameKey(key))
+        return false;
     const int shift = shiftNumber(event.modifiers());
-    if (event.type() == QEvent::KeyPress)
-        return Form_KeyDown(event.key(), shift, event.isAutoRepeat());
-    if (event.type() == QEvent::KeyRelease)
-        return Form_KeyUp(event.key(), shift, event.isAutoRepeat());
-    return false;
+    const quint64 place = event.nativeScanCode() != 0 ? event.nativeScanCode() : quint64(key) << 32;
+    Held& held = m_keys[place];
+    if (event.type() == QEvent::KeyPress) {
+        // A repeat is a press at the very moment of a release: the release
+        // was no real one either, however it was marked.
+        const bool repeat = event.isAutoRepeat() || (held.releasedAt != 0 && event.timestamp() == held.releasedAt);
+        if (!repeat && allowed(shift))
+            held.down = true;
+        return Form_KeyDown(key, shift);
+    }
+    if (event.type() != QEvent::KeyRelease)
+        return false;
+    held.releasedAt = event.timestamp();
+    // Held down still: the display repeats the key as release and press.
+    const bool stillDown =
+        event.isAutoRepeat() || (event.nativeScanCode() != 0 && m_p.keyboard.isKeyDown(event.nativeScanCode()));
+    // Only a key pressed while the machine was idle acts, and only once.
+    if (stillDown || !std::exchange(held.down, false))
+        return allowed(shift);
+    return Form_KeyUp(key, shift);
 }
 
 } // namespace strhaven

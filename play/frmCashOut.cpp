@@ -14,7 +14,6 @@
 
 namespace strhaven {
 
-
 frmCashOut::frmCashOut(GameOptions& options, SlotGame& game, HelpViewer& help, std::function<void()> saveSettings,
                        QWidget* owner)
     : HelpDialog(help, HelpTopic::CashOutButton, owner)
@@ -30,8 +29,8 @@ frmCashOut::frmCashOut(GameOptions& options, SlotGame& game, HelpViewer& help, s
     m_optNewGame = layout.place(new QRadioButton(tr("...starts a new game"), frame), "optNewGame", {12, 48, 173, 21});
     m_chkShowStats = layout.place(new QCheckBox(tr("Either way, show game stats first."), frame), "chkShowStats",
                                   {32, 68, 193, 25});
-    auto* ok = layout.place(new QPushButton(tr("OK"), this), "btnOK", {12, 160, 73, 25});
-    ok->setDefault(true);
+    m_ok = layout.place(new QPushButton(tr("OK"), this), "btnOK", {12, 160, 73, 25});
+    m_ok->setDefault(true);
     auto* cancel = layout.place(new QPushButton(tr("Cancel"), this), "btnCancel", {92, 160, 73, 25});
     auto* helpButton = layout.place(new QPushButton(tr("&Help"), this), "btnHelp", {172, 160, 73, 25});
     auto* note = layout.place(
@@ -44,7 +43,7 @@ frmCashOut::frmCashOut(GameOptions& options, SlotGame& game, HelpViewer& help, s
     // Selecting an option, by a click or by the opening steps, is the choice.
     connect(m_optExitGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = "Exit"; });
     connect(m_optNewGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = "New"; });
-    connect(ok, &QPushButton::clicked, this, &frmCashOut::btnOK_Click);
+    connect(m_ok, &QPushButton::clicked, this, &frmCashOut::btnOK_Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, &HelpDialog::showHelpTopic);
 }
@@ -53,11 +52,12 @@ void frmCashOut::showEvent(QShowEvent* e)
 {
     if (!e->spontaneous())
         Form_Load();
-    QDialog::showEvent(e);
+    HelpDialog::showEvent(e);
 }
 
 void frmCashOut::Form_Load()
 {
+    m_ok->setFocus();
     m_chkShowStats->setChecked(m_options.statsFirst());
     if (m_options.CashOut == "Exit") {
         m_optExitGame->setChecked(true);

@@ -6,6 +6,7 @@
 #include <string>
 
 class QCheckBox;
+class QPushButton;
 class QRadioButton;
 
 namespace strhaven {
@@ -15,7 +16,8 @@ struct SlotGame;
 
 // "Configure Cash Out Button": whether the Cash Out button exits or starts a
 // new game, and whether it shows the statistics first. One object serves the
-// whole run; every showing starts again from the options in force.
+// whole run; every showing starts again from the options in force, with OK
+// as the button Enter presses, whatever the last showing ended with.
 class frmCashOut : public HelpDialog {
     Q_OBJECT
 public:
@@ -39,6 +41,7 @@ private:
     QRadioButton* m_optExitGame = nullptr;
     QRadioButton* m_optNewGame = nullptr;
     QCheckBox* m_chkShowStats = nullptr;
+    QPushButton* m_ok = nullptr;
 };
 
 } // namespace strhaven

@@ -23,7 +23,7 @@ constexpr QSize ClientSize{art::ShortcutChartSize.width(), OkTop + OkSize.height
 } // namespace
 
 frmShortCuts::frmShortCuts(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : OwnedDialog(owner)
 {
     setObjectName("frmShortCuts");
     setWindowTitle(tr("Shortcut Keys"));

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "HelpViewer.h"
+#include "OwnedDialog.h"
 
-#include <QDialog>
 #include <QKeyEvent>
 
 namespace strhaven {
@@ -11,10 +11,10 @@ namespace strhaven {
 // released anywhere in the dialog open its help topic, and every way of
 // closing it (OK, Cancel, Esc, the close box) closes the help viewer too.
 // Header-only; needs Qt Widgets where it is used.
-class HelpDialog : public QDialog {
+class HelpDialog : public OwnedDialog {
 public:
     HelpDialog(HelpViewer& help, int topic, QWidget* owner)
-        : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+        : OwnedDialog(owner)
         , m_help(help)
         , m_topic(topic)
     {
@@ -28,12 +28,12 @@ protected:
     {
         if (e->key() == Qt::Key_F1)
             showHelpTopic();
-        QDialog::keyReleaseEvent(e);
+        OwnedDialog::keyReleaseEvent(e);
     }
     void done(int result) override
     {
         ShowHelp(m_help, parentWidget(), HelpCommand::Quit, 0);
-        QDialog::done(result);
+        OwnedDialog::done(result);
     }
 
 private:

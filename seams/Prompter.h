@@ -13,7 +13,7 @@ namespace strhaven {
 class Prompter {
 public:
     enum class Icon { Exclamation, Information, Question, Critical };
-    enum class Buttons { Ok, YesNoCancel };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
     enum class Answer { Ok, Yes, No, Cancel };
 
     struct FileRequest {

@@ -3,8 +3,9 @@
 namespace strhaven {
 
 // What the Game Options dialog's OK needs from the main window besides the
-// options and the game it changes itself, called in this order. Each call
-// reports its own failures; none of them throws.
+// options and the game it changes itself, called in this order. The first
+// three cannot fail; saveSettings throws RunError when the store cannot be
+// written, and the dialog hands that on to whoever showed it.
 class OptionsTarget {
 public:
     virtual ~OptionsTarget() = default;

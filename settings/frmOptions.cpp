@@ -133,7 +133,7 @@ void frmOptions::showEvent(QShowEvent* e)
 {
     if (!e->spontaneous())
         Form_Load();
-    QDialog::showEvent(e);
+    HelpDialog::showEvent(e);
 }
 
 void frmOptions::Form_Load()
@@ -188,13 +188,20 @@ void frmOptions::btnOK_Click()
     m_options.Payout = m_selectedMode;
     m_target.applyPayout();
     m_game.GameChanged = true;
+    m_saveFailure = nullptr;
     try {
         WaitCursor cursor;
         m_target.saveSettings();
     } catch (const std::exception&) {
-        // Reported by the store's owner; the options are in force for this run.
+        m_saveFailure = std::current_exception();
     }
     accept();
+}
+
+void frmOptions::rethrowSaveFailure() const
+{
+    if (m_saveFailure)
+        std::rethrow_exception(m_saveFailure);
 }
 
 } // namespace strhaven

@@ -2,6 +2,7 @@
 
 #include "HelpDialog.h"
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,11 @@ class frmOptions : public HelpDialog {
 public:
     frmOptions(GameOptions& options, SlotGame& game, OptionsTarget& target, HelpViewer& help, QWidget* owner);
 
+    // OK puts the options in force and closes even when the settings store
+    // cannot be written; whoever showed the dialog then reports the failure
+    // under its own title.
+    void rethrowSaveFailure() const;
+
 protected:
     void showEvent(QShowEvent* e) override;
 
@@ -46,6 +52,7 @@ private:
     void chkSound_Click();
     void btnOK_Click();
 
+    std::exception_ptr m_saveFailure;
     GameOptions& m_options;
     SlotGame& m_game;
     OptionsTarget& m_target;

@@ -2,6 +2,7 @@
 
 #include "AppTitle.h"
 #include "AppVersion.h"
+#include "LocalFiles.h"
 
 #include <QCoreApplication>
 
@@ -37,6 +38,14 @@ std::optional<QString> infoText(const QStringList& arguments)
                                "\n"
                                "Settings: the file \"%1.ini\" in the user's config folder.\n")
         .arg(ApplicationTitle());
+}
+
+QStringList pathArguments(int argc, const char* const argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << pathFromNative(QByteArray(argv[i]));
+    return arguments;
 }
 
 std::optional<int> runInfoArgument(const QStringList& arguments)

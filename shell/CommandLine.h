@@ -17,4 +17,9 @@ std::optional<QString> infoText(const QStringList& arguments);
 // game is to start. Needs no QApplication, so it works without a display.
 std::optional<int> runInfoArgument(const QStringList& arguments);
 
+// The arguments after the program's name, each as the path text it names
+// (a byte that is not UTF-8 kept as itself, see pathFromNative). None of
+// them is an option of the toolkit's: "-reverse" may be part of a name.
+QStringList pathArguments(int argc, const char* const argv[]);
+
 } // namespace strhaven

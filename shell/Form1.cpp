@@ -61,20 +61,17 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
                                                                  m_seams.prompter},
                                               *m_face);
     connect(m_machine.get(), &SlotMachine::busyChanged, this, [this](bool busy) { setMenusEnabled(!busy); });
-    connect(m_machine.get(), &SlotMachine::operationFinished, this, [this] {
-        if (m_closePending)
-            QTimer::singleShot(0, this, &QWidget::close);
-    });
+    connect(m_machine.get(), &SlotMachine::operationFinished, this, &Form1::operationEnded);
     connect(m_face, &MachineFace::cashOutMouseDown, this, &Form1::imgCashOut_MouseDown);
     connect(m_face, &MachineFace::cashOutMouseUp, this, &Form1::imgCashOut_MouseUp);
-    m_keyboard = std::make_unique<KeyboardPlay>(KeyboardPlay::Parts{
-        *m_machine, *m_face, m_seams.help, this, [this](int button, int shift) { imgCashOut_MouseUp(button, shift); }});
+    m_keyboard = std::make_unique<KeyboardPlay>(KeyboardPlay::Parts{*m_machine, *m_face, m_seams.help, m_seams.keyboard, this,
+                                                                    [this](int button, int shift) { imgCashOut_MouseUp(button, shift); }});
     createActions();
     // Fixed size: the window follows the drawing area and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFocusPolicy(Qt::StrongFocus);
-    setWindowTitle(untitledTitle());
+    setDocumentFile({});
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &Form1::commitData);
     qApp->installEventFilter(this);
 }
@@ -184,6 +181,9 @@ void Form1::showOptions()
 {
     frmOptions dialog(m_options, m_game, *this, m_seams.help, this);
     dialog.exec();
+    // A settings store that could not be written is reported under the
+    // command's title once the dialog is gone; the options are in force.
+    dialog.rethrowSaveFailure();
 }
 
 void Form1::showCashOutDialog()
@@ -233,6 +233,17 @@ void Form1::endAtOnce()
         m_seams.endProgram(0);
     else
         QCoreApplication::exit(0);
+}
+
+QByteArray Form1::gameState() const
+{
+    return gameFileBytes(documentContent()) + (m_game.GameChanged ? "changed" : "");
+}
+
+void Form1::setDocumentFile(const QString& path)
+{
+    m_hasFile = !path.isEmpty();
+    setWindowTitle(m_hasFile ? titleFor(path) : untitledTitle());
 }
 
 void Form1::saveSettingsReporting(const QString& errorTitle)
@@ -288,9 +299,10 @@ void Form1::closeEvent(QCloseEvent* event)
         return;
     }
     m_closePending = false;
-    // The session's close has asked and saved already; the Cash Out button's
-    // "Exit" asks nothing.
-    if (m_endingAtOnce || std::exchange(m_sessionCommitted, false) || queryUnload(CloseReason::Window))
+    // The session's close has asked and saved already, unless the game went
+    // on after it; the Cash Out button's "Exit" asks nothing.
+    const bool sessionAsked = m_sessionClosedOn && *m_sessionClosedOn == gameState();
+    if (m_endingAtOnce || sessionAsked || queryUnload(CloseReason::Window))
         event->accept();
     else
         event->ignore();

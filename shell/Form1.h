@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -26,6 +27,7 @@ class DesktopIntegration;
 class DocumentOpener;
 class HelpViewer;
 class KeyboardPlay;
+class KeyboardState;
 class MachineFace;
 class frmCashOut;
 class Pacer;
@@ -45,12 +47,16 @@ struct Form1Seams {
     RandomSource& random;
     DocumentOpener& opener;
     DesktopIntegration& desktop; // what the first run registers
+    KeyboardState& keyboard;     // whether a key is still held
     std::function<std::unique_ptr<QSettings>()> openSettings;
     // The whole command line: the path of a game file to open, or empty.
     QString commandLine;
     // Ends the program at once with this exit status (the Cash Out button's
     // "Exit"); the event loop's exit when empty.
     std::function<void(int)> endProgram = {};
+    // False when start-up found that the settings cannot be written and has
+    // told the player so: closing then writes nothing and says nothing more.
+    bool settingsKept = true;
 };
 
 // The main window: the menu bar over the machine face. It owns the one game
@@ -62,14 +68,19 @@ public:
     ~Form1() override;
 
     // What a closing desktop session does: true when it may go on. With
-    // `mayAsk` false the session allows no questions.
-    bool sessionClosing(bool mayAsk)
-    {
-        return queryUnload(mayAsk ? CloseReason::Session : CloseReason::SessionWithoutQuestions);
-    }
-    // The window was taken away from outside: keep the settings and end the
-    // run, as a session's close that allows no questions does.
+    // `mayAsk` false the session allows no questions. During a bill or a
+    // spin the session is answered at once and its close done when the
+    // operation has booked everything: a question, or a save, in the middle
+    // of a spin would see the bet taken but the spin not booked.
+    bool sessionClosing(bool mayAsk);
+    // The window was taken away from outside: once any operation has ended,
+    // keep a changed game and the settings, and end the run without a
+    // question (there is no window left to ask on).
     void endWithoutWindow();
+
+    // Where a changed game is kept when the run ends without being able to
+    // ask about it: beside the settings, never over the game's own file.
+    QString keptGamePath() const;
 
     // Start-up initialisation, and the new-game operation.
     void Form_Load();
@@ -108,6 +119,15 @@ private:
     void showOptions();
     void showCashOutDialog();
     void endAtOnce();
+    // The changed game into the kept-game file, for the next start to offer.
+    void keepChangedGame();
+    // At the first start: a kept game is offered once; true when the player
+    // took it up.
+    bool offerKeptGame();
+    void operationEnded();
+    // The game and whether it changed, to tell whether anything happened
+    // since the session's close.
+    QByteArray gameState() const;
     // SaveSettings, reporting a failure under the given title.
     void saveSettingsReporting(const QString& errorTitle);
     // A menu command under its error trap.
@@ -115,6 +135,7 @@ private:
 
     // Form_Load's parts.
     void applySettings(const StoredSettings& stored);
+    void restorePosition(const QPoint& frame);
     StoredSettings settingsToStore() const;
     void openStartupGame();
 
@@ -125,8 +146,8 @@ private:
 
     // GameDocument
     QWidget* documentWindow() override { return this; }
-    QString documentTitle() const override { return windowTitle(); }
-    void setDocumentTitle(const QString& title) override { setWindowTitle(title); }
+    bool hasDocumentFile() const override { return m_hasFile; }
+    void setDocumentFile(const QString& path) override;
     void setDialogFileName(const QString& path) override { m_fileName = path; }
     void setDialogFolder(const QString& folder) override { m_folder = folder; }
     bool gameChanged() const override { return m_game.GameChanged; }
@@ -162,10 +183,17 @@ private:
     QAction* m_hidePanel = nullptr;
     QString m_fileName; // the file dialog's file name: where Save writes
     QString m_folder;   // where the next file dialog opens
+    bool m_hasFile = false; // the title names the game's file
     bool m_formLoadedOnce = false;
     bool m_closePending = false;
-    bool m_sessionCommitted = false; // the session's close has asked and saved already
-    bool m_endingAtOnce = false;     // the Cash Out button ends the run: nothing more is asked
+    bool m_sessionPending = false; // a session's close waits for the operation to end
+    bool m_windowGone = false;     // the window was destroyed from outside
+    bool m_endingAtOnce = false;   // the run ends: nothing more is asked
+    // The game as the session's close left it, asked about and saved; a
+    // close that follows with the game still so asks nothing more. A
+    // session whose logout was cancelled leaves the player playing on, and
+    // what changes then is asked about again.
+    std::optional<QByteArray> m_sessionClosedOn;
 };
 
 } // namespace strhaven

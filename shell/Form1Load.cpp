@@ -9,6 +9,8 @@
 #include "ErrorReport.h"
 #include "WaitCursor.h"
 #include "HelpViewer.h"
+#include "KeptGame.h"
+#include "LocalFiles.h"
 #include "MachineFace.h"
 #include "PathHelpers.h"
 #include "Prompter.h"
@@ -18,12 +20,15 @@
 #include "WindowTitle.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSessionManager>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace strhaven {
 
@@ -50,14 +55,16 @@ void Form1::Form_Load()
     try {
         WaitCursor cursor;
         std::unique_ptr<QSettings> store = m_seams.openSettings();
-        if (readFirstTime(*store)) {
+        // Registered once: where its "done" mark cannot be stored, every
+        // start would register (and fail) again.
+        if (m_seams.settingsKept && readFirstTime(*store)) {
             m_seams.desktop.WriteUninstallLog(this);
             m_seams.desktop.RegisterFileType(this);
             // Done once, whatever the two steps managed.
             writeFirstTimeDone(*store);
         }
         m_game.GameChanged = false;
-        setWindowTitle(untitledTitle());
+        setDocumentFile({});
         // Every new game lays the face out anew at full width, then keeps
         // the panel as its check mark shows; the stored setting below brings
         // the mark in line when they differ.
@@ -76,7 +83,7 @@ void Form1::Form_Load()
         m_game.resetCounters();
         m_machine->showGame();
         m_folder = defaultGameFolder();
-        if (!m_formLoadedOnce)
+        if (!m_formLoadedOnce && !offerKeptGame())
             openStartupGame();
         m_formLoadedOnce = true;
     } catch (const std::exception& e) {
@@ -86,24 +93,33 @@ void Form1::Form_Load()
 
 void Form1::applySettings(const StoredSettings& storedSettings)
 {
-    if (!m_formLoadedOnce) {
-        // A position stored on a monitor that is gone, or a damaged one,
-        // must not put the window where nobody can see it.
-        const QPoint stored = QPoint(twipsToPixels(storedSettings.windowLeft), twipsToPixels(storedSettings.windowTop));
-        move(keptOnScreen(QRect(stored, frameGeometry().size()), availableScreenAreas()));
-    }
     if (storedSettings.payoutsHidden != m_hidePanel->isChecked())
         m_hidePanel->trigger();
+    if (!m_formLoadedOnce)
+        restorePosition(QPoint(twipsToPixels(storedSettings.windowLeft), twipsToPixels(storedSettings.windowTop)));
     m_options = storedSettings.options;
     m_fileName = storedSettings.lastFile;
     m_game.Grid = storedSettings.wheel;
 }
 
+// The stored position is the frame's, title bar and all, as it is saved.
+// Before the window first shows, the window system takes a position as the
+// frame's only while no resize follows it; so the window takes its final
+// size first (the panel is already in place), then its position.
+void Form1::restorePosition(const QPoint& frame)
+{
+    adjustSize();
+    // A position stored on a monitor that is gone, or a damaged one, must
+    // not put the window where nobody can see it.
+    move(keptOnScreen(QRect(frame, frameGeometry().size()), availableScreenAreas()));
+}
+
 StoredSettings Form1::settingsToStore() const
 {
     StoredSettings s;
-    s.windowTop = pixelsToTwips(y());
-    s.windowLeft = pixelsToTwips(x());
+    const QPoint frame = frameGeometry().topLeft();
+    s.windowTop = pixelsToTwips(frame.y());
+    s.windowLeft = pixelsToTwips(frame.x());
     s.payoutsHidden = m_hidePanel->isChecked();
     s.options = m_options;
     s.lastFile = m_fileName;
@@ -124,31 +140,84 @@ void Form1::openStartupGame()
     GameFileContent content;
     if (ValidateGameFile(path, &content)) {
         putInForce(content);
-        setWindowTitle(titleFor(path));
+        setDocumentFile(path);
         m_folder = ExtractFolder(path);
         return;
     }
     if (path.isEmpty())
         return;
     m_seams.prompter.message(this, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(),
-                             path + QStringLiteral("\r\n\r\n") +
+                             printablePath(path) + QStringLiteral("\r\n\r\n") +
                                  tr("File not found or file is not a valid game file."));
     m_fileName.clear();
     m_folder = defaultGameFolder();
 }
 
+QString Form1::keptGamePath() const
+{
+    const QFileInfo settings(m_seams.openSettings()->fileName());
+    return QDir(settings.absolutePath()).filePath(ApplicationTitle() + QStringLiteral(" recovery.shs"));
+}
+
+void Form1::keepChangedGame()
+{
+    if (!m_game.GameChanged)
+        return;
+    try {
+        writeKeptGame(keptGamePath(), {documentContent(), m_hasFile ? m_fileName : QString()});
+    } catch (const std::exception&) {
+        // The run is ending and nobody can be asked: nothing more to do.
+    }
+}
+
+bool Form1::offerKeptGame()
+{
+    const QString path = keptGamePath();
+    if (!fileStatus(path).exists)
+        return false;
+    const std::optional<KeptGame> kept = readKeptGame(path);
+    // Offered once, whatever the answer; a damaged copy is not offered.
+    QFile::remove(path);
+    if (!kept)
+        return false;
+    const QString text =
+        (kept->file.isEmpty() ? tr("When Star Haven Virtual Slots last closed, your game had changed and there was "
+                                   "no chance to ask you about it, so it was kept for you.")
+                              : tr("When Star Haven Virtual Slots last closed, your game %1 had changed and there was "
+                                   "no chance to ask you about it, so it was kept for you.")
+                                    .arg(printablePath(ExtractFileName(kept->file)))) +
+        QStringLiteral("\r\n\r\n") + tr("Do you want to continue that game?");
+    if (m_seams.prompter.message(this, Prompter::Icon::Question, Prompter::Buttons::YesNo, ApplicationTitle(), text) !=
+        Prompter::Answer::Yes)
+        return false;
+    putInForce(kept->content);
+    // Under its old name and still to be saved: its file holds the game as
+    // it was before.
+    m_fileName = kept->file;
+    setDocumentFile(kept->file);
+    if (!kept->file.isEmpty())
+        m_folder = ExtractFolder(kept->file);
+    m_game.GameChanged = true;
+    return true;
+}
+
 // Form_QueryUnload: true when the window may close. A closing desktop
 // session may forbid questions; it cannot be kept open by a cancelled Save
-// dialog either, only asked to stop (see commitData).
+// dialog either, only asked to stop (see commitData). Without questions, a
+// changed game is kept for the next start and no box is shown: there may be
+// nobody, or no window, to see it.
 bool Form1::queryUnload(CloseReason reason)
 {
     WaitCursor cursor;
     const bool session = reason != CloseReason::Window;
+    const bool mayAsk = reason != CloseReason::SessionWithoutQuestions;
     bool cancel = false;
     try {
         m_sound.StopWave();
         ShowHelp(m_seams.help, this, HelpCommand::Quit, 0);
-        if (m_game.GameChanged && reason != CloseReason::SessionWithoutQuestions) {
+        if (m_game.GameChanged && !mayAsk)
+            keepChangedGame();
+        if (m_game.GameChanged && mayAsk) {
             switch (m_gameMenuCommands.askToSaveChanges()) {
             case GameMenu::Question::Yes:
                 switch (m_gameMenuCommands.saveCurrentGame()) {
@@ -161,26 +230,57 @@ bool Form1::queryUnload(CloseReason reason)
             case GameMenu::Question::Cancel: cancel = true; break;
             }
         }
-        saveSettings();
+        // Start-up has told the player that the settings cannot be kept.
+        if (m_seams.settingsKept)
+            saveSettings();
     } catch (const std::exception& e) {
-        ShowError(m_seams.prompter, this, e, tr("Unloading"));
+        if (mayAsk)
+            ShowError(m_seams.prompter, this, e, tr("Unloading"));
     }
     return !cancel;
 }
 
+bool Form1::sessionClosing(bool mayAsk)
+{
+    if (m_machine->isBusy()) {
+        m_sessionPending = true;
+        return true;
+    }
+    const bool mayClose = queryUnload(mayAsk ? CloseReason::Session : CloseReason::SessionWithoutQuestions);
+    if (mayClose)
+        m_sessionClosedOn = gameState();
+    return mayClose;
+}
+
 void Form1::endWithoutWindow()
 {
-    queryUnload(CloseReason::SessionWithoutQuestions);
-    QCoreApplication::quit();
+    m_windowGone = true;
+    if (!m_machine->isBusy())
+        operationEnded();
+}
+
+// The outermost operation has booked everything: what waited for it runs.
+void Form1::operationEnded()
+{
+    if (std::exchange(m_sessionPending, false)) {
+        queryUnload(CloseReason::SessionWithoutQuestions);
+        m_sessionClosedOn = gameState();
+    }
+    if (m_windowGone) {
+        if (!m_endingAtOnce) {
+            queryUnload(CloseReason::SessionWithoutQuestions);
+            endAtOnce();
+        }
+        return;
+    }
+    if (m_closePending)
+        QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void Form1::commitData(QSessionManager& manager)
 {
-    const bool mayClose = sessionClosing(manager.allowsInteraction());
-    if (!mayClose)
+    if (!sessionClosing(manager.allowsInteraction()))
         manager.cancel(); // the player wants the game kept: ask the session to stop
-    else
-        m_sessionCommitted = true;
     manager.release();
 }
 

@@ -2,6 +2,7 @@
 
 #include "HelpBook.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -75,10 +76,14 @@ void HelpWindow::present(QWidget* owner, const QUrl& page)
     if (m_browser->source() != page)
         m_browser->setSource(page);
     // Kept above the game's window by the window manager, without the game
-    // owning (and one day deleting) the help window.
+    // owning (and one day deleting) the help window. Asked for from a modal
+    // dialog, it belongs to that dialog instead: a modal dialog blocks every
+    // window but its own, and help that cannot be scrolled or clicked is no
+    // help. The dialog closes the help when it closes.
     if (owner && !parentWidget()) {
         winId();
-        QWidget* top = owner->window();
+        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* top = modal && modal != this ? modal : owner->window();
         if (windowHandle() && top->windowHandle())
             windowHandle()->setTransientParent(top->windowHandle());
     }

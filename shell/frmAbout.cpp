@@ -12,7 +12,7 @@
 namespace strhaven {
 
 frmAbout::frmAbout(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : OwnedDialog(owner)
 {
     setObjectName("frmAbout");
     setWindowTitle(tr("About ") + ApplicationTitle());

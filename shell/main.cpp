@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "DesktopDocumentOpener.h"
 #include "DesktopIntegration.h"
+#include "DisplayKeyboardState.h"
 #include "Form1.h"
 #include "HelpWindow.h"
 #include "RealPacer.h"
@@ -24,13 +25,14 @@
 int main(int argc, char* argv[])
 {
     using namespace strhaven;
+    const QStringList arguments = pathArguments(argc, argv);
     // --help and --version answer without a display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (const std::optional<int> status = runInfoArgument(arguments))
+    if (const std::optional<int> status = runInfoArgument(QStringList{QString()} + arguments))
         return *status;
-    QApplication app(argc, argv);
+    // The whole command line is the game file's path: the toolkit gets none
+    // of it, or it would take "-reverse" or "-platform" as its own.
+    int toolkitArgc = 1;
+    QApplication app(toolkitArgc, argv);
     QApplication::setApplicationName(ApplicationTitle());
     QApplication::setApplicationVersion(versionText());
 
@@ -42,27 +44,29 @@ int main(int argc, char* argv[])
                          QObject::tr("Star Haven Virtual Slots is already running. Please check the Taskbar."));
         return 0;
     }
-    if (instance.outcome == InstanceLock::Outcome::Unavailable) {
-        const QString store = openSettingsStore()->fileName();
-        if (!settingsCanBeKept(store))
-            prompter.message(nullptr, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(),
-                             QObject::tr("Your settings cannot be saved, because %1 cannot be written. "
-                                         "You can play, but your options will not be remembered.")
-                                 .arg(QDir::toNativeSeparators(store)));
-    }
+    // Said once, here: the closing save then says nothing more.
+    const QString store = openSettingsStore()->fileName();
+    const bool settingsKept = settingsCanBeKept(store);
+    if (!settingsKept)
+        prompter.message(nullptr, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(),
+                         QObject::tr("Your settings cannot be saved, because %1 cannot be written. "
+                                     "You can play, but your options will not be remembered.")
+                             .arg(QDir::toNativeSeparators(store)));
 
     RealPacer pacer;
     LazySoundOutput soundOutput;
     HelpWindow help;
+    DisplayKeyboardState keyboard;
     // Seeded once from the clock: every draw after that comes from the
     // generator, so refused draws never repeat while the clock stands still.
     FastRandom random(static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     // The command line is one game-file path, blanks and all.
-    const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    const QString commandLine = arguments.join(QLatin1Char(' '));
 
     DesktopDocumentOpener opener;
-    UserDesktopIntegration desktop(prompter, openSettingsStore()->fileName());
-    Form1 window({prompter, soundOutput, pacer, help, random, opener, desktop, openSettingsStore, commandLine});
+    UserDesktopIntegration desktop(prompter, store);
+    Form1 window({prompter, soundOutput, pacer, help, random, opener, desktop, keyboard, openSettingsStore, commandLine,
+                  {}, settingsKept});
     frmSplash splash([&window] { window.show(); });
     // Gone for any reason, the main window takes the program with it.
     WindowGoneWatch watch(window, [&window] { window.endWithoutWindow(); });

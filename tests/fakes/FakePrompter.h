@@ -72,10 +72,10 @@ public:
     QStringList boxes() const
     {
         static const char* const icons[] = {"Exclamation", "Information", "Question", "Critical"};
+        static const char* const buttonNames[] = {"Ok", "YesNo", "YesNoCancel"};
         QStringList all;
         for (const auto& m : messages)
-            all << QStringLiteral("%1 %2, %3: %4").arg(icons[int(m.icon)], m.buttons == Buttons::Ok ? "Ok" : "YesNoCancel",
-                                                       m.title, m.text);
+            all << QStringLiteral("%1 %2, %3: %4").arg(icons[int(m.icon)], buttonNames[int(m.buttons)], m.title, m.text);
         return all;
     }
 

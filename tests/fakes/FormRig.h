@@ -3,6 +3,7 @@
 #include "FakeDesktopIntegration.h"
 #include "FakeDocumentOpener.h"
 #include "FakeHelpViewer.h"
+#include "FakeKeyboardState.h"
 #include "FakePacer.h"
 #include "FakePrompter.h"
 #include "FakeSoundOutput.h"
@@ -45,7 +46,9 @@ struct FormRig {
     FakeHelpViewer help;
     FakeDocumentOpener opener;
     FakeDesktopIntegration desktop;
+    FakeKeyboardState keyboard;
     FastRandom random{20261206};
+    bool settingsKept = true;
     QList<int> programEnds; // exit statuses asked for
     std::unique_ptr<Form1> form;
 
@@ -57,8 +60,9 @@ struct FormRig {
     {
         const QString path = ini();
         form = std::make_unique<Form1>(Form1Seams{prompter, sound, pacer, help, rng ? *rng : random, opener, desktop,
+                                                  keyboard,
                                                   [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); },
-                                                  commandLine, [this](int status) { programEnds << status; }});
+                                                  commandLine, [this](int status) { programEnds << status; }, settingsKept});
         form->Form_Load();
         form->show();
     }

@@ -1,11 +1,15 @@
 #include "ErrorReport.h"
 #include "FakePrompter.h"
+#include "FullDisk.h"
 #include "GameFile.h"
+#include "LocalFiles.h"
 #include "TestFiles.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace strhaven;
 
@@ -124,6 +128,7 @@ private slots:
         QTest::newRow("last symbol 7") << 23 << "7" << 23 << bad;
         QTest::newRow("text for a number") << 9 << "ten" << 23 << bad;
         QTest::newRow("empty line") << 3 << "" << 23 << bad;
+        QTest::newRow("a NUL byte") << 9 << QString("10") + QChar(0) << 23 << bad;
         QTest::newRow("22 lines") << 0 << "" << 22 << int(ErrorNumber::InputPastEnd);
         QTest::newRow("empty file") << 0 << "" << 0 << int(ErrorNumber::InputPastEnd);
         QTest::newRow("no file") << 0 << "" << -1 << int(ErrorNumber::FileNotFound);
@@ -161,6 +166,10 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QString crlf = "\r\n";
         QTest::newRow("24th line") << 24 << "anything at all" << crlf << "" << "WheelSpeed" << "5";
+        QTest::newRow("a first line of 300 blanks and a number")
+            << 1 << QString(300, ' ') + "7" << crlf << "" << "WheelSpeed" << "7";
+        QTest::newRow("a win shown after 5000 blanks") << 13 << QString(5000, ' ') + "12" << crlf << ""
+                                                       << "Won" << QString(5000, ' ') + "12";
         QTest::newRow("LF only") << 0 << "" << "\n" << "" << "Payout" << "GoodDay";
         QTest::newRow("7.5 reads as 8") << 1 << "7.5" << crlf << "" << "WheelSpeed" << "8";
         QTest::newRow("2.5 reads as 2") << 1 << "2.5" << crlf << "" << "WheelSpeed" << "2";
@@ -204,12 +213,16 @@ private slots:
         QTest::newRow("missing folder") << int(ErrorNumber::PathNotFound);
         QTest::newRow("target is a folder") << int(ErrorNumber::PathFileAccess);
         QTest::newRow("read-only target") << int(ErrorNumber::PermissionDenied);
+        QTest::newRow("full disk") << int(ErrorNumber::DiskFull);
     }
     void failedWrite()
     {
         QFETCH(int, error);
         const QString setup = QTest::currentDataTag();
-        const QString old = path("old.shs");
+        FullDisk disk;
+        if (setup == "full disk")
+            STRHAVEN_NEED_FULL_DISK(disk);
+        const QString old = setup == "full disk" ? disk.filePath("old.shs") : path("old.shs");
         QVERIFY(writeFile(old, joined(validLines())));
         const QByteArray oldBytes = readFile(old);
         QString target;
@@ -217,7 +230,10 @@ private slots:
             target = path("nowhere/game.shs");
         else if (setup == "target is a folder")
             target = m_dir.path();
-        else {
+        else if (setup == "full disk") {
+            target = old;
+            disk.fill();
+        } else {
             target = old;
             QVERIFY(QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
         }
@@ -232,6 +248,20 @@ private slots:
         QCOMPARE(readFile(old), oldBytes);
         QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QFile::remove(old);
+    }
+
+    // A game named with bytes that are no UTF-8 is saved and opened under
+    // exactly that name.
+    void nameThatIsNotUtf8()
+    {
+        const QString file = pathFromNative(QFile::encodeName(path("caf")) + "\xe9.shs");
+        GameFileContent content;
+        content.game.Credits = 510;
+        writeGameFile(file, content);
+        GameFileContent back;
+        QVERIFY(ValidateGameFile(file, &back));
+        QCOMPARE(back.game.Credits, 510);
+        QVERIFY(::access((QFile::encodeName(path("caf")) + "\xe9.shs").constData(), F_OK) == 0);
     }
 
     // A flag that is neither read nor write touches no file and says so in a

@@ -1,8 +1,8 @@
 #include "FakePrompter.h"
 #include "GameDocument.h"
 #include "GameMenu.h"
+#include "PathHelpers.h"
 #include "TestFiles.h"
-#include "WindowTitle.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +14,7 @@ namespace {
 // The document as the main window would hold it, without a window.
 class FakeDocument final : public GameDocument {
 public:
-    QString title = untitledTitle();
+    QString file; // the document's own file: empty while untitled
     QString fileName;
     QString folder;
     bool changed = false;
@@ -23,8 +23,8 @@ public:
     GameFileContent content;
 
     QWidget* documentWindow() override { return nullptr; }
-    QString documentTitle() const override { return title; }
-    void setDocumentTitle(const QString& t) override { title = t; }
+    bool hasDocumentFile() const override { return !file.isEmpty(); }
+    void setDocumentFile(const QString& path) override { file = path; }
     QString dialogFileName() const override { return fileName; }
     void setDialogFileName(const QString& p) override { fileName = p; }
     QString dialogFolder() const override { return folder; }
@@ -42,7 +42,7 @@ public:
     {
         ++newGames;
         changed = false;
-        title = untitledTitle();
+        file.clear();
     }
 };
 
@@ -96,7 +96,7 @@ private slots:
         doc.changed = changed;
         if (titled) { // a write expected to fail goes to a folder that is gone
             doc.fileName = done.contains("76:") ? dir.filePath("no such folder/game.shs") : file;
-            doc.title = titleFor(file);
+            doc.file = doc.fileName;
         }
         FakePrompter prompter;
         if (answer >= 0)
@@ -119,7 +119,7 @@ private slots:
         if (doc.changed)
             seen << "changed";
         QCOMPARE(seen.join(", "), done);
-        QCOMPARE(doc.title, (titled || QFile::exists(file)) && !doc.newGames ? titleFor(file) : untitledTitle());
+        QCOMPARE(ExtractFileName(doc.file), (titled || QFile::exists(file)) && !doc.newGames ? "game.shs" : "");
     }
 
     void openGame()
@@ -132,7 +132,7 @@ private slots:
         prompter.saveResults.push_back(good);
         menu.SaveGameAs();
         QCOMPARE(prompter.saveRequests[0].title, QString("Save Game As"));
-        QCOMPARE(doc.title, QString("Star Haven Virtual Slots - good.shs"));
+        QCOMPARE(doc.file, good);
 
         // A cancelled dialog, then a file that is not a game: nothing changes.
         QVERIFY(writeFile(path("bad.shs"), "not a game\r\n"));

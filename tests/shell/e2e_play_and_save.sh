@@ -147,7 +147,9 @@ sleep 0.3
 xdotool key c
 wait_window "Configure Cash Out Button" > /dev/null
 sleep 0.3
-xdotool key space Return # the first option, "...exits the game", has the focus
+# OK has the focus; back past the check box to the chosen option, "...starts
+# a new game", up to "...exits the game", and Enter for OK.
+xdotool key shift+Tab shift+Tab Up Return
 sleep 0.5
 focus
 xdotool key c

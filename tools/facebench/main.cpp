@@ -4,6 +4,7 @@
 // the sounds off. Not a test: run it by hand under Xvfb and read the figures.
 #include "DesktopDocumentOpener.h"
 #include "DesktopIntegration.h"
+#include "DisplayKeyboardState.h"
 #include "Form1.h"
 #include "HelpViewer.h"
 #include "MachineFace.h"
@@ -128,7 +129,8 @@ int main(int argc, char* argv[])
     FastRandom random(1);
     DesktopDocumentOpener opener;
     NoDesktop desktop;
-    Form1 window({prompter, sound, pacer, help, random, opener, desktop,
+    DisplayKeyboardState keyboard;
+    Form1 window({prompter, sound, pacer, help, random, opener, desktop, keyboard,
                   [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); }, QString()});
     window.Form_Load();
     window.show();

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "KeyboardState.h"
+
+namespace strhaven {
+
+// The X server's own key map (one round trip a question). On other
+// platforms nothing is known, and nothing needs to be.
+class DisplayKeyboardState final : public KeyboardState {
+public:
+    bool isKeyDown(quint32 nativeScanCode) override;
+};
+
+} // namespace strhaven

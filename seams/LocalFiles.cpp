@@ -1,0 +1,309 @@
+#include "LocalFiles.h"
+
+#include "ErrorReport.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
+#include <QSaveFile>
+#endif
+
+namespace strhaven {
+
+namespace {
+
+constexpr char16_t EscapeBase = 0xDC00;
+
+// The length of the valid UTF-8 sequence that starts at `at`, or 0. Encoded
+// surrogates count as invalid: one of them would read back as an escape.
+qsizetype validSequence(const QByteArray& bytes, qsizetype at)
+{
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes.at(i)); };
+    const unsigned char lead = byte(at);
+    qsizetype length = 0;
+    char32_t min = 0;
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        min = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        min = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (at + length > bytes.size())
+        return 0;
+    char32_t code = lead & (0x7F >> length);
+    for (qsizetype i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (byte(at + i) & 0x3F);
+    }
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+bool isEscape(const QString& text, qsizetype i)
+{
+    const char16_t c = text.at(i).unicode();
+    const bool afterHigh = i > 0 && text.at(i - 1).isHighSurrogate();
+    return c >= EscapeBase + 0x80 && c <= EscapeBase + 0xFF && !afterHigh;
+}
+
+#ifdef Q_OS_UNIX
+
+int failureFor(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return ErrorNumber::DiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY: return ErrorNumber::PermissionDenied;
+    case ENOENT:
+    case ENOTDIR: return ErrorNumber::PathNotFound;
+    case ENOMEM: return ErrorNumber::OutOfMemory;
+    default: return ErrorNumber::PathFileAccess;
+    }
+}
+
+[[noreturn]] void fail(int error) { throw RunError(failureFor(error)); }
+
+// The file a path finally names once its links are followed, so that a
+// linked file is replaced where it lies and the link stays a link.
+QByteArray linkTarget(QByteArray path)
+{
+    for (int depth = 0; depth < 40; ++depth) {
+        char buffer[PATH_MAX];
+        const ssize_t length = ::readlink(path.constData(), buffer, sizeof buffer);
+        if (length < 0 || length == ssize_t(sizeof buffer))
+            return path;
+        QByteArray next(buffer, length);
+        if (!next.startsWith('/')) {
+            const qsizetype slash = path.lastIndexOf('/');
+            next.prepend(slash < 0 ? QByteArray() : path.left(slash + 1));
+        }
+        path = next;
+    }
+    return path;
+}
+
+mode_t newFileMode()
+{
+    // The process's umask can only be read by setting it; nothing else
+    // creates files while the game saves one.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+bool writeAll(int fd, const QByteArray& content)
+{
+    const char* data = content.constData();
+    qsizetype left = content.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+#endif
+
+} // namespace
+
+QString pathFromNative(const QByteArray& name)
+{
+    QString path;
+    path.reserve(name.size());
+    for (qsizetype at = 0; at < name.size();) {
+        const qsizetype length = validSequence(name, at);
+        if (length == 0) {
+            path += QChar(char16_t(EscapeBase + static_cast<unsigned char>(name.at(at))));
+            ++at;
+        } else {
+            path += QString::fromUtf8(name.constData() + at, length);
+            at += length;
+        }
+    }
+    return path;
+}
+
+QByteArray nativePath(const QString& path)
+{
+    QByteArray name;
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (!isEscape(path, i))
+            continue;
+        name += QStringView(path).mid(runStart, i - runStart).toUtf8();
+        name += char(path.at(i).unicode() - EscapeBase);
+        runStart = i + 1;
+    }
+    name += QStringView(path).mid(runStart).toUtf8();
+    return name;
+}
+
+QString printablePath(const QString& path)
+{
+    QString shown = path;
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        if (isEscape(path, i))
+            shown[i] = QChar::ReplacementCharacter;
+    return shown;
+}
+
+#ifdef Q_OS_UNIX
+
+FileStatus fileStatus(const QString& path)
+{
+    FileStatus status;
+    const QByteArray name = nativePath(path);
+    struct stat st;
+    if (name.isEmpty() || ::stat(name.constData(), &st) != 0)
+        return status;
+    status.exists = true;
+    status.regular = S_ISREG(st.st_mode);
+    status.folder = S_ISDIR(st.st_mode);
+    status.writable = ::access(name.constData(), W_OK) == 0;
+    status.markedReadOnly = (st.st_mode & 0222) == 0;
+    return status;
+}
+
+std::unique_ptr<QFile> openForReading(const QString& path)
+{
+    const QByteArray name = nativePath(path);
+    if (name.isEmpty())
+        throw RunError(ErrorNumber::FileNotFound);
+    // Without O_NONBLOCK, opening a pipe would wait for a writer for ever.
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            throw RunError(fileStatus(QFileInfo(path).absolutePath()).folder ? ErrorNumber::FileNotFound
+                                                                             : ErrorNumber::PathNotFound);
+        fail(error);
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw RunError(ErrorNumber::PathFileAccess);
+    }
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw RunError(ErrorNumber::PathFileAccess);
+    }
+    return file;
+}
+
+void replaceFileContent(const QString& path, const QByteArray& content)
+{
+    const QByteArray target = linkTarget(nativePath(path));
+    if (target.isEmpty())
+        throw RunError(ErrorNumber::PathFileAccess);
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
+    // A name of our own, not one made from the target's: that may already be
+    // as long as a name can be.
+    QByteArray temporary = folder + "/.strhaven-save-XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        fail(errno);
+    struct stat existing;
+    const bool replacing = ::stat(target.constData(), &existing) == 0;
+    if (replacing && S_ISDIR(existing.st_mode)) {
+        ::close(fd);
+        ::unlink(temporary.constData());
+        throw RunError(ErrorNumber::PathFileAccess);
+    }
+    // The owner goes first: changing it can clear the set-id bits that the
+    // mode then puts back. Neither may fail the save: a file another user
+    // owns simply becomes this user's, as any editor's save would make it.
+    if (replacing && ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+    }
+    ::fchmod(fd, replacing ? existing.st_mode & 07777 : newFileMode());
+    // Every step is checked: the data of a full disk shows up as a failed
+    // write, a failed flush or a failed close, depending on the file system.
+    const bool written = writeAll(fd, content) && ::fsync(fd) == 0;
+    const int writeError = errno;
+    const bool closed = ::close(fd) == 0;
+    const int closeError = errno;
+    if (!written || !closed) {
+        ::unlink(temporary.constData());
+        fail(!written ? writeError : closeError);
+    }
+    if (::rename(temporary.constData(), target.constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        fail(error);
+    }
+}
+
+#else
+
+FileStatus fileStatus(const QString& path)
+{
+    const QFileInfo info(path);
+    FileStatus status;
+    status.exists = info.exists();
+    status.regular = info.isFile();
+    status.folder = info.isDir();
+    status.writable = info.isWritable();
+    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    status.markedReadOnly = status.exists && !(info.permissions() & writeBits);
+    return status;
+}
+
+std::unique_ptr<QFile> openForReading(const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        throw RunError(QFileInfo(info.absolutePath()).isDir() ? ErrorNumber::FileNotFound : ErrorNumber::PathNotFound);
+    if (!info.isFile())
+        throw RunError(ErrorNumber::PathFileAccess);
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        throw RunError(ErrorNumber::PermissionDenied);
+    return file;
+}
+
+void replaceFileContent(const QString& path, const QByteArray& content)
+{
+    QSaveFile file(path);
+    // Unbuffered, so that a full disk fails the write itself and never only
+    // the flush inside commit(), which would still replace the file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw RunError(ErrorNumber::PermissionDenied);
+    if (file.write(content) != content.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        throw RunError(ErrorNumber::DiskFull);
+    }
+    if (!file.commit())
+        throw RunError(ErrorNumber::PathFileAccess);
+}
+
+#endif
+
+} // namespace strhaven

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+class QFile;
+
+namespace strhaven {
+
+// File names here are bytes, and nothing makes them valid UTF-8: a game
+// copied from an old archive may be called "caf\xe9.shs". Text cannot hold
+// such a name as it is, so each byte that is not part of valid UTF-8 travels
+// as a lone surrogate (U+DC80 to U+DCFF), and goes back to the file system as
+// the same byte. Every other name is plain text, as always.
+QString pathFromNative(const QByteArray& name);
+QByteArray nativePath(const QString& path);
+// The name for showing: each such byte as the replacement character.
+QString printablePath(const QString& path);
+
+// What lies at a path, links followed.
+struct FileStatus {
+    bool exists = false;
+    bool regular = false;
+    bool folder = false;
+    bool writable = false;       // this user may write it
+    bool markedReadOnly = false; // no write permission for anybody
+};
+FileStatus fileStatus(const QString& path);
+
+// A regular file opened for reading. Anything else (missing, unreadable, a
+// folder, a pipe that would wait for a writer, a device) throws RunError:
+// FileNotFound, PathNotFound, PermissionDenied or PathFileAccess.
+std::unique_ptr<QFile> openForReading(const QString& path);
+
+// Replaces the whole file or nothing. The content goes to a temporary file
+// beside the target, is flushed to the disk and only then renamed over it,
+// so a write that fails at any point (a full disk above all) leaves the old
+// file byte for byte. A link is followed and its target replaced; an
+// existing file keeps its permissions, a new one gets the user's usual ones.
+// Throws RunError: DiskFull, PermissionDenied, PathNotFound or PathFileAccess.
+void replaceFileContent(const QString& path, const QByteArray& content);
+
+} // namespace strhaven
