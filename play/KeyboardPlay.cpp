@@ -131,9 +131,15 @@ bool KeyboardPlay::keyEvent(const QKeyEvent& event)
     // Held down still: the display repeats the key as release and press.
     const bool stillDown =
         event.isAutoRepeat() || (event.nativeScanCode() != 0 && m_p.keyboard.isKeyDown(event.nativeScanCode()));
-    // Only a key pressed while the machine was idle acts, and only once.
-    if (stillDown || !std::exchange(held.down, false))
+    if (stillDown)
         return allowed(shift);
+    // Only a key pressed while the machine was idle acts, and only once;
+    // any other lets its button go.
+    if (!std::exchange(held.down, false)) {
+        if (const auto button = buttonOf(key); button && allowed(shift))
+            m_p.face.showButtonPicture(*button, ImageButton::Picture::Normal);
+        return allowed(shift);
+    }
     return Form_KeyUp(key, shift);
 }
 

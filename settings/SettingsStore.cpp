@@ -2,6 +2,7 @@
 
 #include "AppTitle.h"
 #include "ErrorReport.h"
+#include "LocalFiles.h"
 #include "NumberText.h"
 
 #include <QSettings>
@@ -131,7 +132,11 @@ StoredSettings LoadSettings(QSettings& store, int screenWidthPixels)
     o.ShowStats = readText(store, QStringLiteral("CashOut/ShowStats")).value_or(QStringLiteral("1")).toStdString();
     o.CashOut = readText(store, QStringLiteral("CashOut/CashOut")).value_or(QStringLiteral("Exit")).toStdString();
 
-    s.lastFile = readText(store, QStringLiteral("LastFile/Name")).value_or(QString());
+    // A name that is not UTF-8 is kept as its bytes (see LocalFiles).
+    const QVariant lastFile = store.value(QStringLiteral("LastFile/Name"));
+    s.lastFile = lastFile.typeId() == QMetaType::QByteArray
+                     ? pathFromNative(lastFile.toByteArray())
+                     : readText(store, QStringLiteral("LastFile/Name")).value_or(QString());
     for (int pos = 0; pos < ReelGrid::Positions; ++pos) {
         const auto symbol = readWhole(store, wheelKey(pos), 0, SymbolCount - 1);
         if (symbol)
@@ -157,7 +162,9 @@ void SaveSettings(QSettings& store, const StoredSettings& s, bool minimized)
     store.setValue(QStringLiteral("CashOut/ShowStats"), QString::fromStdString(o.ShowStats));
     store.setValue(QStringLiteral("CashOut/CashOut"), QString::fromStdString(o.CashOut));
 
-    store.setValue(QStringLiteral("LastFile/Name"), s.lastFile);
+    const QByteArray lastFileName = nativePath(s.lastFile);
+    store.setValue(QStringLiteral("LastFile/Name"),
+                   lastFileName == s.lastFile.toUtf8() ? QVariant(s.lastFile) : QVariant(lastFileName));
     for (int pos = 0; pos < ReelGrid::Positions; ++pos)
         if (!s.wheel.isEmpty(pos))
             store.setValue(wheelKey(pos), QString::number(toIndex(s.wheel.at(pos))));

@@ -25,11 +25,13 @@ start_xvfb() {
   [ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
 }
 
-# Waits until a window with exactly this title exists; prints its id.
+# Waits until a window with exactly this title is on the screen; prints its
+# id. (A window may exist unmapped well before it shows: the main window
+# behind a question asked at start-up.)
 wait_window() {
   local title=$1 id
   for _ in $(seq 300); do
-    id=$(xdotool search --name "^$(printf '%s' "$title" | sed 's/[][\.*^$]/\\&/g')\$" 2>/dev/null | head -n1) || true
+    id=$(xdotool search --onlyvisible --name "^$(printf '%s' "$title" | sed 's/[][\.*^$]/\\&/g')\$" 2>/dev/null | head -n1) || true
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.05
   done

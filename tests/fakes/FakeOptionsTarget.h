@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ErrorReport.h"
 #include "OptionsTarget.h"
 
 #include <QStringList>
@@ -13,11 +14,17 @@ class FakeOptionsTarget final : public OptionsTarget {
 public:
     QStringList calls;
     std::function<QString()> snapshot;
+    bool saveFails = false; // as a settings store that cannot be written
 
     void showCredits() override { record("showCredits"); }
     void showMachine() override { record("showMachine"); }
     void applyPayout() override { record("applyPayout"); }
-    void saveSettings() override { record("saveSettings"); }
+    void saveSettings() override
+    {
+        record("saveSettings");
+        if (saveFails)
+            throw RunError(ErrorNumber::PermissionDenied);
+    }
 
 private:
     void record(const char* call) { calls << QString::fromLatin1(call) + (snapshot ? ' ' + snapshot() : QString()); }

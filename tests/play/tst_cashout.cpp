@@ -75,6 +75,32 @@ private slots:
         QCOMPARE(rig.dialog.findChild<QRadioButton*>("optNewGame")->isChecked(), stored == "New");
         QCOMPARE(rig.dialog.findChild<QCheckBox*>("chkShowStats")->isChecked(), rig.options.ShowStats == "1");
     }
+
+    // However the last showing ended and wherever it was left, the next one
+    // comes up as the first did: centred on the main window, OK taking Enter.
+    void eachShowingStartsAfresh()
+    {
+        Rig rig;
+        rig.mainWindow.setGeometry(200, 150, 640, 468);
+        rig.mainWindow.show();
+        rig.options.CashOut = "Exit";
+        QStringList seen;
+        for (int showing = 0; showing < 2; ++showing) {
+            rig.dialog.show();
+            seen << QStringLiteral("%1 %2").arg(rig.dialog.focusWidget()->objectName())
+                        .arg(rig.dialog.geometry().center() == rig.mainWindow.geometry().center() ? "centred" : "off");
+            // Focus on Cancel by a click that misses it, then moved away.
+            auto* cancel = rig.dialog.findChild<QWidget*>("btnCancel");
+            cancel->setFocus();
+            rig.dialog.move(10, 10);
+            QTest::keyClick(cancel, Qt::Key_Escape);
+        }
+        playSteps(rig.dialog, "show optNewGame");
+        rig.dialog.findChild<QWidget*>("btnOK")->setFocus();
+        playSteps(rig.dialog, "Enter");
+        QCOMPARE(seen.join(", "), QString("btnOK centred, btnOK centred"));
+        QCOMPARE(rig.options.CashOut, std::string("New"));
+    }
 };
 
 QTEST_MAIN(TestCashOut)

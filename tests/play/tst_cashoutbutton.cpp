@@ -2,6 +2,7 @@
 #include "ModalWatch.h"
 
 #include <QDialog>
+#include <QLabel>
 
 using namespace strhaven;
 
@@ -18,9 +19,10 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("outcome"); // dialogs shown | what happened
         const int left = Qt::LeftButton;
-        QTest::newRow("Exit, stats") << "Exit" << "1" << left << 0 << "frmGameStats|saved, program ended";
+        // The statistics are those of the game being cashed out.
+        QTest::newRow("Exit, stats") << "Exit" << "1" << left << 0 << "frmGameStats $40.00|saved, program ended";
         QTest::newRow("Exit, no stats") << "Exit" << "0" << left << 0 << "|saved, program ended";
-        QTest::newRow("New, stats") << "New" << "1" << left << 0 << "frmGameStats|saved, new game";
+        QTest::newRow("New, stats") << "New" << "1" << left << 0 << "frmGameStats $40.00|saved, new game";
         QTest::newRow("New, no stats") << "New" << "0" << left << 0 << "|saved, new game";
         QTest::newRow("\"new\" acts as Exit") << "new" << "0" << left << 0 << "|saved, program ended";
         QTest::newRow("empty acts as Exit") << "" << "0" << left << 0 << "|saved, program ended";
@@ -44,7 +46,8 @@ private slots:
         rig.form->options().WheelSpeed = 3; // reaches the store only if the settings are saved
         QString dialogs;
         whenShown<QDialog>(rig.form.get(), [&](QDialog* d) {
-            dialogs = d->objectName();
+            const auto* value = d->findChild<QLabel*>("lblCreditsValue");
+            dialogs = d->objectName() + (value ? ' ' + value->text().trimmed() : QString());
             d->accept();
         });
         auto* cash = rig.face().cashOutButton();

@@ -15,12 +15,47 @@ struct Rig : FormRig {
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
-    void send(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false)
+    void send(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false, quint32 scan = 0,
+              quint64 time = 0)
     {
         // Sent to a control of the window, not the window: keys reach the game
         // whatever has the focus.
-        QKeyEvent event(type, key, modifiers, QString(), autoRepeat);
+        QKeyEvent event(type, key, modifiers, scan, 0, 0, QString(), autoRepeat);
+        event.setTimestamp(time);
         QApplication::sendEvent(face().playedLabel(), &event);
+    }
+
+    // A key pressed and let go, on a fresh machine with 10 credits: what its
+    // press shows | credits played | credits before any win, or help asked.
+    static QString keyStroke(int key, int modifiers, bool busy, float machine, quint32 scan = 0)
+    {
+        Rig rig;
+        rig.form->options().Machine = machine;
+        rig.form->machine().showMachine();
+        rig.setCredits(10);
+        if (busy)
+            rig.face().setLocked(true);
+        const auto mods = Qt::KeyboardModifiers(modifiers);
+        rig.send(QEvent::KeyPress, key, mods, false, scan);
+        QString held = "-";
+        for (int bet = 1; bet <= 3; ++bet)
+            if (rig.face().playButton(bet)->picture() == ImageButton::Picture::Pressed)
+                held = QString("play%1 pressed").arg(bet);
+        if (rig.face().cashOutButton()->picture() == ImageButton::Picture::Pressed)
+            held = "cash out pressed";
+        const int creditsBefore = rig.game().Credits;
+        rig.send(QEvent::KeyRelease, key, mods, false, scan);
+        QString effect;
+        for (const auto& c : rig.help.calls)
+            if (c.kind == FakeHelpViewer::Kind::Topic)
+                effect = QString("topic %1").arg(c.topic);
+        if (rig.game().CreditsPlayed == 0 && rig.game().Credits != creditsBefore)
+            effect = QString("credits %1").arg(rig.game().Credits);
+        // The release shows the normal picture again (or, busy, leaves the disabled one).
+        for (int bet = 1; bet <= 3; ++bet)
+            if (rig.face().playButton(bet)->picture() == ImageButton::Picture::Pressed)
+                return "still pressed";
+        return QString("%1|%2|%3").arg(held).arg(rig.game().CreditsPlayed).arg(effect);
     }
 };
 
@@ -71,33 +106,70 @@ private slots:
         QFETCH(bool, busy);
         QFETCH(float, machine);
         QFETCH(QString, outcome);
-        Rig rig;
-        rig.form->options().Machine = machine;
-        rig.form->machine().showMachine();
-        rig.setCredits(10);
-        if (busy)
-            rig.face().setLocked(true);
-        const auto mods = Qt::KeyboardModifiers(modifiers);
-        rig.send(QEvent::KeyPress, key, mods);
-        QString held = "-";
-        for (int bet = 1; bet <= 3; ++bet)
-            if (rig.face().playButton(bet)->picture() == ImageButton::Picture::Pressed)
-                held = QString("play%1 pressed").arg(bet);
-        if (rig.face().cashOutButton()->picture() == ImageButton::Picture::Pressed)
-            held = "cash out pressed";
-        const int creditsBefore = rig.game().Credits;
-        rig.send(QEvent::KeyRelease, key, mods);
-        QString effect;
-        for (const auto& c : rig.help.calls)
-            if (c.kind == FakeHelpViewer::Kind::Topic)
-                effect = QString("topic %1").arg(c.topic);
-        if (rig.game().CreditsPlayed == 0 && rig.game().Credits != creditsBefore)
-            effect = QString("credits %1").arg(rig.game().Credits);
-        QCOMPARE(QString("%1|%2|%3").arg(held).arg(rig.game().CreditsPlayed).arg(effect), outcome);
-        // The release shows the normal picture again (or, busy, leaves the disabled one).
-        for (int bet = 1; bet <= 3; ++bet)
-            QVERIFY(rig.face().playButton(bet)->picture() != ImageButton::Picture::Pressed);
+        QCOMPARE(Rig::keyStroke(key, modifiers, busy, machine), outcome);
     }
+
+#ifdef Q_OS_LINUX
+    // The number row counts by its place (the X and Wayland key codes 10 to
+    // 12), whatever a layout types there; letters and the keypad by the key
+    // they are.
+    void keysByPlace_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("scan");
+        QTest::addColumn<QString>("outcome");
+        const int none = 0, alt = Qt::AltModifier, shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
+        QTest::newRow("French 1 key, typing &") << int(Qt::Key_Ampersand) << none << 10 << "play1 pressed|1|";
+        QTest::newRow("French 2 key, typing é") << int(Qt::Key_Eacute) << none << 11 << "play2 pressed|2|";
+        QTest::newRow("French Alt+3 key, typing \"") << int(Qt::Key_QuoteDbl) << alt << 12 << "play3 pressed|3|";
+        QTest::newRow("French Shift+1 key, typing 1") << int(Qt::Key_1) << shift << 10 << "-|0|";
+        QTest::newRow("German 2 key") << int(Qt::Key_2) << none << 11 << "play2 pressed|2|";
+        QTest::newRow("French M, right of L") << int(Qt::Key_M) << none << 47 << "play3 pressed|3|";
+        QTest::newRow("French comma, where English has M") << int(Qt::Key_Comma) << none << 58 << "-|0|";
+        QTest::newRow("keypad 1, Num Lock on") << int(Qt::Key_1) << keypad << 87 << "play1 pressed|1|";
+        QTest::newRow("keypad 1, Num Lock off") << int(Qt::Key_End) << keypad << 87 << "-|0|";
+    }
+    void keysByPlace()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, scan);
+        QFETCH(QString, outcome);
+        QCOMPARE(Rig::keyStroke(key, modifiers, false, 1.0f, quint32(scan)), outcome);
+    }
+
+    // A held key under X: the display repeats it as release and press pairs,
+    // and while the game is busy they come without the repeat mark. Only
+    // the real release acts, once; where the display cannot say whether a
+    // key is down, a press at the very time of a release is a repeat too.
+    void heldKeyActsOnce_data()
+    {
+        QTest::addColumn<bool>("displayKnows");
+        QTest::newRow("the display tells a held key") << true;
+        QTest::newRow("repeats told by their time") << false;
+    }
+    void heldKeyActsOnce()
+    {
+        QFETCH(bool, displayKnows);
+        Rig rig;
+        rig.setCredits(10);
+        const quint32 one = 10;
+        rig.send(QEvent::KeyPress, Qt::Key_1, {}, false, one, 100);
+        if (displayKnows)
+            rig.keyboard.down.insert(one);
+        for (quint64 time = 600; time < 900; time += 30) {
+            rig.send(QEvent::KeyRelease, Qt::Key_1, {}, false, one, time);
+            rig.send(QEvent::KeyPress, Qt::Key_1, {}, false, one, time);
+        }
+        QCOMPARE(rig.game().Spins, displayKnows ? 0 : 1);
+        QCOMPARE(rig.face().playButton(1)->picture(), ImageButton::Picture::Pressed);
+        rig.keyboard.down.clear();
+        rig.send(QEvent::KeyRelease, Qt::Key_1, {}, false, one, 950);
+        QCOMPARE(rig.game().Spins, 1);
+        QCOMPARE(rig.face().playButton(1)->picture(), ImageButton::Picture::Normal);
+    }
+#endif
 
     // Holding a key repeats its press; only the real release acts, once.
     void autoRepeatActsOnce()
@@ -115,9 +187,17 @@ private slots:
         QCOMPARE(rig.game().Spins, 1);
     }
 
-    // A key released in the middle of a spin is not a second spin.
+    // A key pressed in the middle of a spin is not a second spin, whether
+    // it is let go during the spin or after it.
+    void keyDuringASpinDoesNothing_data()
+    {
+        QTest::addColumn<bool>("releasedAfter");
+        QTest::newRow("let go during the spin") << false;
+        QTest::newRow("let go after it") << true;
+    }
     void keyDuringASpinDoesNothing()
     {
+        QFETCH(bool, releasedAfter);
         Rig rig;
         rig.setCredits(10);
         bool pressed = false;
@@ -125,11 +205,14 @@ private slots:
             if (pressed)
                 return;
             pressed = true;
-            rig.send(QEvent::KeyPress, Qt::Key_3, {});
-            rig.send(QEvent::KeyRelease, Qt::Key_3, {});
+            rig.send(QEvent::KeyPress, Qt::Key_2, {});
+            if (!releasedAfter)
+                rig.send(QEvent::KeyRelease, Qt::Key_2, {});
         };
         rig.send(QEvent::KeyPress, Qt::Key_3, {});
         rig.send(QEvent::KeyRelease, Qt::Key_3, {});
+        if (releasedAfter)
+            rig.send(QEvent::KeyRelease, Qt::Key_2, {});
         QCOMPARE(rig.game().Spins, 1);
         QCOMPARE(rig.game().CreditsPlayed, 3);
     }

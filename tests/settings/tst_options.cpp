@@ -6,8 +6,11 @@
 #include "frmOptions.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 using namespace strhaven;
@@ -150,6 +153,56 @@ private slots:
                          "saveSettings speed 2 sounds 0111 last 1 machine 20 Fantasy credits 200 changed 1"));
         QCOMPARE(rig.help.asked(), QString("topic 30,topic 30,close"));
         QCOMPARE(rig.help.calls[0].owner, &rig.mainWindow);
+    }
+
+    // A store that cannot be written does not keep the dialog open: the
+    // options are in force, and the failure goes to whoever showed it.
+    void saveFailureIsHandedOn()
+    {
+        Rig rig;
+        rig.target.saveFails = true;
+        playSteps(rig.dialog, "show optNickel OK");
+        QVERIFY(!rig.dialog.isVisible());
+        QCOMPARE(rig.options.Machine, 20.0f);
+        int failure = 0;
+        try {
+            rig.dialog.rethrowSaveFailure();
+        } catch (const RunError& e) {
+            failure = e.number();
+        }
+        QCOMPARE(failure, int(ErrorNumber::PermissionDenied));
+        // The next OK that saves hands on nothing.
+        rig.target.saveFails = false;
+        playSteps(rig.dialog, "show OK");
+        rig.dialog.rethrowSaveFailure();
+    }
+
+    // The slider runs from Faster, over its left end, to Slower over its
+    // right end: a click on the groove under each word moves the speed
+    // towards it.
+    void sliderRunsFasterToSlower()
+    {
+        Rig rig;
+        rig.options.WheelSpeed = 5;
+        rig.mainWindow.show();
+        playSteps(rig.dialog, "show");
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.dialog));
+        auto* slider = rig.dialog.findChild<QSlider*>();
+        // The groove's height only: where along it each value lies is what is tested.
+        QStyleOptionSlider groove;
+        groove.initFrom(slider);
+        groove.orientation = Qt::Horizontal;
+        groove.tickPosition = slider->tickPosition();
+        groove.subControls = QStyle::SC_SliderGroove;
+        const int y = slider->style()->subControlRect(QStyle::CC_Slider, &groove, QStyle::SC_SliderGroove, slider).center().y();
+        QStringList moves;
+        for (const char* word : {"Label1", "Label2", "Label2"}) {
+            const auto* label = rig.dialog.findChild<QLabel*>(word);
+            const QPoint under(slider->mapFrom(&rig.dialog, label->mapTo(&rig.dialog, label->rect().center())).x(), y);
+            QTest::mouseClick(slider, Qt::LeftButton, {}, under);
+            moves << label->text() + ' ' + QString::number(slider->value());
+        }
+        QCOMPARE(moves.join(", "), QString("Faster 4, Slower 5, Slower 6"));
     }
 
     void cancelChangesNothing_data()

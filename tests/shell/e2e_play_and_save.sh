@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# End to end: the real game in a real X server. Insert a bill and spin with
+# End to end: the real game in a real X server, bare or (with "openbox" as
+# the second argument) under a window manager. Insert a bill and spin with
 # mouse clicks, save with Ctrl+S, quit, check the saved file, and start again
-# with that file named on the command line.
+# with that file named on the command line; destroy the window of a changed
+# game and continue it at the next start; play from the keyboard, on French
+# and German layouts too, with a key held down; cash out. Under the window
+# manager, ten starts and exits must leave the window where it was.
 set -euo pipefail
 game=$1
+wm=${2:-}
 
 source "$(dirname "$0")/../xsession.sh"
 
@@ -16,18 +21,26 @@ unset QT_QPA_PLATFORM
 printf '[Options]\nWheelSpeed=1\nSound=0\n' > "$XDG_CONFIG_HOME/Star Haven Virtual Slots.ini"
 
 start_xvfb
+if [ "$wm" = openbox ]; then
+  openbox --config-file /dev/null > "$tmp/openbox.log" 2>&1 &
+  wm_pid=$!
+  trap 'kill $wm_pid 2>/dev/null || true; cleanup' EXIT
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+fi
 
 start_game() {
   "$game" "$@" > "$tmp/game.log" 2>&1 &
   game_pid=$!
 }
 
-# Where the machine face starts on the screen: below the menu bar.
+# Where the machine face starts on the screen: below the menu bar. (The
+# window's own area, as the X server has it; under a window manager
+# xdotool's position counts the frame twice.)
 face_origin() {
-  local win=$1
-  eval "$(xdotool getwindowgeometry --shell "$win")"
-  face_x=$X
-  face_y=$((Y + HEIGHT - 424))
+  local win=$1 info
+  info=$(xwininfo -id "$win")
+  face_x=$(sed -n 's/.*Absolute upper-left X: *//p' <<< "$info")
+  face_y=$(( $(sed -n 's/.*Absolute upper-left Y: *//p' <<< "$info") + $(sed -n 's/.*Height: *//p' <<< "$info") - 424 ))
 }
 
 click_face() { xdotool mousemove $((face_x + $1)) $((face_y + $2)) click 1; }
@@ -78,14 +91,31 @@ quit_game "$win"
 # A main window destroyed from outside ends the program and frees its lock,
 # so the next start is not refused as a second instance. (The last game
 # opens again: its absolute path was stored.)
+# The game had changed (a $5 bill): it is kept, not lost and not written
+# over its file, and the next start offers it.
+second="$tmp/my games/second game.shs"
+credits_before=$(sed -n 12p "$second" | tr -d '\r')
 start_game
 win=$(wait_window "Star Haven Virtual Slots - second game.shs")
 sleep 0.3
+xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+xdotool key F5
+sleep 0.5
 xdotool windowclose "$win"
 for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || { game_pid=; break; }; sleep 0.1; done
 [ -z "$game_pid" ] || fail "the game ran on after its window was destroyed"
+[ "$(sed -n 12p "$second" | tr -d '\r')" = "$credits_before" ] || fail "the destroyed game was written over its file"
 start_game
+box=$(wait_window "Star Haven Virtual Slots")
+sleep 0.3
+xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box"
+xdotool key Return # Yes: continue the kept game
 win=$(wait_window "Star Haven Virtual Slots - second game.shs")
+sleep 0.3
+xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+xdotool key --clearmodifiers ctrl+s
+sleep 1
+[ "$(sed -n 12p "$second" | tr -d '\r')" = $((credits_before + 5)) ] || fail "the kept game was not continued"
 quit_game "$win"
 
 # From the keyboard: a $100 bill with F9, Play 1 with 1, Play Max with Alt+M
@@ -163,4 +193,44 @@ grep -q '^CashOut=Exit' "$XDG_CONFIG_HOME/Star Haven Virtual Slots.ini" || fail 
 start_game
 win=$(wait_window "Star Haven Virtual Slots - [untitled]")
 quit_game "$win"
-echo "end-to-end: played, saved, reopened, played from the keyboard, cashed out"
+
+# Other keyboard layouts: the number row bets by its place, whatever it
+# types (&, é and " on a French keyboard), M is M where the layout puts it.
+# Then 1 held down for three seconds: one spin, at its release.
+layouts=$tmp/layouts.shs
+printf '%s\r\n' 0 0 1 1 1 1 GoodDay 0 100 0 0 100 0 0 1 2 3 0 0 0 4 5 6 > "$layouts"
+start_game "$layouts"
+win=$(wait_window "Star Haven Virtual Slots - layouts.shs")
+sleep 0.3
+play_keys() { # layout, then keys one by one
+  setxkbmap "$1"
+  shift
+  for key in "$@"; do focus; xdotool key "$key"; sleep 0.6; done
+}
+played() { focus; xdotool key --clearmodifiers ctrl+s; sleep 0.7; echo "$(line "$layouts" 8)/$(line "$layouts" 10)"; }
+play_keys fr ampersand eacute quotedbl m
+[ "$(played)" = 4/9 ] || fail "on a French keyboard: spins/credits played $(played), not 4/9"
+play_keys de 1 2 3 m
+[ "$(played)" = 8/18 ] || fail "on a German keyboard: spins/credits played $(played), not 8/18"
+focus
+xdotool keydown 1
+sleep 3
+xdotool keyup 1
+sleep 0.8
+[ "$(played)" = 9/19 ] || fail "a held key: spins/credits played $(played), not 9/19"
+setxkbmap us
+quit_game "$win"
+
+# Under a window manager the window is placed by its frame and saved by it:
+# ten starts and exits leave it where it was.
+if [ "$wm" = openbox ]; then
+  where() { grep -E '^(Left|Top)=' "$XDG_CONFIG_HOME/Star Haven Virtual Slots.ini" | sort | tr '\n' ' '; }
+  first=$(where)
+  for _ in $(seq 10); do
+    start_game
+    win=$(wait_window "Star Haven Virtual Slots - [untitled]")
+    quit_game "$win"
+  done
+  [ "$(where)" = "$first" ] || fail "the window moved from $first to $(where) in ten starts"
+fi
+echo "end-to-end${wm:+ under $wm}: played, saved, reopened, kept a destroyed game, played from the keyboard on three layouts, cashed out"

@@ -1,5 +1,6 @@
 #include "AppVersion.h"
 #include "CommandLine.h"
+#include "LocalFiles.h"
 
 #include <QTest>
 
@@ -28,6 +29,29 @@ private slots:
         QCOMPARE(text.has_value(), !printedStart.isEmpty());
         if (text)
             QVERIFY2(text->startsWith(printedStart), qPrintable(*text));
+    }
+
+    // Every argument is a part of the game file's path, as the bytes say:
+    // none is taken for an option, none loses a byte that is not UTF-8.
+    void pathArguments_data()
+    {
+        QTest::addColumn<QByteArrayList>("argv");
+        QTest::addColumn<QByteArray>("joined"); // the path the game opens, as bytes
+        QTest::newRow("options of the toolkit") << QByteArrayList{"-reverse", "-stylesheet=x.shs"}
+                                                << QByteArray("-reverse -stylesheet=x.shs");
+        QTest::newRow("a Latin-1 name") << QByteArrayList{"/tmp/caf\xe9.shs"} << QByteArray("/tmp/caf\xe9.shs");
+        QTest::newRow("UTF-8 and blanks") << QByteArrayList{"/tmp/my", "caf\xc3\xa9.shs"} << QByteArray("/tmp/my caf\xc3\xa9.shs");
+    }
+    void pathArguments()
+    {
+        QFETCH(QByteArrayList, argv);
+        QFETCH(QByteArray, joined);
+        std::vector<const char*> args{"strhaven"};
+        for (const QByteArray& a : argv)
+            args.push_back(a.constData());
+        const QStringList paths = strhaven::pathArguments(int(args.size()), args.data());
+        QCOMPARE(paths.size(), argv.size());
+        QCOMPARE(nativePath(paths.join(' ')), joined);
     }
 };
 

@@ -1,4 +1,8 @@
+#include "DialogSteps.h"
 #include "FormRig.h"
+#include "FullDisk.h"
+#include "LocalFiles.h"
+#include "ModalWatch.h"
 #include "StartUp.h"
 #include "TestFiles.h"
 #include "WindowTitle.h"
@@ -221,24 +225,113 @@ private slots:
         QCOMPARE(seen.join(", "), outcome);
     }
 
-    void oneInstancePerUser()
+    // Any name a game file can have on the command line opens, is titled
+    // as itself and is saved again without the Save dialog.
+    void namesOnTheCommandLine_data()
     {
-        using Outcome = InstanceLock::Outcome;
-        QTemporaryDir home;
-        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-        auto first = lockSingleInstance();
-        QCOMPARE(first.outcome, Outcome::Held);
-        QCOMPARE(lockSingleInstance().outcome, Outcome::OtherInstance);
-        first.lock.reset();
-        QCOMPARE(lockSingleInstance().outcome, Outcome::Held);
-        // A config folder that cannot hold a lock is no other instance.
-        const QString blocker = home.filePath("file");
-        QVERIFY(writeFile(blocker));
-        qputenv("XDG_CONFIG_HOME", blocker.toLocal8Bit());
-        QCOMPARE(lockSingleInstance().outcome, Outcome::Unavailable);
-        QVERIFY(!settingsCanBeKept(blocker + "/Star Haven Virtual Slots.ini"));
-        QVERIFY(settingsCanBeKept(home.filePath("Star Haven Virtual Slots.ini")));
-        qunsetenv("XDG_CONFIG_HOME");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("named like no file") << QByteArray("[untitled]") << "Star Haven Virtual Slots - [untitled]";
+        QTest::newRow("a backslash") << QByteArray("back\\slash.shs") << "Star Haven Virtual Slots - back\\slash.shs";
+        QTest::newRow("not UTF-8") << QByteArray("caf\xe9.shs") << QString::fromUtf8("Star Haven Virtual Slots - caf\uFFFD.shs");
+        QTest::newRow("like an option of the toolkit") << QByteArray("-reverse") << "Star Haven Virtual Slots - -reverse";
+    }
+    void namesOnTheCommandLine()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, title);
+        Rig rig;
+        const QString path = pathFromNative(QFile::encodeName(rig.dir.path()) + '/' + name);
+        GameFileContent c;
+        c.game.Credits = 77;
+        writeGameFile(path, c);
+        rig.start(path);
+        QCOMPARE(rig.form->windowTitle(), title);
+        QCOMPARE(rig.game().Credits, 77);
+        FormRig::click(rig.face().billSlot(5));
+        rig.gameAction("&Save Game")->trigger();
+        QCOMPARE(rig.prompter.saveRequests.size(), 0);
+        QCOMPARE(readGameFile(path).game.Credits, 82);
+        QVERIFY(!rig.game().GameChanged);
+        // Kept as the last file, and opened again from there.
+        QVERIFY(rig.form->close());
+        rig.start();
+        QCOMPARE(rig.form->windowTitle(), title);
+        QCOMPARE(rig.prompter.messages.size(), 0);
+    }
+
+    // Settings start-up found it cannot keep: no first-run registration
+    // (its mark could not be stored, so it would run at every start), and
+    // the close neither writes nor says anything more.
+    void settingsThatCannotBeKept()
+    {
+        Rig rig;
+        rig.settingsKept = false;
+        rig.start();
+        rig.form->options().WheelSpeed = 7;
+        QVERIFY(rig.form->close());
+        QCOMPARE(rig.desktop.steps, QStringList());
+        QVERIFY(!QFile::exists(rig.ini()));
+        QCOMPARE(rig.prompter.messages.size(), 0);
+    }
+
+    // A save that fails for want of room says so, leaves the file as it was
+    // and the game changed; closing then keeps the game on the machine.
+    void saveToAFullDisk()
+    {
+        FullDisk disk;
+        STRHAVEN_NEED_FULL_DISK(disk);
+        Rig rig;
+        const QString path = disk.filePath("game.shs");
+        GameFileContent c;
+        c.game.Credits = 500;
+        writeGameFile(path, c);
+        const QByteArray before = readFile(path);
+        rig.start(path);
+        FormRig::click(rig.face().billSlot(10));
+        disk.fill();
+        rig.gameAction("&Save Game")->trigger();
+        rig.prompter.answers = {Prompter::Answer::Yes};
+        QVERIFY(!rig.form->close());
+        QCOMPARE(rig.prompter.boxes(),
+                 QStringList({"Exclamation Ok, Error writing file.: 61: Disk full",
+                              "Question YesNoCancel, Star Haven Virtual Slots: The current game has changed.\r\n\r\n"
+                              "Do you want to save the game?",
+                              "Exclamation Ok, Error writing file.: 61: Disk full"}));
+        QCOMPARE(readFile(path), before);
+        QVERIFY(rig.game().GameChanged);
+        QCOMPARE(rig.game().Credits, 510);
+    }
+
+    // A settings store that cannot be written is reported for the dialog
+    // that saves it, each under its own title (Game Options once closed).
+    void settingsSaveFailures_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("afterClosing");
+        QTest::newRow("Game Options") << "Game O&ptions" << "Exclamation Ok, Error setting options.: 70: Permission denied"
+                                      << true;
+        QTest::newRow("Configure Cash Out Button")
+            << "&Configure Cash Out Button" << "Exclamation Ok, Error configuring button: 70: Permission denied" << false;
+    }
+    void settingsSaveFailures()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, box);
+        QFETCH(bool, afterClosing);
+        Rig rig;
+        QVERIFY(QDir().mkpath(rig.ini())); // a folder where the store should be
+        rig.start();
+        bool closedFirst = false;
+        whenShown<QDialog>(rig.form.get(), [&](QDialog* d) {
+            playSteps(*d, "OK");
+            closedFirst = !d->isVisible() && rig.prompter.messages.isEmpty();
+        });
+        rig.gameAction(item)->trigger();
+        QCOMPARE(closedFirst, afterClosing);
+        QCOMPARE(rig.prompter.boxes(), QStringList{box});
+        QVERIFY(rig.game().GameChanged);
     }
 
     void keptOnScreen_data()

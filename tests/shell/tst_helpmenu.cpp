@@ -150,7 +150,9 @@ private slots:
         QVERIFY(links >= 3); // the bar that leads to each page
     }
 
-    // The About box's texts; it and the shortcut chart close with Enter.
+    // The About box's texts; it and the shortcut chart close with Enter,
+    // and every control of either lies wholly inside its window, clear of
+    // the others (the chart's OK under the chart, not over it).
     void aboutAndShortcuts()
     {
         frmAbout about(nullptr);
@@ -164,6 +166,13 @@ private slots:
         for (QDialog* dialog : {static_cast<QDialog*>(&about), static_cast<QDialog*>(&shortcuts)}) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            const QList<QWidget*> controls = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            for (const QWidget* control : controls) {
+                QVERIFY2(dialog->rect().contains(control->geometry()), qPrintable(control->objectName()));
+                for (const QWidget* other : controls)
+                    QVERIFY2(control == other || !control->geometry().intersects(other->geometry()),
+                             qPrintable(control->objectName() + " over " + other->objectName()));
+            }
             QTest::keyClick(dialog, Qt::Key_Return);
             QVERIFY(!dialog->isVisible());
         }

@@ -1,9 +1,13 @@
 #include "HelpBook.h"
+#include "HelpDialog.h"
 #include "HelpWindow.h"
+#include "ModalWatch.h"
 #include "TestFiles.h"
 
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextCursor>
+#include <QWindow>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -60,6 +64,37 @@ private slots:
         }
         for (int topic : page == helpContentsUrl() ? helpTopics() : decltype(helpTopics()){})
             QVERIFY(html.contains(QStringLiteral("href=\"topic%1.html\"").arg(topic)));
+    }
+
+    // Help asked for from a modal dialog can be used while the dialog is
+    // open: it takes the focus and its links lead on.
+    void usableFromAModalDialog()
+    {
+        QWidget owner;
+        owner.show();
+        HelpWindow help;
+        HelpDialog dialog(help, 30, &owner);
+        bool active = false;
+        QUrl followed;
+        whenShown<QDialog>(&owner, [&](QDialog* shown) {
+            QTest::keyRelease(shown, Qt::Key_F1);
+            QVERIFY(QTest::qWaitForWindowExposed(&help));
+            help.activateWindow();
+            active = QTest::qWaitFor([&] { return help.isActiveWindow(); });
+            auto* browser = help.findChild<QTextBrowser*>();
+            QTextCursor link = browser->document()->find(QStringLiteral("Contents"));
+            link.setPosition(link.selectionStart() + 2);
+            // Through the window system, as a player's click comes, so that
+            // a window blocked by the dialog would not get it.
+            const QPoint at = browser->viewport()->mapTo(&help, browser->cursorRect(link).center());
+            QTest::mouseClick(help.windowHandle(), Qt::LeftButton, {}, at);
+            followed = help.currentPage();
+            shown->accept();
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(active);
+        QCOMPARE(followed, helpContentsUrl());
+        QVERIFY(!help.isVisible()); // closed with the dialog
     }
 
     void contentsButtonAndClose()

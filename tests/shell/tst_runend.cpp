@@ -1,0 +1,193 @@
+#include "FormRig.h"
+#include "KeptGame.h"
+#include "TestFiles.h"
+#include "WindowTitle.h"
+
+#include <QFile>
+
+using namespace strhaven;
+
+namespace {
+
+using Answer = Prompter::Answer;
+
+// A titled game of 500 credits with 10 more counted on, so that it has
+// changed against its file; a quick wheel and no sound.
+struct Rig : FormRig {
+    QString gameFile;
+    QByteArray fileBytes;
+
+    void startPlaying()
+    {
+        GameFileContent c;
+        c.game.Credits = 500;
+        c.options.Sound = 0;
+        c.options.WheelSpeed = 0;
+        gameFile = dir.filePath("my game.shs");
+        writeGameFile(gameFile, c);
+        fileBytes = readFile(gameFile);
+        start(gameFile);
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        click(face().billSlot(10));
+        QCOMPARE(game().Credits, 510);
+    }
+    // The next run of the game over the same folder, the player answering
+    // the kept game's question (if one comes) with `answer`.
+    void startAgain(Answer answer)
+    {
+        form.reset();
+        prompter.messages.clear();
+        prompter.answers = {answer};
+        start();
+    }
+    QStringList questions() const
+    {
+        QStringList all;
+        for (const auto& m : prompter.messages)
+            all << (m.buttons == Prompter::Buttons::Ok ? m.title : QStringLiteral("question"));
+        return all;
+    }
+};
+
+} // namespace
+
+class TestRunEnd : public QObject {
+    Q_OBJECT
+private slots:
+    // A run that ends with nobody to ask, or in the middle of a spin: the
+    // changed game goes to the kept game (the spin booked), never over its
+    // file, and no box is shown. The next start offers it once.
+    void changedGameIsKept_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("duringSpin");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("session allowing no questions, continued") << "session, no questions" << false << int(Answer::Yes);
+        QTest::newRow("session allowing no questions, discarded") << "session, no questions" << false << int(Answer::No);
+        QTest::newRow("window destroyed") << "window destroyed" << false << int(Answer::Yes);
+        QTest::newRow("window destroyed during a spin") << "window destroyed" << true << int(Answer::Yes);
+        QTest::newRow("session during a spin, questions allowed") << "session" << true << int(Answer::Yes);
+        QTest::newRow("session during a spin, discarded") << "session, no questions" << true << int(Answer::No);
+    }
+    void changedGameIsKept()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, duringSpin);
+        QFETCH(int, answer);
+        Rig rig;
+        rig.set("Window/FirstTime", "False");
+        rig.startPlaying();
+        rig.prompter.messages.clear();
+        bool answered = true;
+        auto end = [&] {
+            if (how == "window destroyed")
+                rig.form->endWithoutWindow();
+            else
+                answered = rig.form->sessionClosing(how == "session");
+            // Nothing is asked or saved while the spin is unbooked.
+            QVERIFY(rig.prompter.messages.isEmpty());
+            QVERIFY(rig.programEnds.isEmpty() || !duringSpin);
+            QVERIFY(!QFile::exists(rig.form->keptGamePath()) || !duringSpin);
+        };
+        if (duringSpin) {
+            rig.pacer.onPause = [&] {
+                rig.pacer.onPause = nullptr;
+                end();
+            };
+            FormRig::click(rig.face().playButton(1));
+        } else {
+            end();
+        }
+        QVERIFY(answered);
+        QCOMPARE(rig.prompter.messages.size(), 0);
+        QCOMPARE(rig.programEnds, how == "window destroyed" ? QList<int>{0} : QList<int>{});
+        QCOMPARE(readFile(rig.gameFile), rig.fileBytes);
+        const std::optional<KeptGame> kept = readKeptGame(rig.form->keptGamePath());
+        QVERIFY(kept);
+        QCOMPARE(kept->file, rig.gameFile);
+        QCOMPARE(kept->content.game.Spins, duringSpin ? 1 : 0);
+        QCOMPARE(kept->content.game.CreditsPlayed, duringSpin ? 1 : 0);
+        const int credits = rig.game().Credits;
+        QCOMPARE(kept->content.game.Credits, credits);
+
+        // The next start asks once; the answer decides.
+        rig.startAgain(Answer(answer));
+        QCOMPARE(rig.questions(), QStringList{"question"});
+        QCOMPARE(rig.prompter.messages[0].text,
+                 "When Star Haven Virtual Slots last closed, your game my game.shs had changed and there was no chance "
+                 "to ask you about it, so it was kept for you.\r\n\r\nDo you want to continue that game?");
+        const bool continued = Answer(answer) == Answer::Yes;
+        QCOMPARE(rig.game().Credits, continued ? credits : 500); // the last file opens otherwise
+        QCOMPARE(rig.game().GameChanged, continued);
+        QCOMPARE(rig.form->windowTitle(), titleFor(rig.gameFile));
+        QCOMPARE(rig.form->dialogFileName(), rig.gameFile);
+        QVERIFY(!QFile::exists(rig.form->keptGamePath()));
+        // Saved, the continued game goes to its own file without a dialog.
+        rig.form->gameMenuCommands().SaveGame();
+        QVERIFY(rig.prompter.saveRequests.isEmpty());
+        QCOMPARE(readGameFile(rig.gameFile).game.Credits, continued ? credits : 500);
+
+        rig.startAgain(Answer::Yes);
+        QCOMPARE(rig.questions(), QStringList{});
+    }
+
+    // An untitled game is kept and continued untitled.
+    void untitledGameIsKept()
+    {
+        Rig rig;
+        rig.set("Window/FirstTime", "False");
+        rig.start();
+        FormRig::click(rig.face().billSlot(20));
+        QVERIFY(rig.form->sessionClosing(false));
+        rig.startAgain(Answer::Yes);
+        QCOMPARE(rig.prompter.messages[0].text,
+                 "When Star Haven Virtual Slots last closed, your game had changed and there was no chance to ask you "
+                 "about it, so it was kept for you.\r\n\r\nDo you want to continue that game?");
+        QCOMPARE(rig.game().Credits, 20);
+        QCOMPARE(rig.form->windowTitle(), untitledTitle());
+        QVERIFY(rig.game().GameChanged);
+    }
+
+    // The session's close asked and the player said No; the logout was
+    // then called off and the game went on. What changed since is asked
+    // about at the next close, and what did not is not asked twice.
+    void playAfterACalledOffLogout_data()
+    {
+        QTest::addColumn<bool>("playOn");
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("played on") << true << "question, question";
+        QTest::newRow("closed at once") << false << "question";
+    }
+    void playAfterACalledOffLogout()
+    {
+        QFETCH(bool, playOn);
+        QFETCH(QString, seen);
+        Rig rig;
+        rig.set("Window/FirstTime", "False");
+        rig.startPlaying();
+        rig.prompter.messages.clear();
+        rig.prompter.answers = {Answer::No, Answer::No};
+        QVERIFY(rig.form->sessionClosing(true));
+        if (playOn)
+            FormRig::click(rig.face().billSlot(5));
+        QVERIFY(rig.form->close());
+        QCOMPARE(rig.questions().join(", "), seen);
+    }
+
+    // A damaged kept game is not offered, and goes.
+    void damagedKeptGame()
+    {
+        Rig rig;
+        rig.set("Window/FirstTime", "False");
+        rig.start();
+        const QString kept = rig.form->keptGamePath();
+        rig.form.reset();
+        QVERIFY(writeFile(kept, "5\r\nnot a game\r\n"));
+        rig.start();
+        QCOMPARE(rig.questions(), QStringList{});
+        QVERIFY(!QFile::exists(kept));
+    }
+};
+
+QTEST_MAIN(TestRunEnd)
+#include "tst_runend.moc"
