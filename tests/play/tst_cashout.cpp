@@ -87,7 +87,8 @@ private slots:
         QStringList seen;
         for (int showing = 0; showing < 2; ++showing) {
             rig.dialog.show();
-            seen << QStringLiteral("%1 %2").arg(rig.dialog.focusWidget()->objectName())
+            const QWidget* focus = rig.dialog.focusWidget();
+            seen << QStringLiteral("%1 %2").arg(focus ? focus->objectName() : QString("no focus"))
                         .arg(rig.dialog.geometry().center() == rig.mainWindow.geometry().center() ? "centred" : "off");
             // Focus on Cancel by a click that misses it, then moved away.
             auto* cancel = rig.dialog.findChild<QWidget*>("btnCancel");

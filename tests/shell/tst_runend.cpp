@@ -140,6 +140,7 @@ private slots:
         FormRig::click(rig.face().billSlot(20));
         QVERIFY(rig.form->sessionClosing(false));
         rig.startAgain(Answer::Yes);
+        QCOMPARE(rig.questions(), QStringList{"question"});
         QCOMPARE(rig.prompter.messages[0].text,
                  "When Star Haven Virtual Slots last closed, your game had changed and there was no chance to ask you "
                  "about it, so it was kept for you.\r\n\r\nDo you want to continue that game?");
