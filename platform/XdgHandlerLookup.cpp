@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QSet>
+#include <QStringTokenizer>
 #include <QUrl>
 
 #include <algorithm>
@@ -143,18 +144,21 @@ const XdgHandlerLookup::KeyFile& XdgHandlerLookup::keyFile(const QString& path)
     KeyFile groups;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
+        const QString text = QString::fromUtf8(file.readAll());
         QString group;
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        for (const QStringView raw : QStringTokenizer(text, u'\n')) {
+            const QStringView line = raw.trimmed();
             if (line.isEmpty() || line.startsWith(u'#'))
                 continue;
             if (line.startsWith(u'[') && line.endsWith(u']')) {
-                group = line.mid(1, line.size() - 2);
+                group = line.mid(1, line.size() - 2).toString();
                 continue;
             }
+            // Translations (Name[de]=) are many and never asked for.
             const qsizetype equals = line.indexOf(u'=');
-            if (!group.isEmpty() && equals > 0)
-                groups[group].insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+            const QStringView key = line.left(equals).trimmed();
+            if (!group.isEmpty() && equals > 0 && !key.contains(u'['))
+                groups[group].insert(key.toString(), line.mid(equals + 1).trimmed().toString());
         }
     }
     return *m_read.insert(path, groups);
