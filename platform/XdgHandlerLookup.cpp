@@ -136,7 +136,7 @@ XdgHandlerLookup::XdgHandlerLookup(XdgEnvironment environment) : m_env(std::move
     }
 }
 
-const XdgHandlerLookup::KeyFile& XdgHandlerLookup::keyFile(const QString& path)
+XdgHandlerLookup::KeyFile XdgHandlerLookup::keyFile(const QString& path)
 {
     const auto known = m_read.constFind(path);
     if (known != m_read.cend())
@@ -247,7 +247,7 @@ QString XdgHandlerLookup::associatedWith(const QString& type)
 {
     QSet<QString> removed;
     for (int level = 0; level < int(m_levels.size()); ++level) {
-        const KeyFile& list = keyFile(QDir(m_levels[level].folder).filePath(MimeAppsList));
+        const KeyFile list = keyFile(QDir(m_levels[level].folder).filePath(MimeAppsList));
         for (const QString& id : listOf(list.value(AddedGroup).value(type)))
             if (!removed.contains(id) && usable(id))
                 return id;

@@ -69,7 +69,8 @@ private:
     bool usable(const QString& id);
     bool usableEntry(const Group& keys) const;
     QString findProgram(const QString& name) const;
-    const KeyFile& keyFile(const QString& path);
+    // Read once per lookup; a copy, since later reads may move the stored ones.
+    KeyFile keyFile(const QString& path);
 
     XdgEnvironment m_env;
     std::vector<Level> m_levels;
