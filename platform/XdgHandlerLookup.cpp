@@ -143,7 +143,8 @@ XdgHandlerLookup::KeyFile XdgHandlerLookup::keyFile(const QString& path)
         return *known;
     KeyFile groups;
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
+    // Only a plain file: reading a pipe put in a list's place would hang.
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
         const QString text = QString::fromUtf8(file.readAll());
         QString group;
         for (const QStringView raw : QStringTokenizer(text, u'\n')) {

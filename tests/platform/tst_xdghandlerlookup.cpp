@@ -6,6 +6,10 @@
 #include <QTest>
 #include <QUrl>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace strhaven;
 
 namespace {
@@ -21,10 +25,18 @@ const QString Plain = QStringLiteral("MimeType=text/plain;");
 const QString Editor = QStringLiteral("bin/editor"); // an empty file is made a program
 
 // Lays out the files of a row under `root`: "path=line|line"; a file
-// without content is an executable program.
+// without content is an executable program, "pipe:path" a named pipe.
 bool lay(const QString& root, const QStringList& files)
 {
     for (const QString& file : files) {
+#ifdef Q_OS_UNIX
+        if (file.startsWith("pipe:")) {
+            const QString path = root + u'/' + file.mid(5);
+            if (!QDir().mkpath(QFileInfo(path).path()) || ::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+                return false;
+            continue;
+        }
+#endif
         const QString path = root + u'/' + file.section(u'=', 0, 0);
         const QString content = file.section(u'=', 1).replace(u'|', u'\n').replace(u'@', root);
         if (!writeFile(path, content.toUtf8()))
@@ -100,6 +112,11 @@ private slots:
             << QStringList{Editor, system + app(Plain), "usr/applications/mimeinfo.cache=[MIME Cache]|text/plain=edit.desktop;",
                            edit + app()}
             << "" << readme << "";
+#ifdef Q_OS_UNIX
+        QTest::newRow("pipes in place of a list and a cache")
+            << QStringList{Editor, "pipe:config/mimeapps.list", "pipe:data/applications/mimeinfo.cache", system + app(Plain)}
+            << "" << readme << "edit.desktop";
+#endif
         QTest::newRow("hidden entry") << QStringList{Editor, edit + app(Plain + "|Hidden=true")} << "" << readme << "";
         QTest::newRow("hidden copy of the user hides the system's")
             << QStringList{Editor, system + app(Plain), edit + "[Desktop Entry]|Hidden=true"} << "" << readme << "";
