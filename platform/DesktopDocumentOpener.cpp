@@ -1,8 +1,9 @@
 #include "DesktopDocumentOpener.h"
 
+#include "XdgHandlerLookup.h"
+
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QUrl>
 
 #include <new>
 
@@ -22,6 +23,21 @@ QUrl urlFor(const QString& target)
 
 } // namespace
 
+DesktopDocumentOpener::Desktop DesktopDocumentOpener::systemDesktop()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    // Read afresh each time: a program installed while the game runs counts.
+    const auto hasHandler = [](const QUrl& url) {
+        return !XdgHandlerLookup(XdgEnvironment::fromProcess()).handlerFor(url).isEmpty();
+    };
+#else
+    const auto hasHandler = [](const QUrl&) { return true; };
+#endif
+    return {hasHandler, [](const QUrl& url) { return QDesktopServices::openUrl(url); }};
+}
+
+DesktopDocumentOpener::DesktopDocumentOpener(Desktop desktop) : m_desktop(std::move(desktop)) {}
+
 int DesktopDocumentOpener::openDocument(QWidget*, const QString& target)
 {
     try {
@@ -33,7 +49,9 @@ int DesktopDocumentOpener::openDocument(QWidget*, const QString& target)
             if (!file.isReadable())
                 return AccessDenied;
         }
-        return QDesktopServices::openUrl(url) ? Opened : NoAssociation;
+        if (!m_desktop.hasHandler(url))
+            return NoAssociation;
+        return m_desktop.launch(url) ? Opened : NoAssociation;
     } catch (const std::bad_alloc&) {
         return OutOfMemory;
     }
