@@ -161,4 +161,11 @@ bool logListsAssociation(const QByteArray& log)
     return log.contains(keyLine(ClassesRoot, gameFileExtension()).toUtf8());
 }
 
+QStringList settingsFilesIn(const QString& settingsRoot)
+{
+    const QDir root(QDir::fromNativeSeparators(settingsRoot));
+    return {root.filePath(ApplicationTitle() + QStringLiteral(".ini")),
+            root.filePath(ApplicationTitle() + QStringLiteral(" recovery") + gameFileExtension())};
+}
+
 } // namespace strhaven

@@ -29,4 +29,9 @@ void WriteUninstallLog(Prompter& prompter, QWidget* owner, const QString& progra
 QStringList settingsRootsInLog(const QByteArray& log);
 bool logListsAssociation(const QByteArray& log);
 
+// The files the game makes in a user's settings folder, by the folder's
+// name as the log gives it: the settings store and the recovery copy of
+// the game the game keeps beside it.
+QStringList settingsFilesIn(const QString& settingsRoot);
+
 } // namespace strhaven
