@@ -7,17 +7,32 @@
 # The layout is the one the program looks for: the executable in bin/, its
 # folder (readme, web pages, uninstall log) in share/strhaven and its sound
 # module in lib/strhaven, both found relative to the executable, and the
-# desktop's files under share/.
-# Component Runtime is the game; component StandAlone is what only an
-# installation without a package manager has: the uninstaller, the
-# uninstall log and the refresh of the desktop's databases (a package
-# manager runs its own triggers for those).
+# desktop's files and the manual page under share/.
+# Component Runtime is what every installation has; component StandAlone
+# is what only an installation without a package manager has: the program
+# in bin/, the uninstaller, the uninstall log and the refresh of the
+# desktop's databases (a package manager runs its own triggers for those).
+# The Debian package (desktop/debian/Package.cmake) adds its own component.
 
 set(STRHAVEN_PROGRAM_DIR share/strhaven)
 set(STRHAVEN_DESKTOP_DIR share)
 # Building the game alone (as scripts/play does) builds all the
-# installation takes from the build folder.
+# installation and the package take from the build folder.
 add_dependencies(strhaven strhaven_desktop_share strhaven-uninstall)
+
+# Documents the package tools read compressed, made with gzip -9n: no name
+# or time stamp inside, so the same source gives the same bytes.
+find_program(STRHAVEN_GZIP gzip)
+set_property(GLOBAL PROPERTY STRHAVEN_GZIPPED)
+function(strhaven_gzip input output)
+  string(REGEX REPLACE "\\.gz$" "" plain ${output})
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E copy ${input} ${plain}
+    COMMAND ${STRHAVEN_GZIP} -9nf ${plain}
+    DEPENDS ${input}
+    VERBATIM)
+  set_property(GLOBAL APPEND PROPERTY STRHAVEN_GZIPPED ${output})
+endfunction()
 
 # Each file `cmake --install` lays down is noted, relative to the prefix,
 # by the rule that installs it; the uninstaller is built with that list
@@ -37,7 +52,7 @@ function(strhaven_install_file file destination)
   set_property(GLOBAL APPEND PROPERTY STRHAVEN_INSTALLED_FILES "${destination}/${I_RENAME}")
 endfunction()
 
-strhaven_install_target(strhaven bin Runtime)
+strhaven_install_target(strhaven bin StandAlone)
 # The sound output, loaded with the first sound from ../lib/strhaven.
 if(TARGET strhaven-sound)
   strhaven_install_target(strhaven-sound lib/strhaven Runtime)
@@ -64,6 +79,14 @@ endif()
 foreach(page ${STRHAVEN_WEB_FILES})
   strhaven_install_file(${page} ${STRHAVEN_PROGRAM_DIR}/web)
 endforeach()
+# The manual page, section 6 (games).
+get_property(_strhaven_man_page GLOBAL PROPERTY STRHAVEN_MAN_PAGE)
+if(_strhaven_man_page AND STRHAVEN_GZIP)
+  strhaven_gzip(${_strhaven_man_page} ${CMAKE_BINARY_DIR}/packaging/strhaven.6.gz)
+  strhaven_install_file(${CMAKE_BINARY_DIR}/packaging/strhaven.6.gz share/man/man6)
+elseif(_strhaven_man_page)
+  strhaven_install_file(${_strhaven_man_page} share/man/man6)
+endif()
 # The folder itself even without them: the program knows it is installed
 # by finding it.
 install(DIRECTORY DESTINATION ${STRHAVEN_PROGRAM_DIR} COMPONENT Runtime)
@@ -128,26 +151,8 @@ file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/desktop/generated/InstalledFiles.h
      INPUT ${CMAKE_BINARY_DIR}/desktop/InstalledFiles.h.in)
 target_include_directories(strhaven-uninstall PRIVATE ${CMAKE_BINARY_DIR}/desktop/generated)
 
-# The Debian package: the game alone, with the libraries it links found by
-# dpkg-shlibdeps and the fonts its pictures are drawn in.
-set(CPACK_PACKAGE_NAME strhaven)
-set(CPACK_PACKAGE_VENDOR Quillfern)
-set(CPACK_PACKAGE_CONTACT "Quillfern <games@quillfern.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Star Haven Virtual Slots, a three-wheel slot machine")
-set(CPACK_PACKAGE_DESCRIPTION "A single-player slot machine played for fun with play money: insert bills, bet one to three credits and watch three wheels stop one after another. Games can be saved to and opened from .shs files.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};Runtime;/")
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-find_program(STRHAVEN_DPKG_SHLIBDEPS dpkg-shlibdeps)
-if(STRHAVEN_DPKG_SHLIBDEPS)
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
-else()
-  # Without dpkg-dev the libraries are named by hand.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), fonts-dejavu-core")
-endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
-include(CPack)
+include(${CMAKE_CURRENT_LIST_DIR}/debian/Package.cmake)
+
+get_property(_strhaven_gzipped GLOBAL PROPERTY STRHAVEN_GZIPPED)
+add_custom_target(strhaven_gzipped ALL DEPENDS ${_strhaven_gzipped})
+add_dependencies(strhaven strhaven_gzipped)
