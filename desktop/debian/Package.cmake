@@ -65,7 +65,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 find_program(STRHAVEN_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(STRHAVEN_DPKG_SHLIBDEPS)
-  # The libraries the programs link, named when cpack runs (see the file).
+  # The libraries the programs link, named when cpack runs
+  # (PackageDepends.cmake.in says why not by CPack itself).
   set(STRHAVEN_PACKAGED_BINARIES $<TARGET_FILE:strhaven>)
   if(TARGET strhaven-sound)
     list(APPEND STRHAVEN_PACKAGED_BINARIES $<TARGET_FILE:strhaven-sound>)
