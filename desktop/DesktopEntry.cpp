@@ -44,6 +44,28 @@ QString escapeStringValue(const QString& value)
     return escaped;
 }
 
+namespace {
+
+// The reverse of escapeStringValue.
+QString unescapeStringValue(const QString& value)
+{
+    QString text;
+    text.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c != u'\\' || i + 1 == value.size()) {
+            text += c;
+            continue;
+        }
+        const QChar escaped = value.at(++i);
+        const qsizetype known = QStringLiteral("sntr\\").indexOf(escaped);
+        text += known < 0 ? escaped : QStringLiteral(" \n\t\r\\").at(known);
+    }
+    return text;
+}
+
+} // namespace
+
 QString execValue(const QString& program)
 {
     return escapeStringValue(quoteExecArgument(program) + QStringLiteral(" %f"));
@@ -71,6 +93,25 @@ QByteArray desktopEntry(const QString& program)
         QStringLiteral("StartupWMClass=") + programName(),
     };
     return (lines.join(u'\n') + u'\n').toUtf8();
+}
+
+QString entryProgram(const QByteArray& entry)
+{
+    // Only the main group's key counts, not an action's of the same name.
+    bool mainGroup = false;
+    for (const QByteArray& raw : entry.split('\n')) {
+        const QString line = QString::fromUtf8(raw.endsWith('\r') ? raw.chopped(1) : raw);
+        if (line.startsWith(u'['))
+            mainGroup = line == QStringLiteral("[Desktop Entry]");
+        else if (mainGroup && line.section(u'=', 0, 0).trimmed() == QStringLiteral("TryExec")) {
+            // Blanks after the '=' are not the value's; one that is begins with \s.
+            QString value = line.section(u'=', 1);
+            while (value.startsWith(u' ') || value.startsWith(u'\t'))
+                value.remove(0, 1);
+            return unescapeStringValue(value);
+        }
+    }
+    return {};
 }
 
 } // namespace strhaven::desktop

@@ -21,4 +21,8 @@ QString execValue(const QString& program);
 // found on the PATH for an installed copy.
 QByteArray desktopEntry(const QString& program);
 
+// The program an entry starts, as its TryExec line names it (the string
+// escapes undone); empty when the entry has no such line.
+QString entryProgram(const QByteArray& entry);
+
 } // namespace strhaven::desktop

@@ -133,7 +133,9 @@ void writeDesktopFiles(const QString& root, const std::vector<DesktopFile>& file
 QStringList removeDesktopFiles(const QString& root, const std::vector<QString>& paths)
 {
     const QDir top(root);
+    // Wherever the data folder lies below the root.
     const QString keep = QFileInfo(mimePackagePath()).path();
+    const auto kept = [&keep](const QString& folder) { return folder == keep || folder.endsWith(u'/' + keep); };
     QStringList left;
     for (const QString& relative : paths) {
         const QString path = top.filePath(relative);
@@ -143,7 +145,7 @@ QStringList removeDesktopFiles(const QString& root, const std::vector<QString>& 
             continue;
         }
         QString folder = QFileInfo(relative).path();
-        while (folder != QStringLiteral(".") && folder != keep && top.rmdir(folder))
+        while (folder != QStringLiteral(".") && !kept(folder) && top.rmdir(folder))
             folder = QFileInfo(folder).path();
     }
     return left;

@@ -35,9 +35,11 @@ QString desktopEntryPath();
 // earlier run left. Throws RunError at the first file it cannot write.
 void writeDesktopFiles(const QString& root, const std::vector<DesktopFile>& files);
 
-// Removes the files under `root` and the folders they leave empty (but not
-// the MIME packages folder, which the MIME database is rebuilt from).
-// Returns the paths that could not be removed.
+// Removes the files under `root` (paths relative to it) and the folders
+// they leave empty, up to but not including `root` (and never a MIME
+// packages folder, which the MIME database is rebuilt from). Anything else
+// in those folders stays, and with it the folder. Returns the paths that
+// could not be removed.
 QStringList removeDesktopFiles(const QString& root, const std::vector<QString>& paths);
 
 } // namespace strhaven::desktop

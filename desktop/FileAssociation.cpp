@@ -1,6 +1,7 @@
 #include "FileAssociation.h"
 
 #include "AppTitle.h"
+#include "DesktopEntry.h"
 #include "DesktopFiles.h"
 #include "DesktopIdentity.h"
 #include "MimeAppsList.h"
@@ -8,6 +9,8 @@
 #include "WindowsClasses.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -41,8 +44,34 @@ void runIfPresent(const QString& tool, const QStringList& arguments)
 
 AssociationFolders userAssociationFolders()
 {
-    return {QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)};
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QStringList systemData = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    systemData.removeAll(dataHome);
+    return {dataHome, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), systemData};
+}
+
+bool systemCarriesAssociation(const QString& programPath, const QStringList& systemData)
+{
+    const auto firstHolding = [&systemData](const QString& path) -> QString {
+        for (const QString& folder : systemData) {
+            const QString file = QDir(folder).filePath(path);
+            if (QFileInfo(file).isFile())
+                return file;
+        }
+        return {};
+    };
+    const QString entry = firstHolding(desktopEntryPath());
+    if (entry.isEmpty() || firstHolding(mimePackagePath()).isEmpty())
+        return false;
+    QFile file(entry);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QString program = entryProgram(file.readAll());
+    if (!program.isEmpty() && !program.contains(u'/'))
+        program = QStandardPaths::findExecutable(program);
+    // The same file however it is reached (a link on the PATH, a bin that is a link to usr/bin).
+    const QString canonical = QFileInfo(program).canonicalFilePath();
+    return !program.isEmpty() && !canonical.isEmpty() && canonical == QFileInfo(programPath).canonicalFilePath();
 }
 
 void writeFileAssociation(const QString& programPath, const AssociationFolders& folders)
@@ -51,11 +80,14 @@ void writeFileAssociation(const QString& programPath, const AssociationFolders& 
     Q_UNUSED(folders)
     writeClassesKeys(programPath);
 #else
-    writeDesktopFiles(folders.dataHome, associationFiles(programPath));
+    const bool installed = systemCarriesAssociation(programPath, folders.systemData);
+    if (!installed)
+        writeDesktopFiles(folders.dataHome, associationFiles(programPath));
     MimeAppsList defaults(mimeAppsPath(folders));
     defaults.setDefault(gameFileMimeType(), desktopFileName());
     defaults.save();
-    refreshDesktopDatabases(folders.dataHome);
+    if (!installed)
+        refreshDesktopDatabases(folders.dataHome);
 #endif
 }
 

@@ -7,21 +7,55 @@
 # The layout is the one the program looks for: the executable in bin/, its
 # folder (readme, web pages, uninstall log) in share/strhaven and its sound
 # module in lib/strhaven, both found relative to the executable, and the
-# desktop's files under share/.
-# Component Runtime is the game; component StandAlone is what only an
-# installation without a package manager has: the uninstaller, the
-# uninstall log and the refresh of the desktop's databases (a package
-# manager runs its own triggers for those).
+# desktop's files and the manual page under share/.
+# Component Runtime is what every installation has; component StandAlone
+# is what only an installation without a package manager has: the program
+# in bin/, the uninstaller, the uninstall log and the refresh of the
+# desktop's databases (a package manager runs its own triggers for those).
+# The Debian package (desktop/debian/Package.cmake) adds its own component.
 
 set(STRHAVEN_PROGRAM_DIR share/strhaven)
+set(STRHAVEN_DESKTOP_DIR share)
 # Building the game alone (as scripts/play does) builds all the
-# installation takes from the build folder.
+# installation and the package take from the build folder.
 add_dependencies(strhaven strhaven_desktop_share strhaven-uninstall)
 
-install(TARGETS strhaven RUNTIME DESTINATION bin COMPONENT Runtime)
+# Documents the package tools read compressed, made with gzip -9n: no name
+# or time stamp inside, so the same source gives the same bytes.
+find_program(STRHAVEN_GZIP gzip)
+set_property(GLOBAL PROPERTY STRHAVEN_GZIPPED)
+function(strhaven_gzip input output)
+  string(REGEX REPLACE "\\.gz$" "" plain ${output})
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E copy ${input} ${plain}
+    COMMAND ${STRHAVEN_GZIP} -9nf ${plain}
+    DEPENDS ${input}
+    VERBATIM)
+  set_property(GLOBAL APPEND PROPERTY STRHAVEN_GZIPPED ${output})
+endfunction()
+
+# Each file `cmake --install` lays down is noted, relative to the prefix,
+# by the rule that installs it; the uninstaller is built with that list
+# (InstalledFiles.h below), so it removes exactly these files and no other.
+set_property(GLOBAL PROPERTY STRHAVEN_INSTALLED_FILES)
+function(strhaven_install_target target destination component)
+  install(TARGETS ${target} RUNTIME DESTINATION ${destination} LIBRARY DESTINATION ${destination}
+          COMPONENT ${component})
+  set_property(GLOBAL APPEND PROPERTY STRHAVEN_INSTALLED_FILES "${destination}/$<TARGET_FILE_NAME:${target}>")
+endfunction()
+function(strhaven_install_file file destination)
+  cmake_parse_arguments(I "" "RENAME" "" ${ARGN})
+  if(NOT I_RENAME)
+    get_filename_component(I_RENAME ${file} NAME)
+  endif()
+  install(FILES ${file} DESTINATION ${destination} RENAME ${I_RENAME} COMPONENT Runtime)
+  set_property(GLOBAL APPEND PROPERTY STRHAVEN_INSTALLED_FILES "${destination}/${I_RENAME}")
+endfunction()
+
+strhaven_install_target(strhaven bin StandAlone)
 # The sound output, loaded with the first sound from ../lib/strhaven.
 if(TARGET strhaven-sound)
-  install(TARGETS strhaven-sound LIBRARY DESTINATION lib/strhaven COMPONENT Runtime)
+  strhaven_install_target(strhaven-sound lib/strhaven Runtime)
 endif()
 
 # The readme and the web pages, as the assets expose them.
@@ -40,19 +74,31 @@ if(NOT DEFINED STRHAVEN_WEB_FILES)
   file(GLOB STRHAVEN_WEB_FILES ${PROJECT_SOURCE_DIR}/assets/web/*.html)
 endif()
 if(STRHAVEN_README_FILE)
-  install(FILES ${STRHAVEN_README_FILE} DESTINATION ${STRHAVEN_PROGRAM_DIR} RENAME readme.txt COMPONENT Runtime)
+  strhaven_install_file(${STRHAVEN_README_FILE} ${STRHAVEN_PROGRAM_DIR} RENAME readme.txt)
 endif()
-if(STRHAVEN_WEB_FILES)
-  install(FILES ${STRHAVEN_WEB_FILES} DESTINATION ${STRHAVEN_PROGRAM_DIR}/web COMPONENT Runtime)
+foreach(page ${STRHAVEN_WEB_FILES})
+  strhaven_install_file(${page} ${STRHAVEN_PROGRAM_DIR}/web)
+endforeach()
+# The manual page, section 6 (games).
+get_property(_strhaven_man_page GLOBAL PROPERTY STRHAVEN_MAN_PAGE)
+if(_strhaven_man_page AND STRHAVEN_GZIP)
+  strhaven_gzip(${_strhaven_man_page} ${CMAKE_BINARY_DIR}/packaging/strhaven.6.gz)
+  strhaven_install_file(${CMAKE_BINARY_DIR}/packaging/strhaven.6.gz share/man/man6)
+elseif(_strhaven_man_page)
+  strhaven_install_file(${_strhaven_man_page} share/man/man6)
 endif()
 # The folder itself even without them: the program knows it is installed
 # by finding it.
 install(DIRECTORY DESTINATION ${STRHAVEN_PROGRAM_DIR} COMPONENT Runtime)
 
-# Desktop entry, MIME package, icons and metainfo, drawn at build time.
-install(DIRECTORY ${STRHAVEN_DESKTOP_SHARE}/ DESTINATION share COMPONENT Runtime)
+# Desktop entry, MIME package, icons and metainfo, drawn at build time. The
+# generator's own list names them (desktop::associationFilePaths).
+install(DIRECTORY ${STRHAVEN_DESKTOP_SHARE}/ DESTINATION ${STRHAVEN_DESKTOP_DIR} COMPONENT Runtime)
 
-install(TARGETS strhaven-uninstall RUNTIME DESTINATION bin COMPONENT StandAlone)
+strhaven_install_target(strhaven-uninstall bin StandAlone)
+set(STRHAVEN_UNINSTALL_LOG ${STRHAVEN_PROGRAM_DIR}/st5unst.log)
+set_property(GLOBAL APPEND PROPERTY STRHAVEN_INSTALLED_FILES ${STRHAVEN_UNINSTALL_LOG})
+install(CODE "set(_strhaven_log \"${STRHAVEN_UNINSTALL_LOG}\")" COMPONENT StandAlone)
 install(CODE [[
   set(_prefix "${CMAKE_INSTALL_PREFIX}")
   # Staged for a packager (DESTDIR), the package manager is the installer.
@@ -61,7 +107,7 @@ install(CODE [[
     # wide copy installed by root keeps none: its folder is not the users'
     # to write, and the game then stays quiet about a log that is not meant
     # to be there. A copy in one's own home, or installed by a plain user,
-    # keeps one.
+    # keeps one. (The game applies the same rule when the log is missing.)
     set(_keep_log TRUE)
     if(UNIX)
       execute_process(COMMAND id -u OUTPUT_VARIABLE _uid OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -74,7 +120,7 @@ install(CODE [[
         set(_keep_log FALSE)
       endif()
     endif()
-    set(_log "${_prefix}/share/strhaven/st5unst.log")
+    set(_log "${_prefix}/${_strhaven_log}")
     if(_keep_log AND NOT EXISTS "${_log}")
       message(STATUS "Installing: ${_log}")
       file(TOUCH "${_log}")
@@ -95,26 +141,18 @@ install(CODE [[
   endif()
 ]] COMPONENT StandAlone)
 
-# The Debian package: the game alone, with the libraries it links found by
-# dpkg-shlibdeps and the fonts its pictures are drawn in.
-set(CPACK_PACKAGE_NAME strhaven)
-set(CPACK_PACKAGE_VENDOR Quillfern)
-set(CPACK_PACKAGE_CONTACT "Quillfern <games@quillfern.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Star Haven Virtual Slots, a three-wheel slot machine")
-set(CPACK_PACKAGE_DESCRIPTION "A single-player slot machine played for fun with play money: insert bills, bet one to three credits and watch three wheels stop one after another. Games can be saved to and opened from .shs files.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};Runtime;/")
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-find_program(STRHAVEN_DPKG_SHLIBDEPS dpkg-shlibdeps)
-if(STRHAVEN_DPKG_SHLIBDEPS)
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
-else()
-  # Without dpkg-dev the libraries are named by hand.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), fonts-dejavu-core")
-endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
-include(CPack)
+# The uninstaller's list of what the rules above install (the target file
+# names are generator expressions, so the header is generated in two steps).
+get_property(STRHAVEN_INSTALLED_LINES GLOBAL PROPERTY STRHAVEN_INSTALLED_FILES)
+list(TRANSFORM STRHAVEN_INSTALLED_LINES REPLACE "(.+)" "    \"\\1\",")
+list(JOIN STRHAVEN_INSTALLED_LINES "\n" STRHAVEN_INSTALLED_LINES)
+configure_file(desktop/uninstall/InstalledFiles.h.in ${CMAKE_BINARY_DIR}/desktop/InstalledFiles.h.in @ONLY)
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/desktop/generated/InstalledFiles.h
+     INPUT ${CMAKE_BINARY_DIR}/desktop/InstalledFiles.h.in)
+target_include_directories(strhaven-uninstall PRIVATE ${CMAKE_BINARY_DIR}/desktop/generated)
+
+include(${CMAKE_CURRENT_LIST_DIR}/debian/Package.cmake)
+
+get_property(_strhaven_gzipped GLOBAL PROPERTY STRHAVEN_GZIPPED)
+add_custom_target(strhaven_gzipped ALL DEPENDS ${_strhaven_gzipped})
+add_dependencies(strhaven strhaven_gzipped)

@@ -11,6 +11,10 @@
 #include <utility>
 #include <vector>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace strhaven {
 
 using namespace desktop;
@@ -47,6 +51,29 @@ bool endsInsideALine(const QString& path)
     if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || !file.seek(file.size() - 1))
         return false;
     return file.read(1) != "\n";
+}
+
+bool isInside(const QString& folder, const QString& top)
+{
+    const QString inner = QFileInfo(folder).canonicalFilePath();
+    const QString outer = QFileInfo(top).canonicalFilePath();
+    return !inner.isEmpty() && !outer.isEmpty() && (inner + u'/').startsWith(outer + u'/');
+}
+
+// Whether the installer kept a log in the program's folder, by the rule
+// desktop/Install.cmake applies: an installation made by a user for
+// themselves, which is one they may write, keeps one; root's installations
+// outside root's home are for every user and keep none.
+bool installerKeepsLog(const QString& programFolder)
+{
+    if (!QFileInfo(programFolder).isWritable())
+        return false;
+#ifdef Q_OS_UNIX
+    // The real id, as the writability check above goes by it.
+    if (getuid() == 0)
+        return isInside(programFolder, QDir::homePath());
+#endif
+    return true;
 }
 
 } // namespace
@@ -91,7 +118,8 @@ void WriteUninstallLog(Prompter& prompter, QWidget* owner, const QString& progra
 {
     const QString path = QDir(programFolder).filePath(uninstallLogName());
     if (!QFileInfo::exists(path)) {
-        if (QFileInfo(programFolder).isWritable())
+        // Missing where the installer keeps one, it was lost.
+        if (installerKeepsLog(programFolder))
             showLogMessage(prompter, owner);
         return;
     }
@@ -134,6 +162,13 @@ QStringList settingsRootsInLog(const QByteArray& log)
 bool logListsAssociation(const QByteArray& log)
 {
     return log.contains(keyLine(ClassesRoot, gameFileExtension()).toUtf8());
+}
+
+QStringList settingsFilesIn(const QString& settingsRoot)
+{
+    const QDir root(QDir::fromNativeSeparators(settingsRoot));
+    return {root.filePath(ApplicationTitle() + QStringLiteral(".ini")),
+            root.filePath(ApplicationTitle() + QStringLiteral(" recovery") + gameFileExtension())};
 }
 
 } // namespace strhaven

@@ -18,9 +18,9 @@ QStringList uninstallLogLines(const QString& settingsRoot);
 
 // Appends those lines, each ended by CR LF, to the uninstall log in the
 // program's folder. The log is never created: when it is missing, or
-// cannot be written, the uninstall message is shown instead. A program
-// folder this user cannot write is a system-wide installation whose
-// package manager keeps no such log, and then nothing is shown.
+// cannot be written, the uninstall message is shown instead. A system-wide
+// installation (a program folder this user cannot write, or root's outside
+// root's home) keeps no such log, and then nothing is shown.
 void WriteUninstallLog(Prompter& prompter, QWidget* owner, const QString& programFolder,
                        const QString& settingsFile);
 
@@ -28,5 +28,10 @@ void WriteUninstallLog(Prompter& prompter, QWidget* owner, const QString& progra
 // users whose first run it records, and whether it lists the association.
 QStringList settingsRootsInLog(const QByteArray& log);
 bool logListsAssociation(const QByteArray& log);
+
+// The files the game makes in a user's settings folder, by the folder's
+// name as the log gives it: the settings store and the recovery copy of
+// the game the game keeps beside it.
+QStringList settingsFilesIn(const QString& settingsRoot);
 
 } // namespace strhaven

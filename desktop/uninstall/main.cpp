@@ -1,11 +1,14 @@
 // strhaven-uninstall: removes an installation made with `cmake --install`
 // from the prefix this program lies in, and, as the installation's
 // uninstall log lists them, the settings of the users who ran the game and
-// the running user's game-file association.
+// the running user's game-file association. Only the files the install
+// rules lay down go (InstalledFiles.h, written by those rules): whatever
+// else a user keeps in the program's folders stays, and with it the folder.
 #include "AppTitle.h"
 #include "DesktopFiles.h"
 #include "DesktopIdentity.h"
 #include "FileAssociation.h"
+#include "InstalledFiles.h"
 #include "UninstallLog.h"
 
 #include <QCoreApplication>
@@ -13,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -27,44 +31,45 @@ QByteArray readLog(const QString& path)
     return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
-// Each user's settings store, as the log names the folder that holds it.
+// Each user's settings store and the game's recovery copy beside it, as
+// the log names the folder that holds them.
 QStringList removeSettings(const QByteArray& log)
 {
     QStringList left;
     for (const QString& root : settingsRootsInLog(log)) {
-        const QString store =
-            QDir(QDir::fromNativeSeparators(root)).filePath(ApplicationTitle() + QStringLiteral(".ini"));
-        if (!QFileInfo::exists(store))
-            continue;
-        if (QFile::remove(store))
-            say(QStringLiteral("removed the settings %1").arg(store));
-        else
-            left << store;
+        for (const QString& file : settingsFilesIn(root)) {
+            if (!QFileInfo::exists(file))
+                continue;
+            if (QFile::remove(file))
+                say(QStringLiteral("removed %1").arg(file));
+            else
+                left << file;
+        }
     }
     return left;
 }
 
-QStringList removeInstalledFiles(const QDir& prefix)
+// Every file the installation laid down, relative to the prefix, this
+// program last: it is one of them.
+std::vector<QString> installedFiles(const QDir& prefix)
 {
+    std::vector<QString> files;
+    for (const char* path : desktop::InstalledFiles)
+        files.push_back(QString::fromUtf8(path));
+    // The desktop's files, as the generator that the install rules copy writes them.
     std::vector<QString> shared = desktop::associationFilePaths();
     shared.push_back(desktop::metainfoPath());
-    QStringList left = desktop::removeDesktopFiles(prefix.filePath(QStringLiteral("share")), shared);
-    // The program's own folders, whatever they hold.
-    for (const QString& folder : {QStringLiteral("share/strhaven"), QStringLiteral("lib/strhaven")}) {
-        QDir own(prefix.filePath(folder));
-        if (!own.removeRecursively())
-            left << own.path();
-    }
-    prefix.rmdir(QStringLiteral("lib"));
-    refreshDesktopDatabases(prefix.filePath(QStringLiteral("share")));
-    // This program last: it is one of the installed files.
-    const QString self = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    for (const QString& program : {desktop::programName(), self}) {
-        const QString path = prefix.filePath(QStringLiteral("bin/") + program);
-        if (QFileInfo::exists(path) && !QFile::remove(path))
-            left << path;
-    }
-    prefix.rmdir(QStringLiteral("bin"));
+    for (const QString& path : shared)
+        files.push_back(QDir(QString::fromUtf8(desktop::InstalledDesktopFolder)).filePath(path));
+    const QString self = prefix.relativeFilePath(QCoreApplication::applicationFilePath());
+    std::stable_partition(files.begin(), files.end(), [&self](const QString& path) { return path != self; });
+    return files;
+}
+
+QStringList removeInstalledFiles(const QDir& prefix)
+{
+    const QStringList left = desktop::removeDesktopFiles(prefix.path(), installedFiles(prefix));
+    refreshDesktopDatabases(prefix.filePath(QString::fromUtf8(desktop::InstalledDesktopFolder)));
     return left;
 }
 
@@ -81,7 +86,7 @@ int main(int argc, char* argv[])
         return app.arguments().at(1) == QStringLiteral("--help") ? 0 : 2;
     }
     const QDir prefix(QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/..")));
-    const QString programFolder = prefix.filePath(QStringLiteral("share/strhaven"));
+    const QString programFolder = prefix.filePath(QString::fromUtf8(desktop::InstalledProgramFolder));
     if (!QFileInfo(programFolder).isDir()) {
         std::fputs(qPrintable(QStringLiteral("strhaven-uninstall: no installation of %1 in %2\n")
                                   .arg(ApplicationTitle(), prefix.path())),

@@ -4,8 +4,10 @@
 # the installed game is started under its own Xvfb with a game file whose
 # path has blanks (its first run appends to the uninstall log and registers
 # the file type), started again, and then the uninstaller must leave nothing
-# of ours behind. A root-style install into a system prefix follows: no
-# uninstall log there.
+# of ours behind but a file the user saved in the game's folder. A root-style
+# install into a system prefix follows: no uninstall log there, and a
+# player's first run makes the game their default without copies of the
+# installed files and without a word about the log.
 set -euo pipefail
 cmake=$1
 build=$2
@@ -25,7 +27,25 @@ chmod 700 "$XDG_RUNTIME_DIR"
 prefix=$HOME/.local
 
 # ---- install
-"$cmake" --install "$build" --prefix "$prefix" > "$tmp/install.log" || { cat "$tmp/install.log"; fail "install"; }
+# Installs into prefix $1, noting the files the install lays down in $tmp/installed.
+install_into() {
+  "$cmake" --install "$build" --prefix "$1" > "$tmp/install.log" || { cat "$tmp/install.log"; fail "install into $1"; }
+  sed -n 's/^-- \(Installing\|Up-to-date\): //p' "$tmp/install.log" | while IFS= read -r path; do
+    [ -d "$path" ] || printf '%s\n' "$path"
+  done > "$tmp/installed"
+  [ -s "$tmp/installed" ] || fail "the install named no files"
+}
+# Runs the uninstaller of prefix $1; every file the install laid down must go.
+uninstall_from() {
+  local file
+  "$1/bin/strhaven-uninstall" > "$tmp/uninstall.log" 2>&1 || { cat "$tmp/uninstall.log"; fail "uninstall from $1"; }
+  while IFS= read -r file; do
+    [ -e "$file" ] && fail "an installed file is left: $file"
+  done < "$tmp/installed"
+  return 0
+}
+
+install_into "$prefix"
 share=$prefix/share
 [ -x "$prefix/bin/strhaven" ] || fail "no program on the PATH folder"
 [ -x "$prefix/bin/strhaven-uninstall" ] || fail "no uninstaller"
@@ -51,12 +71,13 @@ fi
 # ---- a display of our own
 start_xvfb
 
-# Starts the installed game on the game file, waits for its window, sets
-# $seconds to how long that took (the splash's 2.5 s included), and quits.
+# Starts the installed game $1 on the game file, waits for its window (a
+# message at the first run would keep it away), sets $seconds to how long
+# that took (the splash's 2.5 s included), and quits.
 play_once() {
   local started win
   started=$(date +%s.%N)
-  "$prefix/bin/strhaven" "$game" > "$tmp/game.log" 2>&1 &
+  "$1" "$game" > "$tmp/game.log" 2>&1 &
   game_pid=$!
   win=$(wait_window "$title - first game.shs")
   seconds=$(awk -v a="$started" -v b="$(date +%s.%N)" 'BEGIN { printf "%.2f", b - a }')
@@ -68,7 +89,7 @@ game="$tmp/my games/first game.shs"
 printf '%s\r\n' 5 0 1 1 1 1 GoodDay 3 20 3 2 19 2 1 1 2 3 0 0 0 4 5 6 > "$game"
 printf '[Options]\nSound=0\n' > "$XDG_CONFIG_HOME/$title.ini"
 
-play_once
+play_once "$prefix/bin/strhaven"
 first=$seconds
 log=$share/strhaven/st5unst.log
 [ "$(tr -cd '\r' < "$log" | wc -c)" -eq 39 ] || fail "the first run did not append 39 lines to the log"
@@ -81,25 +102,51 @@ if have xdg-mime; then
   [ "$(xdg-mime query default "$mime")" = "$id.desktop" ] || fail "the game is not the default for game files"
 fi
 
-play_once
+play_once "$prefix/bin/strhaven"
 later=$seconds
 [ "$(tr -cd '\r' < "$log" | wc -c)" -eq 39 ] || fail "a later run appended to the log"
 echo "window shown after ${first}s on the first run, ${later}s on a later run"
 
 # ---- uninstall
-"$prefix/bin/strhaven-uninstall" > "$tmp/uninstall.log" 2>&1 || { cat "$tmp/uninstall.log"; fail "uninstall"; }
-left=$(find "$HOME" \( -iname '*strhaven*' -o -name "$title*" -o -name "$id*" \) -print)
+# What the user keeps in the game's folder is theirs; the game's recovery
+# copy beside the settings is the game's.
+saved="$share/strhaven/my notes.txt"
+printf 'the lucky machine\n' > "$saved"
+printf '%s\r\n' 5 0 1 1 1 1 GoodDay > "$XDG_CONFIG_HOME/$title recovery.shs"
+uninstall_from "$prefix"
+[ "$(cat "$saved" 2>/dev/null)" = "the lucky machine" ] || fail "the uninstaller took the user's own file"
+left=$(find "$HOME" \( -iname '*strhaven*' -o -name "$title*" -o -name "$id*" \) \
+  ! -path "$share/strhaven" ! -path "$saved" -print)
 [ -z "$left" ] || fail "left behind: $left"
-left=$(grep -rlE "shvslots|$id|strhaven" "$HOME" 2>/dev/null || true)
+left=$(grep -rlE "shvslots|$id|strhaven" "$HOME" 2>/dev/null | grep -vxF "$saved" || true)
 [ -z "$left" ] || fail "still naming the game: $left"
+rm -r "$share/strhaven"
 
 # ---- a system-wide install as root makes, without a log
 if [ "$(id -u)" -eq 0 ]; then
   system=$tmp/usr
-  "$cmake" --install "$build" --prefix "$system" > "$tmp/install.log"
+  install_into "$system"
   [ -x "$system/bin/strhaven" ] || fail "system install"
   [ -e "$system/share/strhaven/st5unst.log" ] && fail "a system-wide install keeps an uninstall log"
-  "$system/bin/strhaven-uninstall" > "$tmp/uninstall.log" 2>&1 || { cat "$tmp/uninstall.log"; fail "system uninstall"; }
+
+  # A player's first run, here root's (who may write the program's folder),
+  # with the installation's folders where the desktop and the PATH look.
+  rm -rf "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+  mkdir -p "$XDG_CONFIG_HOME"
+  printf '[Options]\nSound=0\n' > "$XDG_CONFIG_HOME/$title.ini"
+  XDG_DATA_DIRS=$system/share PATH=$system/bin:$PATH play_once "$system/bin/strhaven"
+  grep -qi '^FirstTime=false' "$XDG_CONFIG_HOME/$title.ini" || fail "system install: FirstTime is still set"
+  [ -e "$system/share/strhaven/st5unst.log" ] && fail "the first run of a system-wide install made a log"
+  copies=$(find "$XDG_DATA_HOME" \( -iname '*strhaven*' -o -name "$id*" \) -print 2>/dev/null || true)
+  [ -z "$copies" ] || fail "the first run of a system-wide install copied its files: $copies"
+  grep -qxF "$mime=$id.desktop;" "$XDG_CONFIG_HOME/mimeapps.list" ||
+    fail "the first run of a system-wide install did not make the game the default"
+  if have xdg-mime; then
+    [ "$(XDG_DATA_DIRS=$system/share xdg-mime query default "$mime")" = "$id.desktop" ] ||
+      fail "system install: the game is not the default for game files"
+  fi
+
+  uninstall_from "$system"
   left=$(grep -rlE "shvslots|$id|strhaven" "$system" 2>/dev/null || true)
   [ -z "$left" ] || fail "left behind in the system prefix: $left"
 fi

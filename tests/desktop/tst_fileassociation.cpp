@@ -1,6 +1,9 @@
+#include "DesktopEntry.h"
+#include "DesktopFiles.h"
 #include "DesktopIdentity.h"
 #include "FakePrompter.h"
 #include "FileAssociation.h"
+#include "ScopedEnvironment.h"
 #include "TestFiles.h"
 
 #include <QDirIterator>
@@ -81,7 +84,7 @@ QMap<QString, QByteArray> snapshot(const QString& folder)
 
 AssociationFolders foldersIn(const QTemporaryDir& tmp)
 {
-    return {tmp.filePath(QStringLiteral("data")), tmp.filePath(QStringLiteral("config"))};
+    return {tmp.filePath(QStringLiteral("data")), tmp.filePath(QStringLiteral("config")), {}};
 }
 
 } // namespace
@@ -120,6 +123,7 @@ private slots:
         const QString entry = tmp.filePath(QStringLiteral("data/applications/")) + desktop::desktopFileName();
         const QString game = QStringLiteral("/home/ann/My Games/$lucky day%s \"one\".shs");
         QCOMPARE(launchCommand(readFile(entry), game), std::optional<QStringList>({program, game}));
+        QCOMPARE(desktop::entryProgram(readFile(entry)), program);
 
         const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
         if (!validator.isEmpty()) {
@@ -230,6 +234,88 @@ private slots:
         QCOMPARE(prompter.boxes(), QStringList{"Exclamation Ok, Star Haven Virtual Slots: There was an error registering "
                                                "the game extension, shs. You will not be able to select a game file "
                                                "from Explorer to start Star Haven Virtual Slots"});
+    }
+
+    // An installation for every user (a package, a system-wide cmake
+    // --install) lays down the type and the entry in a system data folder.
+    // A player's first run of that very program then only makes it their
+    // default: copies in their own folder would keep .shs files typed as
+    // the game's after the package is gone.
+    void systemInstallationGetsOnlyTheDefault_data()
+    {
+        QTest::addColumn<QStringList>("system"); // per XDG_DATA_DIRS folder: what it holds
+        QTest::addColumn<QString>("onPath");     // the strhaven the PATH finds
+        QTest::addColumn<bool>("copies");        // the user's own files are written
+        const QString both = QStringLiteral("entry for strhaven, type");
+        QTest::newRow("installed for every user") << QStringList{both} << QStringLiteral("this") << false;
+        QTest::newRow("on the PATH through a link") << QStringList{both} << QStringLiteral("link") << false;
+        QTest::newRow("entry naming this program by its path")
+            << QStringList{QStringLiteral("entry for this, type")} << QString() << false;
+        QTest::newRow("type and entry in different folders")
+            << QStringList{QStringLiteral("type"), QStringLiteral("entry for strhaven")} << QStringLiteral("this") << false;
+        QTest::newRow("the PATH finds another copy") << QStringList{both} << QStringLiteral("other") << true;
+        QTest::newRow("nothing on the PATH") << QStringList{both} << QString() << true;
+        QTest::newRow("first entry is another copy's")
+            << QStringList{QStringLiteral("entry for other, type"), both} << QStringLiteral("this") << true;
+        QTest::newRow("no type in the system") << QStringList{QStringLiteral("entry for strhaven")} << QStringLiteral("this") << true;
+        QTest::newRow("no entry in the system") << QStringList{QStringLiteral("type")} << QStringLiteral("this") << true;
+        QTest::newRow("neither in the system") << QStringList{QStringLiteral("nothing")} << QStringLiteral("this") << true;
+    }
+    void systemInstallationGetsOnlyTheDefault()
+    {
+        QFETCH(QStringList, system);
+        QFETCH(QString, onPath);
+        QFETCH(bool, copies);
+        QTemporaryDir tmp;
+        const auto program = [&tmp](const QString& name) {
+            const QString path = tmp.filePath(name + QStringLiteral("/strhaven"));
+            writeFile(path, "#!/bin/sh\n");
+            QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+            return path;
+        };
+        const QString self = program(QStringLiteral("games")), other = program(QStringLiteral("opt"));
+        const QString bin = tmp.filePath(QStringLiteral("bin"));
+        QDir().mkpath(bin);
+        const QString onPathFile = bin + QStringLiteral("/strhaven");
+        if (onPath == QStringLiteral("this") || onPath == QStringLiteral("other"))
+            QVERIFY(QFile::copy(onPath == QStringLiteral("this") ? self : other, onPathFile));
+        if (onPath == QStringLiteral("link"))
+            QVERIFY(QFile::link(self, onPathFile));
+        // "this": the program runs from the PATH's folder itself.
+        const QString running = onPath == QStringLiteral("this") ? onPathFile : self;
+
+        QStringList dataDirs;
+        for (const QString& holds : system) {
+            const QString folder = tmp.filePath(QStringLiteral("system%1").arg(dataDirs.size()));
+            dataDirs << folder;
+            std::vector<desktop::DesktopFile> files;
+            if (holds.startsWith(QStringLiteral("entry for "))) {
+                const QString who = holds.section(u' ', 2, 2).remove(u',');
+                const QString named = who == QStringLiteral("strhaven") ? desktop::programName()
+                                      : who == QStringLiteral("this") ? running : other;
+                files.push_back({desktop::desktopEntryPath(), desktop::desktopEntry(named)});
+            }
+            if (holds.endsWith(QStringLiteral("type")))
+                files.push_back({desktop::mimePackagePath(), desktop::mimePackage()});
+            desktop::writeDesktopFiles(folder, files);
+        }
+        ScopedEnvironment environment("PATH", bin.toUtf8());
+        environment.set("XDG_DATA_HOME", tmp.filePath(QStringLiteral("data")).toUtf8());
+        environment.set("XDG_CONFIG_HOME", tmp.filePath(QStringLiteral("config")).toUtf8());
+        environment.set("XDG_DATA_DIRS", dataDirs.join(u':').toUtf8());
+        const AssociationFolders folders = userAssociationFolders();
+        QCOMPARE(folders.systemData, dataDirs);
+
+        FakePrompter prompter;
+        RegisterFileType(prompter, nullptr, running, folders);
+        QCOMPARE(prompter.boxes(), QStringList());
+        QCOMPARE(readFile(folders.configHome + QStringLiteral("/mimeapps.list")),
+                 QByteArray("[Default Applications]\napplication/x-shvslots-file=io.quillfern.StarHavenVirtualSlots.desktop;\n"));
+        const QMap<QString, QByteArray> written = snapshot(folders.dataHome);
+        if (copies)
+            QVERIFY(written.contains(desktop::desktopEntryPath()) && written.contains(desktop::mimePackagePath()));
+        else
+            QCOMPARE(written.keys(), QStringList());
     }
 };
 

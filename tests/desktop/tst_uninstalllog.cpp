@@ -1,4 +1,5 @@
 #include "FakePrompter.h"
+#include "ScopedEnvironment.h"
 #include "TestFiles.h"
 #include "UninstallLog.h"
 
@@ -98,29 +99,52 @@ private slots:
     void appendsEntries_data()
     {
         QTest::addColumn<QByteArray>("before"); // null: no log; "<folder>": a folder in its place
-        QTest::addColumn<bool>("readOnlyFolder");
+        // Who runs the game: the tests' own user, a plain user with or
+        // without the right to write the program's folder, or root.
+        QTest::addColumn<QString>("player");
+        QTest::addColumn<bool>("inHome"); // the program's folder lies in the player's home
         QTest::addColumn<int>("calls");
         QTest::addColumn<QByteArray>("after"); // %entries% stands for the 39 lines
         QTest::addColumn<int>("messages");
-        QTest::newRow("empty log") << QByteArray("") << false << 1 << QByteArray("%entries%") << 0;
+        const QString me = QStringLiteral("me"), readOnly = QStringLiteral("plain, read-only"),
+                      writable = QStringLiteral("plain, writable"), root = QStringLiteral("root");
+        QTest::newRow("empty log") << QByteArray("") << me << true << 1 << QByteArray("%entries%") << 0;
         QTest::newRow("entries after the installer's")
-            << QByteArray("File: \"/opt/x/readme.txt\"\r\n") << false << 1
+            << QByteArray("File: \"/opt/x/readme.txt\"\r\n") << me << true << 1
             << QByteArray("File: \"/opt/x/readme.txt\"\r\n%entries%") << 0;
-        QTest::newRow("last line without its break") << QByteArray("File: a") << false << 1
+        QTest::newRow("last line without its break") << QByteArray("File: a") << me << true << 1
                                                      << QByteArray("File: a\r\n%entries%") << 0;
-        QTest::newRow("second call appends again") << QByteArray("") << false << 2 << QByteArray("%entries%%entries%") << 0;
-        QTest::newRow("read-only folder, log kept writable") << QByteArray("") << true << 1 << QByteArray("%entries%") << 0;
-        QTest::newRow("log missing") << QByteArray() << false << 1 << QByteArray() << 1;
-        QTest::newRow("log missing in a folder the user cannot write") << QByteArray() << true << 1 << QByteArray() << 0;
-        QTest::newRow("log cannot be written") << QByteArray("<folder>") << false << 1 << QByteArray("<folder>") << 1;
+        QTest::newRow("second call appends again") << QByteArray("") << me << true << 2
+                                                   << QByteArray("%entries%%entries%") << 0;
+        QTest::newRow("read-only folder, log kept writable") << QByteArray("") << readOnly << true << 1
+                                                             << QByteArray("%entries%") << 0;
+        QTest::newRow("log cannot be written") << QByteArray("<folder>") << me << true << 1 << QByteArray("<folder>") << 1;
+        // A missing log is news only where the installer keeps one: an
+        // installation the player made for themselves.
+        QTest::newRow("log missing") << QByteArray() << me << true << 1 << QByteArray() << 1;
+        QTest::newRow("log missing where a plain user installed outside their home")
+            << QByteArray() << writable << false << 1 << QByteArray() << 1;
+        QTest::newRow("log missing in a folder the user cannot write")
+            << QByteArray() << readOnly << true << 1 << QByteArray() << 0;
+        QTest::newRow("log missing in a system-wide installation root may write")
+            << QByteArray() << root << false << 1 << QByteArray() << 0;
+        QTest::newRow("log missing in root's own home") << QByteArray() << root << true << 1 << QByteArray() << 1;
     }
     void appendsEntries()
     {
         QFETCH(QByteArray, before);
-        QFETCH(bool, readOnlyFolder);
+        QFETCH(QString, player);
+        QFETCH(bool, inHome);
         QFETCH(int, calls);
         QFETCH(QByteArray, after);
         QFETCH(int, messages);
+#ifdef Q_OS_UNIX
+        if (player == QStringLiteral("root") && getuid() != 0)
+            QSKIP("only root can play as root");
+#else
+        if (player == QStringLiteral("root"))
+            QSKIP("no root user here");
+#endif
         QTemporaryDir tmp;
         // Open to every user, so that only the program's folder itself differs.
         const auto readAndSearch = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
@@ -132,12 +156,18 @@ private slots:
         if (!before.isNull() && before != "<folder>")
             QVERIFY(writeFile(log, before));
         const QString settingsRoot = tmp.filePath(QStringLiteral("my config"));
+        const QString elsewhere = tmp.filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(elsewhere));
 
         FakePrompter prompter;
-        if (readOnlyFolder)
+        if (player == QStringLiteral("plain, read-only"))
             QFile::setPermissions(program, readAndSearch);
+        else if (player == QStringLiteral("plain, writable"))
+            QFile::setPermissions(program, readAndSearch | QFileDevice::WriteOwner | QFileDevice::WriteGroup |
+                                               QFileDevice::WriteOther);
         {
-            const PlainUserChecks plainUser(readOnlyFolder);
+            const ScopedEnvironment home("HOME", (inHome ? tmp.path() : elsewhere).toUtf8());
+            const PlainUserChecks plainUser(player.startsWith(QStringLiteral("plain")));
             for (int i = 0; i < calls; ++i)
                 WriteUninstallLog(prompter, nullptr, program, settingsRoot + QStringLiteral("/Star Haven Virtual Slots.ini"));
         }

@@ -12,6 +12,7 @@ namespace strhaven {
 class ScopedEnvironment {
 public:
     ScopedEnvironment() = default;
+    ScopedEnvironment(const QByteArray& name, const QByteArray& value) { set(name, value); }
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
     ~ScopedEnvironment()
