@@ -51,7 +51,7 @@ private slots:
         QFETCH(QString, message);
         FullDisk disk;
         STRHAVEN_NEED_FULL_DISK(disk);
-        const AssociationFolders folders{disk.filePath("data"), disk.filePath("config")};
+        const AssociationFolders folders{disk.filePath("data"), disk.filePath("config"), {}};
         QVERIFY(writeFile(disk.filePath("config/mimeapps.list"),
                           "[Default Applications]\ntext/plain=editor.desktop;\nimage/png=viewer.desktop;\n"));
         QVERIFY(writeFile(disk.filePath("share/strhaven/st5unst.log"), "File: \"/opt/x/readme.txt\"\r\n"));
