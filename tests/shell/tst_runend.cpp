@@ -17,8 +17,10 @@ struct Rig : FormRig {
     QString gameFile;
     QByteArray fileBytes;
 
+    // Past the first run, with no box shown yet.
     void startPlaying()
     {
+        set("Window/FirstTime", "False");
         GameFileContent c;
         c.game.Credits = 500;
         c.options.Sound = 0;
@@ -30,6 +32,7 @@ struct Rig : FormRig {
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         click(face().billSlot(10));
         QCOMPARE(game().Credits, 510);
+        prompter.messages.clear();
     }
     // The next run of the game over the same folder, the player answering
     // the kept game's question (if one comes) with `answer`.
@@ -75,9 +78,7 @@ private slots:
         QFETCH(bool, duringSpin);
         QFETCH(int, answer);
         Rig rig;
-        rig.set("Window/FirstTime", "False");
         rig.startPlaying();
-        rig.prompter.messages.clear();
         bool answered = true;
         auto end = [&] {
             if (how == "window destroyed")
@@ -164,9 +165,7 @@ private slots:
         QFETCH(bool, playOn);
         QFETCH(QString, seen);
         Rig rig;
-        rig.set("Window/FirstTime", "False");
         rig.startPlaying();
-        rig.prompter.messages.clear();
         rig.prompter.answers = {Answer::No, Answer::No};
         QVERIFY(rig.form->sessionClosing(true));
         if (playOn)
