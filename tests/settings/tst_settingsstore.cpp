@@ -1,3 +1,5 @@
+#include "ErrorReport.h"
+#include "FullDisk.h"
 #include "SettingsStore.h"
 #include "TestFiles.h"
 
@@ -127,6 +129,28 @@ private slots:
         QCOMPARE(store.value("Wheel/5").toString(), QStringLiteral("2"));
         QCOMPARE(store.value("Wheel/1").toString(), QStringLiteral("6"));
         QCOMPARE(store.value("Window/Payouts").toString(), QStringLiteral("False"));
+    }
+
+    // A store that cannot be written for want of room says so, and the
+    // file keeps what it held.
+    void saveToAFullDisk()
+    {
+        FullDisk disk;
+        STRHAVEN_NEED_FULL_DISK(disk);
+        const QString path = disk.filePath("full.ini");
+        QVERIFY(writeFile(path, "[Options]\nWheelSpeed=3\n"));
+        disk.fill();
+        QSettings store(path, QSettings::IniFormat);
+        StoredSettings s;
+        s.lastFile = QString(2000, 'x');
+        int failure = 0;
+        try {
+            SaveSettings(store, s, false);
+        } catch (const RunError& e) {
+            failure = e.number();
+        }
+        QCOMPARE(failure, int(ErrorNumber::PermissionDenied));
+        QCOMPARE(readFile(path), QByteArray("[Options]\nWheelSpeed=3\n"));
     }
 };
 

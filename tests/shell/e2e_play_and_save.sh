@@ -22,7 +22,7 @@ printf '[Options]\nWheelSpeed=1\nSound=0\n' > "$XDG_CONFIG_HOME/Star Haven Virtu
 
 start_xvfb
 if [ "$wm" = openbox ]; then
-  openbox --config-file /dev/null > "$tmp/openbox.log" 2>&1 &
+  openbox > "$tmp/openbox.log" 2>&1 &
   wm_pid=$!
   trap 'kill $wm_pid 2>/dev/null || true; cleanup' EXIT
   for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
