@@ -1,6 +1,6 @@
-#include "Denomination.h"
+#include "core/Denomination.h"
 
-#include "SlotGame.h"
+#include "core/SlotGame.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "GameOptions.h"
+#include "core/GameOptions.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Denomination.h"
-#include "PayoutMode.h"
+#include "core/Denomination.h"
+#include "core/PayoutMode.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "PayTable.h"
+#include "core/PayTable.h"
 
 #include <algorithm>
 

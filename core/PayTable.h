@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReelGrid.h"
+#include "core/ReelGrid.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Symbol.h"
+#include "core/Symbol.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "SlotGame.h"
+#include "core/SlotGame.h"
 
 #include <charconv>
 #include <cmath>

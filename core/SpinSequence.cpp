@@ -1,4 +1,4 @@
-#include "SpinSequence.h"
+#include "core/SpinSequence.h"
 
 namespace strhaven {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "NextSymbol.h"
-#include "ReelGrid.h"
-#include "WheelStrip.h"
+#include "core/NextSymbol.h"
+#include "core/ReelGrid.h"
+#include "core/WheelStrip.h"
 
 #include <array>
 #include <cstdint>

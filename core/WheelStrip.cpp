@@ -1,4 +1,4 @@
-#include "WheelStrip.h"
+#include "core/WheelStrip.h"
 
 #include <algorithm>
 

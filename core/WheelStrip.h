@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PayoutMode.h"
-#include "Symbol.h"
+#include "core/PayoutMode.h"
+#include "core/Symbol.h"
 
 #include <array>
 #include <string_view>

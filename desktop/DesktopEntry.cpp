@@ -1,7 +1,7 @@
-#include "DesktopEntry.h"
+#include "desktop/DesktopEntry.h"
 
-#include "AppTitle.h"
-#include "DesktopIdentity.h"
+#include "seams/AppTitle.h"
+#include "desktop/DesktopIdentity.h"
 
 #include <QStringList>
 

@@ -1,11 +1,11 @@
-#include "DesktopFiles.h"
+#include "desktop/DesktopFiles.h"
 
-#include "AppTitle.h"
-#include "Art.h"
-#include "DesktopEntry.h"
-#include "DesktopIdentity.h"
-#include "ErrorReport.h"
-#include "LocalFiles.h"
+#include "seams/AppTitle.h"
+#include "assets/art/Art.h"
+#include "desktop/DesktopEntry.h"
+#include "desktop/DesktopIdentity.h"
+#include "seams/ErrorReport.h"
+#include "seams/LocalFiles.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,12 +1,12 @@
-#include "FileAssociation.h"
+#include "desktop/FileAssociation.h"
 
-#include "AppTitle.h"
-#include "DesktopEntry.h"
-#include "DesktopFiles.h"
-#include "DesktopIdentity.h"
-#include "MimeAppsList.h"
-#include "Prompter.h"
-#include "WindowsClasses.h"
+#include "seams/AppTitle.h"
+#include "desktop/DesktopEntry.h"
+#include "desktop/DesktopFiles.h"
+#include "desktop/DesktopIdentity.h"
+#include "desktop/MimeAppsList.h"
+#include "seams/Prompter.h"
+#include "desktop/WindowsClasses.h"
 
 #include <QDir>
 #include <QFile>

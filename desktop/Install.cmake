@@ -147,9 +147,8 @@ get_property(STRHAVEN_INSTALLED_LINES GLOBAL PROPERTY STRHAVEN_INSTALLED_FILES)
 list(TRANSFORM STRHAVEN_INSTALLED_LINES REPLACE "(.+)" "    \"\\1\",")
 list(JOIN STRHAVEN_INSTALLED_LINES "\n" STRHAVEN_INSTALLED_LINES)
 configure_file(desktop/uninstall/InstalledFiles.h.in ${CMAKE_BINARY_DIR}/desktop/InstalledFiles.h.in @ONLY)
-file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/desktop/generated/InstalledFiles.h
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/desktop/uninstall/InstalledFiles.h
      INPUT ${CMAKE_BINARY_DIR}/desktop/InstalledFiles.h.in)
-target_include_directories(strhaven-uninstall PRIVATE ${CMAKE_BINARY_DIR}/desktop/generated)
 
 include(${CMAKE_CURRENT_LIST_DIR}/debian/Package.cmake)
 

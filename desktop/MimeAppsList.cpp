@@ -1,7 +1,7 @@
-#include "MimeAppsList.h"
+#include "desktop/MimeAppsList.h"
 
-#include "ErrorReport.h"
-#include "LocalFiles.h"
+#include "seams/ErrorReport.h"
+#include "seams/LocalFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "UninstallLog.h"
+#include "desktop/UninstallLog.h"
 
-#include "AppTitle.h"
-#include "DesktopIdentity.h"
-#include "Prompter.h"
+#include "seams/AppTitle.h"
+#include "desktop/DesktopIdentity.h"
+#include "seams/Prompter.h"
 
 #include <QDir>
 #include <QFile>

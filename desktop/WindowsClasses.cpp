@@ -1,7 +1,7 @@
-#include "WindowsClasses.h"
+#include "desktop/WindowsClasses.h"
 
-#include "DesktopIdentity.h"
-#include "ErrorReport.h"
+#include "desktop/DesktopIdentity.h"
+#include "seams/ErrorReport.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameFile.h"
+#include "files/GameFile.h"
 
 #include <QString>
 

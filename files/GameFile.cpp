@@ -1,10 +1,10 @@
-#include "GameFile.h"
+#include "files/GameFile.h"
 
-#include "AppTitle.h"
-#include "ErrorReport.h"
-#include "LocalFiles.h"
-#include "NumberText.h"
-#include "Prompter.h"
+#include "seams/AppTitle.h"
+#include "seams/ErrorReport.h"
+#include "seams/LocalFiles.h"
+#include "seams/NumberText.h"
+#include "seams/Prompter.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GameOptions.h"
-#include "SlotGame.h"
+#include "core/GameOptions.h"
+#include "core/SlotGame.h"
 
 #include <QString>
 

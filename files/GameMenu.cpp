@@ -1,11 +1,11 @@
-#include "GameMenu.h"
+#include "files/GameMenu.h"
 
-#include "AppTitle.h"
-#include "ErrorReport.h"
-#include "WaitCursor.h"
-#include "GameDocument.h"
-#include "PathHelpers.h"
-#include "Prompter.h"
+#include "seams/AppTitle.h"
+#include "seams/ErrorReport.h"
+#include "widgets/WaitCursor.h"
+#include "files/GameDocument.h"
+#include "files/PathHelpers.h"
+#include "seams/Prompter.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "KeptGame.h"
+#include "files/KeptGame.h"
 
-#include "LocalFiles.h"
+#include "seams/LocalFiles.h"
 
 #include <QFile>
 

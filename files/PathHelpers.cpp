@@ -1,4 +1,4 @@
-#include "PathHelpers.h"
+#include "files/PathHelpers.h"
 
 #include <algorithm>
 

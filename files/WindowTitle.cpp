@@ -1,8 +1,8 @@
-#include "WindowTitle.h"
+#include "files/WindowTitle.h"
 
-#include "AppTitle.h"
-#include "LocalFiles.h"
-#include "PathHelpers.h"
+#include "seams/AppTitle.h"
+#include "seams/LocalFiles.h"
+#include "files/PathHelpers.h"
 
 #include <QCoreApplication>
 

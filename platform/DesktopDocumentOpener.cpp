@@ -1,6 +1,6 @@
-#include "DesktopDocumentOpener.h"
+#include "platform/DesktopDocumentOpener.h"
 
-#include "XdgHandlerLookup.h"
+#include "platform/XdgHandlerLookup.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "DisplayKeyboardState.h"
+#include "platform/DisplayKeyboardState.h"
 
 #include <QGuiApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyboardState.h"
+#include "seams/KeyboardState.h"
 
 namespace strhaven {
 

@@ -1,4 +1,4 @@
-#include "LazySoundOutput.h"
+#include "platform/LazySoundOutput.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "QtPrompter.h"
+#include "platform/QtPrompter.h"
 
-#include "WaitCursor.h"
+#include "widgets/WaitCursor.h"
 
 #include <QDir>
 #include <QFileDialog>

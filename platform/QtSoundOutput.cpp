@@ -1,6 +1,6 @@
-#include "QtSoundOutput.h"
+#include "platform/QtSoundOutput.h"
 
-#include "WaveImage.h"
+#include "assets/sounds/WaveImage.h"
 
 #include <QAudioFormat>
 #include <QAudioSink>

@@ -1,4 +1,4 @@
-#include "RealPacer.h"
+#include "platform/RealPacer.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 // The entry point of the audio module, which the game loads on its first
 // sound (see LazySoundOutput).
-#include "QtSoundOutput.h"
+#include "platform/QtSoundOutput.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "XdgHandlerLookup.h"
+#include "platform/XdgHandlerLookup.h"
 
 #include <QDir>
 #include <QDirIterator>

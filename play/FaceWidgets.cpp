@@ -1,4 +1,4 @@
-#include "FaceWidgets.h"
+#include "play/FaceWidgets.h"
 
 #include <QMouseEvent>
 #include <QPainter>

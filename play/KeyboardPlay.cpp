@@ -1,10 +1,10 @@
-#include "KeyboardPlay.h"
+#include "play/KeyboardPlay.h"
 
-#include "FaceWidgets.h"
-#include "HelpViewer.h"
-#include "KeyboardState.h"
-#include "MachineFace.h"
-#include "SlotMachine.h"
+#include "play/FaceWidgets.h"
+#include "seams/HelpViewer.h"
+#include "seams/KeyboardState.h"
+#include "play/MachineFace.h"
+#include "play/SlotMachine.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
-#include "MachineFace.h"
+#include "play/MachineFace.h"
 
-#include "Art.h"
+#include "assets/art/Art.h"
 
 namespace strhaven {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FaceWidgets.h"
-#include "PayTable.h"
-#include "ReelGrid.h"
+#include "play/FaceWidgets.h"
+#include "core/PayTable.h"
+#include "core/ReelGrid.h"
 
 #include <QLabel>
 

@@ -1,13 +1,13 @@
-#include "SlotMachine.h"
+#include "play/SlotMachine.h"
 
-#include "AppTitle.h"
-#include "Denomination.h"
-#include "ErrorReport.h"
-#include "WaitCursor.h"
-#include "Pacer.h"
-#include "Prompter.h"
-#include "SoundPlayer.h"
-#include "SpinSequence.h"
+#include "seams/AppTitle.h"
+#include "core/Denomination.h"
+#include "seams/ErrorReport.h"
+#include "widgets/WaitCursor.h"
+#include "seams/Pacer.h"
+#include "seams/Prompter.h"
+#include "play/SoundPlayer.h"
+#include "core/SpinSequence.h"
 
 namespace strhaven {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "GameOptions.h"
-#include "MachineFace.h"
-#include "PayTable.h"
-#include "RandomSource.h"
-#include "SlotGame.h"
-#include "WheelStrip.h"
+#include "core/GameOptions.h"
+#include "play/MachineFace.h"
+#include "core/PayTable.h"
+#include "core/RandomSource.h"
+#include "core/SlotGame.h"
+#include "core/WheelStrip.h"
 
 #include <QObject>
 

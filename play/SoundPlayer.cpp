@@ -1,8 +1,8 @@
-#include "SoundPlayer.h"
+#include "play/SoundPlayer.h"
 
-#include "Pacer.h"
-#include "SoundOutput.h"
-#include "SoundResources.h"
+#include "seams/Pacer.h"
+#include "seams/SoundOutput.h"
+#include "assets/sounds/SoundResources.h"
 
 namespace strhaven {
 

@@ -1,4 +1,4 @@
-#include "ErrorReport.h"
+#include "seams/ErrorReport.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompter.h"
+#include "seams/Prompter.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "HelpViewer.h"
+#include "seams/HelpViewer.h"
 
 namespace strhaven {
 

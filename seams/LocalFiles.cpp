@@ -1,6 +1,6 @@
-#include "LocalFiles.h"
+#include "seams/LocalFiles.h"
 
-#include "ErrorReport.h"
+#include "seams/ErrorReport.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "seams/NumberText.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ProgramFolder.h"
+#include "seams/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

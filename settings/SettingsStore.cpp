@@ -1,9 +1,9 @@
-#include "SettingsStore.h"
+#include "settings/SettingsStore.h"
 
-#include "AppTitle.h"
-#include "ErrorReport.h"
-#include "LocalFiles.h"
-#include "NumberText.h"
+#include "seams/AppTitle.h"
+#include "seams/ErrorReport.h"
+#include "seams/LocalFiles.h"
+#include "seams/NumberText.h"
 
 #include <QSettings>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GameOptions.h"
-#include "ReelGrid.h"
+#include "core/GameOptions.h"
+#include "core/ReelGrid.h"
 
 #include <QString>
 

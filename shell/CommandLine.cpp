@@ -1,8 +1,8 @@
-#include "CommandLine.h"
+#include "shell/CommandLine.h"
 
-#include "AppTitle.h"
-#include "AppVersion.h"
-#include "LocalFiles.h"
+#include "seams/AppTitle.h"
+#include "shell/AppVersion.h"
+#include "seams/LocalFiles.h"
 
 #include <QCoreApplication>
 

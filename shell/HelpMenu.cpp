@@ -1,10 +1,10 @@
-#include "HelpMenu.h"
+#include "shell/HelpMenu.h"
 
-#include "AppTitle.h"
-#include "DocumentOpener.h"
-#include "ErrorReport.h"
-#include "HelpViewer.h"
-#include "Prompter.h"
+#include "seams/AppTitle.h"
+#include "seams/DocumentOpener.h"
+#include "seams/ErrorReport.h"
+#include "seams/HelpViewer.h"
+#include "seams/Prompter.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -28,8 +28,8 @@ public:
         DocumentOpener& opener;
         QWidget* window;                    // the main window: owner of every box
         QString folder;                     // the program's folder: readme.txt, web/
-        std::function<void()> showShortcuts; // frmShortCuts, modally
-        std::function<void()> showAbout;     // frmAbout, modally
+        std::function<void()> showShortcuts; // ShortcutChart, modally
+        std::function<void()> showAbout;     // AboutDialog, modally
     };
 
     // The maker's pages, in the order of the web submenu.

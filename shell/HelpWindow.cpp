@@ -1,6 +1,6 @@
-#include "HelpWindow.h"
+#include "shell/HelpWindow.h"
 
-#include "HelpBook.h"
+#include "assets/help/HelpBook.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "StartUp.h"
+#include "shell/StartUp.h"
 
-#include "AppTitle.h"
+#include "seams/AppTitle.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "WindowGoneWatch.h"
+#include "shell/WindowGoneWatch.h"
 
 #include <QCoreApplication>
 #include <QWidget>

@@ -1,19 +1,19 @@
-#include "AppTitle.h"
-#include "AppVersion.h"
-#include "CommandLine.h"
-#include "DesktopDocumentOpener.h"
-#include "DesktopIntegration.h"
-#include "DisplayKeyboardState.h"
-#include "Form1.h"
-#include "HelpWindow.h"
-#include "RealPacer.h"
-#include "QtPrompter.h"
-#include "LazySoundOutput.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
-#include "StartUp.h"
-#include "WindowGoneWatch.h"
-#include "frmSplash.h"
+#include "seams/AppTitle.h"
+#include "shell/AppVersion.h"
+#include "shell/CommandLine.h"
+#include "platform/DesktopDocumentOpener.h"
+#include "desktop/UserDesktopIntegration.h"
+#include "platform/DisplayKeyboardState.h"
+#include "shell/MachineWindow.h"
+#include "shell/HelpWindow.h"
+#include "platform/RealPacer.h"
+#include "platform/QtPrompter.h"
+#include "platform/LazySoundOutput.h"
+#include "core/RandomSource.h"
+#include "settings/SettingsStore.h"
+#include "shell/StartUp.h"
+#include "shell/WindowGoneWatch.h"
+#include "shell/SplashScreen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,12 +65,12 @@ int main(int argc, char* argv[])
 
     DesktopDocumentOpener opener;
     UserDesktopIntegration desktop(prompter, store);
-    Form1 window({prompter, soundOutput, pacer, help, random, opener, desktop, keyboard, openSettingsStore, commandLine,
+    MachineWindow window({prompter, soundOutput, pacer, help, random, opener, desktop, keyboard, openSettingsStore, commandLine,
                   {}, settingsKept});
-    frmSplash splash([&window] { window.show(); });
+    SplashScreen splash([&window] { window.show(); });
     // Gone for any reason, the main window takes the program with it.
     WindowGoneWatch watch(window, [&window] { window.endWithoutWindow(); });
-    window.Form_Load();
+    window.startNewGame();
     splash.showAndStartTimer();
     return app.exec();
 }

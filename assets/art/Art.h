@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PayTable.h"
-#include "Symbol.h"
+#include "core/PayTable.h"
+#include "core/Symbol.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -1,5 +1,5 @@
-#include "Art.h"
-#include "ArtPainting.h"
+#include "assets/art/Art.h"
+#include "assets/art/ArtPainting.h"
 
 #include <QFontMetricsF>
 

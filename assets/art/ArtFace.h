@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PayTable.h"
+#include "core/PayTable.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "Art.h"
-#include "ArtFace.h"
-#include "ArtPainting.h"
+#include "assets/art/Art.h"
+#include "assets/art/ArtFace.h"
+#include "assets/art/ArtPainting.h"
 
 #include <QRadialGradient>
 

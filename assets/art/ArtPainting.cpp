@@ -1,4 +1,4 @@
-#include "ArtPainting.h"
+#include "assets/art/ArtPainting.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "HelpBook.h"
+#include "assets/help/HelpBook.h"
 
-#include "HelpViewer.h"
+#include "seams/HelpViewer.h"
 
 namespace strhaven {
 

@@ -1,7 +1,7 @@
-#include "SoundRecipes.h"
+#include "assets/sounds/SoundRecipes.h"
 
-#include "Synth.h"
-#include "WaveWriter.h"
+#include "assets/sounds/Synth.h"
+#include "assets/sounds/WaveWriter.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "SoundResources.h"
+#include "assets/sounds/SoundResources.h"
 
-#include "WaveImage.h"
+#include "assets/sounds/WaveImage.h"
 
 #include <QFile>
 

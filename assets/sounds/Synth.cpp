@@ -1,4 +1,4 @@
-#include "Synth.h"
+#include "assets/sounds/Synth.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "WaveImage.h"
+#include "assets/sounds/WaveImage.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "WaveWriter.h"
+#include "assets/sounds/WaveWriter.h"
 
 #include <algorithm>
 #include <cmath>

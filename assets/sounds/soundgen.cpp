@@ -1,7 +1,7 @@
 // strhaven-soundgen DIR: writes wheel.wav, coin.wav and jackpot.wav into DIR.
 // Run by the build so that the game's sounds always come from this source.
-#include "SoundRecipes.h"
-#include "WaveWriter.h"
+#include "assets/sounds/SoundRecipes.h"
+#include "assets/sounds/WaveWriter.h"
 
 #include <exception>
 #include <filesystem>

@@ -2,8 +2,8 @@
 // the MIME package, the icons, the metainfo) into a folder laid out like
 // <prefix>/share, from the same code the first run uses for its per-user
 // copies, so that the two never drift apart.
-#include "DesktopFiles.h"
-#include "DesktopIdentity.h"
+#include "desktop/DesktopFiles.h"
+#include "desktop/DesktopIdentity.h"
 
 #include <QGuiApplication>
 

@@ -4,12 +4,12 @@
 // the running user's game-file association. Only the files the install
 // rules lay down go (InstalledFiles.h, written by those rules): whatever
 // else a user keeps in the program's folders stays, and with it the folder.
-#include "AppTitle.h"
-#include "DesktopFiles.h"
-#include "DesktopIdentity.h"
-#include "FileAssociation.h"
-#include "InstalledFiles.h"
-#include "UninstallLog.h"
+#include "seams/AppTitle.h"
+#include "desktop/DesktopFiles.h"
+#include "desktop/DesktopIdentity.h"
+#include "desktop/FileAssociation.h"
+#include "desktop/uninstall/InstalledFiles.h"
+#include "desktop/UninstallLog.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "Art.h"
+#include "assets/art/Art.h"
 
 #include <QImage>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "SoundResources.h"
+#include "assets/sounds/SoundResources.h"
 
 #include <QtEndian>
 #include <QtTest>

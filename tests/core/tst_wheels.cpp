@@ -1,8 +1,8 @@
-#include "PayTable.h"
-#include "NextSymbol.h"
-#include "RandomSource.h"
-#include "SpinSequence.h"
-#include "WheelStrip.h"
+#include "core/PayTable.h"
+#include "core/NextSymbol.h"
+#include "core/RandomSource.h"
+#include "core/SpinSequence.h"
+#include "core/WheelStrip.h"
 
 #include <QTest>
 

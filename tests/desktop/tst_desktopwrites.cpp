@@ -1,9 +1,9 @@
-#include "FakePrompter.h"
-#include "FileAssociation.h"
-#include "FullDisk.h"
-#include "MimeAppsList.h"
-#include "TestFiles.h"
-#include "UninstallLog.h"
+#include "fakes/FakePrompter.h"
+#include "desktop/FileAssociation.h"
+#include "fakes/FullDisk.h"
+#include "desktop/MimeAppsList.h"
+#include "fakes/TestFiles.h"
+#include "desktop/UninstallLog.h"
 
 #include <QDirIterator>
 #include <QTest>

@@ -1,10 +1,10 @@
-#include "DesktopEntry.h"
-#include "DesktopFiles.h"
-#include "DesktopIdentity.h"
-#include "FakePrompter.h"
-#include "FileAssociation.h"
-#include "ScopedEnvironment.h"
-#include "TestFiles.h"
+#include "desktop/DesktopEntry.h"
+#include "desktop/DesktopFiles.h"
+#include "desktop/DesktopIdentity.h"
+#include "fakes/FakePrompter.h"
+#include "desktop/FileAssociation.h"
+#include "fakes/ScopedEnvironment.h"
+#include "fakes/TestFiles.h"
 
 #include <QDirIterator>
 #include <QMimeDatabase>

@@ -1,7 +1,7 @@
-#include "FakePrompter.h"
-#include "ScopedEnvironment.h"
-#include "TestFiles.h"
-#include "UninstallLog.h"
+#include "fakes/FakePrompter.h"
+#include "fakes/ScopedEnvironment.h"
+#include "fakes/TestFiles.h"
+#include "desktop/UninstallLog.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesktopIntegration.h"
+#include "seams/DesktopIntegration.h"
 
 #include <QStringList>
 

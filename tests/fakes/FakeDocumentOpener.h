@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DocumentOpener.h"
+#include "seams/DocumentOpener.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HelpViewer.h"
+#include "seams/HelpViewer.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ErrorReport.h"
-#include "OptionsTarget.h"
+#include "seams/ErrorReport.h"
+#include "settings/OptionsTarget.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Pacer.h"
+#include "seams/Pacer.h"
 
 #include <functional>
 #include <vector>

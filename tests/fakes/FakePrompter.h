@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ErrorReport.h"
-#include "Prompter.h"
+#include "seams/ErrorReport.h"
+#include "seams/Prompter.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SoundOutput.h"
+#include "seams/SoundOutput.h"
 
 #include <QByteArray>
 

@@ -1,9 +1,9 @@
-#include "ErrorReport.h"
-#include "FakePrompter.h"
-#include "FullDisk.h"
-#include "GameFile.h"
-#include "LocalFiles.h"
-#include "TestFiles.h"
+#include "seams/ErrorReport.h"
+#include "fakes/FakePrompter.h"
+#include "fakes/FullDisk.h"
+#include "files/GameFile.h"
+#include "seams/LocalFiles.h"
+#include "fakes/TestFiles.h"
 
 #include <QLocale>
 #include <QTemporaryDir>

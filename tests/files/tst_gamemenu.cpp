@@ -1,8 +1,8 @@
-#include "FakePrompter.h"
-#include "GameDocument.h"
-#include "GameMenu.h"
-#include "PathHelpers.h"
-#include "TestFiles.h"
+#include "fakes/FakePrompter.h"
+#include "files/GameDocument.h"
+#include "files/GameMenu.h"
+#include "files/PathHelpers.h"
+#include "fakes/TestFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>

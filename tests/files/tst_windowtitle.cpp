@@ -1,6 +1,6 @@
-#include "LocalFiles.h"
-#include "PathHelpers.h"
-#include "WindowTitle.h"
+#include "seams/LocalFiles.h"
+#include "files/PathHelpers.h"
+#include "files/WindowTitle.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "DesktopDocumentOpener.h"
-#include "ScopedEnvironment.h"
-#include "TestFiles.h"
+#include "platform/DesktopDocumentOpener.h"
+#include "fakes/ScopedEnvironment.h"
+#include "fakes/TestFiles.h"
 
 #include <QDesktopServices>
 #include <QScopeGuard>

@@ -1,7 +1,7 @@
-#include "ModalWatch.h"
-#include "QtPrompter.h"
-#include "TestFiles.h"
-#include "WaitCursor.h"
+#include "fakes/ModalWatch.h"
+#include "platform/QtPrompter.h"
+#include "fakes/TestFiles.h"
+#include "widgets/WaitCursor.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

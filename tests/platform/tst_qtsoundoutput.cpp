@@ -1,5 +1,5 @@
-#include "QtSoundOutput.h"
-#include "SoundResources.h"
+#include "platform/QtSoundOutput.h"
+#include "assets/sounds/SoundResources.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

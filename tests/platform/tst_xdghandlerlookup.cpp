@@ -1,6 +1,6 @@
-#include "ScopedEnvironment.h"
-#include "TestFiles.h"
-#include "XdgHandlerLookup.h"
+#include "fakes/ScopedEnvironment.h"
+#include "fakes/TestFiles.h"
+#include "platform/XdgHandlerLookup.h"
 
 #include <QTemporaryDir>
 #include <QTest>

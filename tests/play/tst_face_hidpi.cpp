@@ -1,4 +1,4 @@
-#include "MachineFace.h"
+#include "play/MachineFace.h"
 
 #include <QApplication>
 #include <QTest>

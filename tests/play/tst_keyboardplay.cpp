@@ -1,4 +1,4 @@
-#include "FormRig.h"
+#include "fakes/WindowRig.h"
 
 #include <QApplication>
 
@@ -6,7 +6,7 @@ using namespace strhaven;
 
 namespace {
 
-struct Rig : FormRig {
+struct Rig : WindowRig {
     Rig()
     {
         set("CashOut/CashOut", "New");

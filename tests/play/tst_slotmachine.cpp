@@ -1,4 +1,4 @@
-#include "FormRig.h"
+#include "fakes/WindowRig.h"
 
 using namespace strhaven;
 
@@ -10,7 +10,7 @@ public:
     int nextStop() override { throw std::runtime_error("no randomness"); }
 };
 
-struct Rig : FormRig {
+struct Rig : WindowRig {
     explicit Rig(RandomSource* rng = nullptr)
     {
         start(QString(), rng);

@@ -1,7 +1,7 @@
-#include "FakePacer.h"
-#include "FakeSoundOutput.h"
-#include "SoundPlayer.h"
-#include "SoundResources.h"
+#include "fakes/FakePacer.h"
+#include "fakes/FakeSoundOutput.h"
+#include "play/SoundPlayer.h"
+#include "assets/sounds/SoundResources.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "DesignLayout.h"
+#include "widgets/DesignLayout.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "ErrorReport.h"
-#include "FakePrompter.h"
+#include "seams/ErrorReport.h"
+#include "fakes/FakePrompter.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "ErrorReport.h"
-#include "FullDisk.h"
-#include "LocalFiles.h"
-#include "TestFiles.h"
+#include "seams/ErrorReport.h"
+#include "fakes/FullDisk.h"
+#include "seams/LocalFiles.h"
+#include "fakes/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>

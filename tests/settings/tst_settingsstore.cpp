@@ -1,7 +1,7 @@
-#include "ErrorReport.h"
-#include "FullDisk.h"
-#include "SettingsStore.h"
-#include "TestFiles.h"
+#include "seams/ErrorReport.h"
+#include "fakes/FullDisk.h"
+#include "settings/SettingsStore.h"
+#include "fakes/TestFiles.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "AppVersion.h"
-#include "CommandLine.h"
-#include "LocalFiles.h"
+#include "shell/AppVersion.h"
+#include "shell/CommandLine.h"
+#include "seams/LocalFiles.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
-#include "ErrorReport.h"
-#include "FakeDocumentOpener.h"
-#include "FakeHelpViewer.h"
-#include "FakePrompter.h"
-#include "HelpMenu.h"
-#include "TestFiles.h"
-#include "frmAbout.h"
-#include "frmShortCuts.h"
+#include "seams/ErrorReport.h"
+#include "fakes/FakeDocumentOpener.h"
+#include "fakes/FakeHelpViewer.h"
+#include "fakes/FakePrompter.h"
+#include "shell/HelpMenu.h"
+#include "fakes/TestFiles.h"
+#include "shell/AboutDialog.h"
+#include "play/ShortcutChart.h"
 
 #include <QLabel>
 #include <QRegularExpression>
@@ -155,13 +155,13 @@ private slots:
     // the others (the chart's OK under the chart, not over it).
     void aboutAndShortcuts()
     {
-        frmAbout about(nullptr);
+        AboutDialog about(nullptr);
         QStringList texts{about.windowTitle()};
         for (const char* name : {"lblTitle", "lblVersion", "lblDescription"})
             texts << about.findChild<QLabel*>(name)->text().section('\n', 0, 0);
         QCOMPARE(texts.join('|'),
                  QString("About Star Haven Virtual Slots|Star Haven Virtual Slots|Version 1.0.0|Copyright \u00a9 Quillfern"));
-        frmShortCuts shortcuts(nullptr);
+        ShortcutChart shortcuts(nullptr);
         QCOMPARE(shortcuts.windowTitle(), QString("Shortcut Keys"));
         for (QDialog* dialog : {static_cast<QDialog*>(&about), static_cast<QDialog*>(&shortcuts)}) {
             dialog->show();

@@ -1,8 +1,8 @@
-#include "HelpBook.h"
-#include "HelpDialog.h"
-#include "HelpWindow.h"
-#include "ModalWatch.h"
-#include "TestFiles.h"
+#include "assets/help/HelpBook.h"
+#include "widgets/HelpDialog.h"
+#include "shell/HelpWindow.h"
+#include "fakes/ModalWatch.h"
+#include "fakes/TestFiles.h"
 
 #include <QPushButton>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
-#include "FormRig.h"
-#include "KeptGame.h"
-#include "TestFiles.h"
-#include "WindowTitle.h"
+#include "fakes/WindowRig.h"
+#include "files/KeptGame.h"
+#include "fakes/TestFiles.h"
+#include "files/WindowTitle.h"
 
 #include <QFile>
 
@@ -13,7 +13,7 @@ using Answer = Prompter::Answer;
 
 // A titled game of 500 credits with 10 more counted on, so that it has
 // changed against its file; a quick wheel and no sound.
-struct Rig : FormRig {
+struct Rig : WindowRig {
     QString gameFile;
     QByteArray fileBytes;
 
@@ -95,7 +95,7 @@ private slots:
                 rig.pacer.onPause = nullptr;
                 end();
             };
-            FormRig::click(rig.face().playButton(1));
+            WindowRig::click(rig.face().playButton(1));
         } else {
             end();
         }
@@ -138,7 +138,7 @@ private slots:
         Rig rig;
         rig.set("Window/FirstTime", "False");
         rig.start();
-        FormRig::click(rig.face().billSlot(20));
+        WindowRig::click(rig.face().billSlot(20));
         QVERIFY(rig.form->sessionClosing(false));
         rig.startAgain(Answer::Yes);
         QCOMPARE(rig.questions(), QStringList{"question"});
@@ -169,7 +169,7 @@ private slots:
         rig.prompter.answers = {Answer::No, Answer::No};
         QVERIFY(rig.form->sessionClosing(true));
         if (playOn)
-            FormRig::click(rig.face().billSlot(5));
+            WindowRig::click(rig.face().billSlot(5));
         QVERIFY(rig.form->close());
         QCOMPARE(rig.questions().join(", "), seen);
     }

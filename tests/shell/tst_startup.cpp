@@ -1,6 +1,6 @@
-#include "FullDisk.h"
-#include "StartUp.h"
-#include "TestFiles.h"
+#include "fakes/FullDisk.h"
+#include "shell/StartUp.h"
+#include "fakes/TestFiles.h"
 
 #include <QLockFile>
 #include <QTemporaryDir>

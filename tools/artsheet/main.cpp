@@ -1,7 +1,7 @@
 // strhaven_artsheet [folder]: writes each picture at 1x, 1.5x and 2x, and the
 // machine face with every control's picture laid where the window puts it.
-#include "Art.h"
-#include "ReelGrid.h"
+#include "assets/art/Art.h"
+#include "core/ReelGrid.h"
 
 #include <QDir>
 #include <QFont>

@@ -2,17 +2,17 @@
 // wheel speed 5 and 0, the share of each phase, the processor time a spin
 // uses, and how long a $100 bill takes to count onto a Nickel machine with
 // the sounds off. Not a test: run it by hand under Xvfb and read the figures.
-#include "DesktopDocumentOpener.h"
-#include "DesktopIntegration.h"
-#include "DisplayKeyboardState.h"
-#include "Form1.h"
-#include "HelpViewer.h"
-#include "MachineFace.h"
-#include "RealPacer.h"
-#include "QtPrompter.h"
-#include "RandomSource.h"
-#include "SlotMachine.h"
-#include "SoundOutput.h"
+#include "platform/DesktopDocumentOpener.h"
+#include "desktop/UserDesktopIntegration.h"
+#include "platform/DisplayKeyboardState.h"
+#include "shell/MachineWindow.h"
+#include "seams/HelpViewer.h"
+#include "play/MachineFace.h"
+#include "platform/RealPacer.h"
+#include "platform/QtPrompter.h"
+#include "core/RandomSource.h"
+#include "play/SlotMachine.h"
+#include "seams/SoundOutput.h"
 
 #include <QAction>
 #include <QApplication>
@@ -130,9 +130,9 @@ int main(int argc, char* argv[])
     DesktopDocumentOpener opener;
     NoDesktop desktop;
     DisplayKeyboardState keyboard;
-    Form1 window({prompter, sound, pacer, help, random, opener, desktop, keyboard,
+    MachineWindow window({prompter, sound, pacer, help, random, opener, desktop, keyboard,
                   [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); }, QString()});
-    window.Form_Load();
+    window.startNewGame();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
@@ -195,7 +195,7 @@ int main(int argc, char* argv[])
         QElapsedTimer clock;
         qint64 painted = -1;
         PaintWatch watch([&](QWidget* w) {
-            if (painted < 0 && w->window()->objectName() == QStringLiteral("frmOptions")) {
+            if (painted < 0 && w->window()->objectName() == QStringLiteral("GameOptionsDialog")) {
                 painted = clock.nsecsElapsed();
                 QTimer::singleShot(0, w->window(), [d = w->window()] { d->close(); });
             }

@@ -1,4 +1,4 @@
-#include "OddsOptions.h"
+#include "tools/odds/OddsOptions.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PayoutMode.h"
+#include "core/PayoutMode.h"
 
 #include <cstdint>
 #include <span>

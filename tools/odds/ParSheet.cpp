@@ -1,8 +1,8 @@
-#include "ParSheet.h"
+#include "tools/odds/ParSheet.h"
 
-#include "SpinSequence.h"
-#include "WheelChain.h"
-#include "WheelStrip.h"
+#include "core/SpinSequence.h"
+#include "tools/odds/WheelChain.h"
+#include "core/WheelStrip.h"
 
 #include <cmath>
 #include <limits>

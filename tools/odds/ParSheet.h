@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PayTable.h"
-#include "PayoutMode.h"
-#include "ReelGrid.h"
+#include "core/PayTable.h"
+#include "core/PayoutMode.h"
+#include "core/ReelGrid.h"
 
 #include <array>
 #include <cstdint>

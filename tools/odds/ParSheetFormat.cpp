@@ -1,4 +1,4 @@
-#include "ParSheetFormat.h"
+#include "tools/odds/ParSheetFormat.h"
 
 #include <charconv>
 #include <cmath>

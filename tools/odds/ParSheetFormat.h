@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ParSheet.h"
-#include "Simulation.h"
+#include "tools/odds/ParSheet.h"
+#include "tools/odds/Simulation.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "Simulation.h"
+#include "tools/odds/Simulation.h"
 
-#include "RandomSource.h"
-#include "SpinSequence.h"
+#include "core/RandomSource.h"
+#include "core/SpinSequence.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ParSheet.h"
+#include "tools/odds/ParSheet.h"
 
 #include <cstdint>
 

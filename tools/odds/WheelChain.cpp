@@ -1,6 +1,6 @@
-#include "WheelChain.h"
+#include "tools/odds/WheelChain.h"
 
-#include "NextSymbol.h"
+#include "core/NextSymbol.h"
 
 #include <algorithm>
 #include <cmath>

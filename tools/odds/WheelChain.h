@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PayoutMode.h"
-#include "Symbol.h"
-#include "WheelStrip.h"
+#include "core/PayoutMode.h"
+#include "core/Symbol.h"
+#include "core/WheelStrip.h"
 
 #include <array>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "OddsOptions.h"
-#include "ParSheet.h"
-#include "ParSheetFormat.h"
-#include "Simulation.h"
+#include "tools/odds/OddsOptions.h"
+#include "tools/odds/ParSheet.h"
+#include "tools/odds/ParSheetFormat.h"
+#include "tools/odds/Simulation.h"
 
 #include <chrono>
 #include <cstdio>

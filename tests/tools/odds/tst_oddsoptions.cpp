@@ -1,4 +1,4 @@
-#include "OddsOptions.h"
+#include "tools/odds/OddsOptions.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

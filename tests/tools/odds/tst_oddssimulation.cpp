@@ -1,7 +1,7 @@
-#include "ParSheet.h"
-#include "RandomSource.h"
-#include "Simulation.h"
-#include "SpinSequence.h"
+#include "tools/odds/ParSheet.h"
+#include "core/RandomSource.h"
+#include "tools/odds/Simulation.h"
+#include "core/SpinSequence.h"
 
 #include <QTest>
 

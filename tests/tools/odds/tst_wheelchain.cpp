@@ -1,6 +1,6 @@
-#include "ParSheet.h"
-#include "WheelChain.h"
-#include "WheelStrip.h"
+#include "tools/odds/ParSheet.h"
+#include "tools/odds/WheelChain.h"
+#include "core/WheelStrip.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "DesktopIntegration.h"
+#include "desktop/UserDesktopIntegration.h"
 
-#include "FileAssociation.h"
-#include "ProgramFolder.h"
-#include "UninstallLog.h"
+#include "desktop/FileAssociation.h"
+#include "seams/ProgramFolder.h"
+#include "desktop/UninstallLog.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
-#include "DialogSteps.h"
-#include "FakeHelpViewer.h"
-#include "GameOptions.h"
-#include "SlotGame.h"
-#include "frmGameStats.h"
+#include "fakes/DialogSteps.h"
+#include "fakes/FakeHelpViewer.h"
+#include "core/GameOptions.h"
+#include "core/SlotGame.h"
+#include "play/StatisticsDialog.h"
 
 #include <QLabel>
 #include <QTest>
@@ -48,7 +48,7 @@ private slots:
         GameOptions options;
         options.Machine = machine;
         FakeHelpViewer help;
-        frmGameStats dialog(game, options, help, nullptr);
+        StatisticsDialog dialog(game, options, help, nullptr);
         QStringList labels;
         for (const char* name : {"lblCreditsValue", "Label9", "lblAheadorDown", "lblReturn"})
             labels << dialog.label(name)->text();
@@ -75,7 +75,7 @@ private slots:
         GameOptions options;
         FakeHelpViewer help;
         QWidget owner;
-        frmGameStats dialog(game, options, help, &owner);
+        StatisticsDialog dialog(game, options, help, &owner);
         playSteps(dialog, steps);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(help.asked(), asked);
@@ -85,4 +85,4 @@ private slots:
 };
 
 QTEST_MAIN(TestGameStats)
-#include "tst_gamestats.moc"
+#include "tst_statisticsdialog.moc"

@@ -1,23 +1,23 @@
-// Start-up and shutdown of the main window: Form_Load (also the new-game
-// operation), the settings it applies, the game named on the command line
+// Start-up and shutdown of the main window: starting a game (also the
+// new-game operation), the settings it applies, the game named on the command line
 // or played last, and the questions asked when the window closes.
-#include "Form1.h"
+#include "shell/MachineWindow.h"
 
-#include "AppTitle.h"
-#include "DesktopIntegration.h"
-#include "Art.h"
-#include "ErrorReport.h"
-#include "WaitCursor.h"
-#include "HelpViewer.h"
-#include "KeptGame.h"
-#include "LocalFiles.h"
-#include "MachineFace.h"
-#include "PathHelpers.h"
-#include "Prompter.h"
-#include "SettingsStore.h"
-#include "SlotMachine.h"
-#include "WindowPlacement.h"
-#include "WindowTitle.h"
+#include "seams/AppTitle.h"
+#include "seams/DesktopIntegration.h"
+#include "assets/art/Art.h"
+#include "seams/ErrorReport.h"
+#include "widgets/WaitCursor.h"
+#include "seams/HelpViewer.h"
+#include "files/KeptGame.h"
+#include "seams/LocalFiles.h"
+#include "play/MachineFace.h"
+#include "files/PathHelpers.h"
+#include "seams/Prompter.h"
+#include "settings/SettingsStore.h"
+#include "play/SlotMachine.h"
+#include "shell/WindowPlacement.h"
+#include "files/WindowTitle.h"
 
 #include <QAction>
 #include <QDir>
@@ -50,7 +50,7 @@ int screenWidth()
 
 } // namespace
 
-void Form1::Form_Load()
+void MachineWindow::startNewGame()
 {
     try {
         WaitCursor cursor;
@@ -91,7 +91,7 @@ void Form1::Form_Load()
     }
 }
 
-void Form1::applySettings(const StoredSettings& storedSettings)
+void MachineWindow::applySettings(const StoredSettings& storedSettings)
 {
     if (storedSettings.payoutsHidden != m_hidePanel->isChecked())
         m_hidePanel->trigger();
@@ -106,7 +106,7 @@ void Form1::applySettings(const StoredSettings& storedSettings)
 // Before the window first shows, the window system takes a position as the
 // frame's only while no resize follows it; so the window takes its final
 // size first (the panel is already in place), then its position.
-void Form1::restorePosition(const QPoint& frame)
+void MachineWindow::restorePosition(const QPoint& frame)
 {
     adjustSize();
     // A position stored on a monitor that is gone, or a damaged one, must
@@ -114,7 +114,7 @@ void Form1::restorePosition(const QPoint& frame)
     move(keptOnScreen(QRect(frame, frameGeometry().size()), availableScreenAreas()));
 }
 
-StoredSettings Form1::settingsToStore() const
+StoredSettings MachineWindow::settingsToStore() const
 {
     StoredSettings s;
     const QPoint frame = frameGeometry().topLeft();
@@ -127,7 +127,7 @@ StoredSettings Form1::settingsToStore() const
     return s;
 }
 
-void Form1::openStartupGame()
+void MachineWindow::openStartupGame()
 {
     const QString commandLine = m_seams.commandLine;
     if (commandLine.isEmpty() && m_options.LoadLastFile == 0)
@@ -153,13 +153,13 @@ void Form1::openStartupGame()
     m_folder = defaultGameFolder();
 }
 
-QString Form1::keptGamePath() const
+QString MachineWindow::keptGamePath() const
 {
     const QFileInfo settings(m_seams.openSettings()->fileName());
     return QDir(settings.absolutePath()).filePath(ApplicationTitle() + QStringLiteral(" recovery.shs"));
 }
 
-void Form1::keepChangedGame()
+void MachineWindow::keepChangedGame()
 {
     if (!m_game.GameChanged)
         return;
@@ -170,7 +170,7 @@ void Form1::keepChangedGame()
     }
 }
 
-bool Form1::offerKeptGame()
+bool MachineWindow::offerKeptGame()
 {
     const QString path = keptGamePath();
     if (!fileStatus(path).exists)
@@ -206,7 +206,7 @@ bool Form1::offerKeptGame()
 // dialog either, only asked to stop (see commitData). Without questions, a
 // changed game is kept for the next start and no box is shown: there may be
 // nobody, or no window, to see it.
-bool Form1::queryUnload(CloseReason reason)
+bool MachineWindow::queryUnload(CloseReason reason)
 {
     WaitCursor cursor;
     const bool session = reason != CloseReason::Window;
@@ -240,7 +240,7 @@ bool Form1::queryUnload(CloseReason reason)
     return !cancel;
 }
 
-bool Form1::sessionClosing(bool mayAsk)
+bool MachineWindow::sessionClosing(bool mayAsk)
 {
     if (m_machine->isBusy()) {
         m_sessionPending = true;
@@ -252,7 +252,7 @@ bool Form1::sessionClosing(bool mayAsk)
     return mayClose;
 }
 
-void Form1::endWithoutWindow()
+void MachineWindow::endWithoutWindow()
 {
     m_windowGone = true;
     if (!m_machine->isBusy())
@@ -260,7 +260,7 @@ void Form1::endWithoutWindow()
 }
 
 // The outermost operation has booked everything: what waited for it runs.
-void Form1::operationEnded()
+void MachineWindow::operationEnded()
 {
     if (std::exchange(m_sessionPending, false)) {
         queryUnload(CloseReason::SessionWithoutQuestions);
@@ -277,7 +277,7 @@ void Form1::operationEnded()
         QTimer::singleShot(0, this, &QWidget::close);
 }
 
-void Form1::commitData(QSessionManager& manager)
+void MachineWindow::commitData(QSessionManager& manager)
 {
     if (!sessionClosing(manager.allowsInteraction()))
         manager.cancel(); // the player wants the game kept: ask the session to stop

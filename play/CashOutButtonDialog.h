@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HelpDialog.h"
+#include "widgets/HelpDialog.h"
 
 #include <functional>
 #include <string>
@@ -18,18 +18,18 @@ struct SlotGame;
 // new game, and whether it shows the statistics first. One object serves the
 // whole run; every showing starts again from the options in force, with OK
 // as the button Enter presses, whatever the last showing ended with.
-class frmCashOut : public HelpDialog {
+class CashOutButtonDialog : public HelpDialog {
     Q_OBJECT
 public:
     // `saveSettings` writes the settings store; it reports its own failures.
-    frmCashOut(GameOptions& options, SlotGame& game, HelpViewer& help, std::function<void()> saveSettings,
+    CashOutButtonDialog(GameOptions& options, SlotGame& game, HelpViewer& help, std::function<void()> saveSettings,
                QWidget* owner);
 
 protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void Form_Load();
+    void fillControls();
     void btnOK_Click();
 
     GameOptions& m_options;

@@ -1,12 +1,12 @@
-#include "DialogSteps.h"
-#include "FormRig.h"
-#include "FullDisk.h"
-#include "LocalFiles.h"
-#include "ModalWatch.h"
-#include "StartUp.h"
-#include "TestFiles.h"
-#include "WindowTitle.h"
-#include "WindowPlacement.h"
+#include "fakes/DialogSteps.h"
+#include "fakes/WindowRig.h"
+#include "fakes/FullDisk.h"
+#include "seams/LocalFiles.h"
+#include "fakes/ModalWatch.h"
+#include "shell/StartUp.h"
+#include "fakes/TestFiles.h"
+#include "files/WindowTitle.h"
+#include "shell/WindowPlacement.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -18,7 +18,7 @@ using namespace strhaven;
 
 namespace {
 
-using Rig = FormRig;
+using Rig = WindowRig;
 
 // A menu's items in order, each with its shortcut, a submenu's in brackets.
 QString describe(const QMenu* menu)
@@ -32,7 +32,7 @@ QString describe(const QMenu* menu)
 
 } // namespace
 
-class TestForm1 : public QObject {
+class TestMachineWindow : public QObject {
     Q_OBJECT
 private slots:
     // Only the first run for a user registers with the desktop: the uninstall
@@ -53,7 +53,7 @@ private slots:
         if (!stored.isEmpty())
             rig.set("Window/FirstTime", stored);
         rig.start();
-        rig.form->Form_Load(); // a new game
+        rig.form->startNewGame(); // a new game
         QCOMPARE(rig.desktop.steps.join(','), steps);
         QCOMPARE(rig.store()->value("Window/FirstTime").toString(), QString("False"));
         QCOMPARE(rig.game().Grid, ReelGrid::defaultGrid());
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(rig.panel(), QString("hidden 370 -270"));
         // Loading again brings the panel in line with the stored setting.
         rig.set("Window/Payouts", "False");
-        rig.form->Form_Load();
+        rig.form->startNewGame();
         QCOMPARE(rig.panel(), QString("shown 640 0"));
     }
 
@@ -248,7 +248,7 @@ private slots:
         rig.start(path);
         QCOMPARE(rig.form->windowTitle(), title);
         QCOMPARE(rig.game().Credits, 77);
-        FormRig::click(rig.face().billSlot(5));
+        WindowRig::click(rig.face().billSlot(5));
         rig.gameAction("&Save Game")->trigger();
         QCOMPARE(rig.prompter.saveRequests.size(), 0);
         QCOMPARE(readGameFile(path).game.Credits, 82);
@@ -291,7 +291,7 @@ private slots:
         writeGameFile(path, c);
         const QByteArray before = readFile(path);
         rig.start(path);
-        FormRig::click(rig.face().billSlot(10));
+        WindowRig::click(rig.face().billSlot(10));
         disk.fill();
         rig.gameAction("&Save Game")->trigger();
         rig.prompter.answers = {Prompter::Answer::Yes};
@@ -374,13 +374,13 @@ private slots:
         Rig rig;
         rig.start();
         bool windowWhole = false;
-        Form1* form = rig.form.get();
+        MachineWindow* form = rig.form.get();
         connect(&rig.form->machine(), &QObject::destroyed, this,
-                [&windowWhole, form] { windowWhole = qobject_cast<Form1*>(form) != nullptr; });
+                [&windowWhole, form] { windowWhole = qobject_cast<MachineWindow*>(form) != nullptr; });
         rig.form.reset();
         QVERIFY(windowWhole);
     }
 };
 
-QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+QTEST_MAIN(TestMachineWindow)
+#include "tst_machinewindow.moc"

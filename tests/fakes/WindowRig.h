@@ -1,18 +1,18 @@
 #pragma once
 
-#include "FakeDesktopIntegration.h"
-#include "FakeDocumentOpener.h"
-#include "FakeHelpViewer.h"
-#include "FakeKeyboardState.h"
-#include "FakePacer.h"
-#include "FakePrompter.h"
-#include "FakeSoundOutput.h"
-#include "Form1.h"
-#include "GameFile.h"
-#include "MachineFace.h"
-#include "RandomSource.h"
-#include "SlotMachine.h"
-#include "SoundResources.h"
+#include "fakes/FakeDesktopIntegration.h"
+#include "fakes/FakeDocumentOpener.h"
+#include "fakes/FakeHelpViewer.h"
+#include "fakes/FakeKeyboardState.h"
+#include "fakes/FakePacer.h"
+#include "fakes/FakePrompter.h"
+#include "fakes/FakeSoundOutput.h"
+#include "shell/MachineWindow.h"
+#include "files/GameFile.h"
+#include "play/MachineFace.h"
+#include "core/RandomSource.h"
+#include "play/SlotMachine.h"
+#include "assets/sounds/SoundResources.h"
 
 #include <QAction>
 #include <QMenu>
@@ -38,7 +38,7 @@ inline QString counted(const QStringList& seq)
 
 // The main window with every seam faked, over a settings store of its own in
 // a temporary folder.
-struct FormRig {
+struct WindowRig {
     QTemporaryDir dir;
     FakePrompter prompter;
     FakeSoundOutput sound;
@@ -50,7 +50,7 @@ struct FormRig {
     FastRandom random{20261206};
     bool settingsKept = true;
     QList<int> programEnds; // exit statuses asked for
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MachineWindow> form;
 
     QString ini() const { return dir.filePath("settings.ini"); }
     std::unique_ptr<QSettings> store() const { return std::make_unique<QSettings>(ini(), QSettings::IniFormat); }
@@ -59,11 +59,11 @@ struct FormRig {
     void start(const QString& commandLine = QString(), RandomSource* rng = nullptr)
     {
         const QString path = ini();
-        form = std::make_unique<Form1>(Form1Seams{prompter, sound, pacer, help, rng ? *rng : random, opener, desktop,
+        form = std::make_unique<MachineWindow>(MachineWindowSeams{prompter, sound, pacer, help, rng ? *rng : random, opener, desktop,
                                                   keyboard,
                                                   [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); },
                                                   commandLine, [this](int status) { programEnds << status; }, settingsKept});
-        form->Form_Load();
+        form->startNewGame();
         form->show();
     }
 

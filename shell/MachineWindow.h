@@ -1,14 +1,14 @@
 #pragma once
 
-#include "GameDocument.h"
-#include "GameMenu.h"
-#include "GameOptions.h"
-#include "HelpMenu.h"
-#include "OptionsTarget.h"
-#include "PayTable.h"
-#include "SlotGame.h"
-#include "SoundPlayer.h"
-#include "WheelStrip.h"
+#include "files/GameDocument.h"
+#include "files/GameMenu.h"
+#include "core/GameOptions.h"
+#include "shell/HelpMenu.h"
+#include "settings/OptionsTarget.h"
+#include "core/PayTable.h"
+#include "core/SlotGame.h"
+#include "play/SoundPlayer.h"
+#include "core/WheelStrip.h"
 
 #include <QMainWindow>
 
@@ -29,7 +29,7 @@ class HelpViewer;
 class KeyboardPlay;
 class KeyboardState;
 class MachineFace;
-class frmCashOut;
+class CashOutButtonDialog;
 class Pacer;
 class Prompter;
 class RandomSource;
@@ -39,7 +39,7 @@ struct StoredSettings;
 
 // What the main window needs from the outside, filled by main.cpp with the
 // real things and by the tests with fakes.
-struct Form1Seams {
+struct MachineWindowSeams {
     Prompter& prompter;
     SoundOutput& soundOutput;
     Pacer& pacer;
@@ -61,11 +61,11 @@ struct Form1Seams {
 
 // The main window: the menu bar over the machine face. It owns the one game
 // of the run and is the document the Game menu works on.
-class Form1 : public QMainWindow, private GameDocument, private OptionsTarget {
+class MachineWindow : public QMainWindow, private GameDocument, private OptionsTarget {
     Q_OBJECT
 public:
-    explicit Form1(Form1Seams seams, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MachineWindow(MachineWindowSeams seams, QWidget* parent = nullptr);
+    ~MachineWindow() override;
 
     // What a closing desktop session does: true when it may go on. With
     // `mayAsk` false the session allows no questions. During a bill or a
@@ -83,7 +83,7 @@ public:
     QString keptGamePath() const;
 
     // Start-up initialisation, and the new-game operation.
-    void Form_Load();
+    void startNewGame() override;
     // Shows or hides the printed pay table (its menu item's check mark is the
     // state): hiding is relative to the present layout, showing absolute.
     void HidePayoutsPanel();
@@ -133,7 +133,7 @@ private:
     // A menu command under its error trap.
     void trapped(const QString& title, const std::function<void()>& command);
 
-    // Form_Load's parts.
+    // The parts of starting a game.
     void applySettings(const StoredSettings& stored);
     void restorePosition(const QPoint& frame);
     StoredSettings settingsToStore() const;
@@ -154,7 +154,6 @@ private:
     void setGameChanged(bool changed) override { m_game.GameChanged = changed; }
     GameFileContent documentContent() const override;
     void putInForce(const GameFileContent& content) override;
-    void startNewGame() override { Form_Load(); }
 
     // OptionsTarget
     void showCredits() override;
@@ -162,7 +161,7 @@ private:
     void applyPayout() override;
     void saveSettings() override;
 
-    Form1Seams m_seams;
+    MachineWindowSeams m_seams;
     SlotGame m_game;
     GameOptions m_options;
     WheelStrip m_strip;
@@ -177,7 +176,7 @@ private:
     std::unique_ptr<SlotMachine> m_machine;
     std::unique_ptr<KeyboardPlay> m_keyboard;
     // One for the whole run: its pending choice lives across showings.
-    std::unique_ptr<frmCashOut> m_cashOutDialog;
+    std::unique_ptr<CashOutButtonDialog> m_cashOutDialog;
     QMenu* m_gameMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_hidePanel = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HelpDialog.h"
+#include "widgets/HelpDialog.h"
 
 #include <exception>
 #include <string>
@@ -21,10 +21,10 @@ struct SlotGame;
 // denomination and the payout mode. Nothing is applied before OK; Cancel and
 // the close box leave everything as it was. Each showing starts again from
 // the options in force.
-class frmOptions : public HelpDialog {
+class GameOptionsDialog : public HelpDialog {
     Q_OBJECT
 public:
-    frmOptions(GameOptions& options, SlotGame& game, OptionsTarget& target, HelpViewer& help, QWidget* owner);
+    GameOptionsDialog(GameOptions& options, SlotGame& game, OptionsTarget& target, HelpViewer& help, QWidget* owner);
 
     // OK puts the options in force and closes even when the settings store
     // cannot be written; whoever showed the dialog then reports the failure
@@ -48,7 +48,7 @@ private:
     void createWheelSpeedFrame(DesignLayout& layout);
     void createMachineFrame(DesignLayout& layout);
     void createPayoutFrame(DesignLayout& layout);
-    void Form_Load();
+    void fillControls();
     void chkSound_Click();
     void btnOK_Click();
 

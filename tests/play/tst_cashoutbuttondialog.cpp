@@ -1,8 +1,8 @@
-#include "DialogSteps.h"
-#include "FakeHelpViewer.h"
-#include "GameOptions.h"
-#include "SlotGame.h"
-#include "frmCashOut.h"
+#include "fakes/DialogSteps.h"
+#include "fakes/FakeHelpViewer.h"
+#include "core/GameOptions.h"
+#include "core/SlotGame.h"
+#include "play/CashOutButtonDialog.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -18,7 +18,7 @@ struct Rig {
     SlotGame game;
     FakeHelpViewer help;
     int saves = 0;
-    frmCashOut dialog{options, game, help, [this] { ++saves; }, &mainWindow};
+    CashOutButtonDialog dialog{options, game, help, [this] { ++saves; }, &mainWindow};
 };
 
 } // namespace
@@ -105,4 +105,4 @@ private slots:
 };
 
 QTEST_MAIN(TestCashOut)
-#include "tst_cashout.moc"
+#include "tst_cashoutbuttondialog.moc"

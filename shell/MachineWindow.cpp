@@ -1,21 +1,21 @@
-#include "Form1.h"
+#include "shell/MachineWindow.h"
 
-#include "AppTitle.h"
-#include "Art.h"
-#include "ErrorReport.h"
-#include "HelpViewer.h"
-#include "MachineFace.h"
-#include "SettingsStore.h"
-#include "SlotMachine.h"
-#include "WindowTitle.h"
-#include "KeyboardPlay.h"
-#include "ProgramFolder.h"
-#include "WaitCursor.h"
-#include "frmAbout.h"
-#include "frmCashOut.h"
-#include "frmGameStats.h"
-#include "frmOptions.h"
-#include "frmShortCuts.h"
+#include "seams/AppTitle.h"
+#include "assets/art/Art.h"
+#include "seams/ErrorReport.h"
+#include "seams/HelpViewer.h"
+#include "play/MachineFace.h"
+#include "settings/SettingsStore.h"
+#include "play/SlotMachine.h"
+#include "files/WindowTitle.h"
+#include "play/KeyboardPlay.h"
+#include "seams/ProgramFolder.h"
+#include "widgets/WaitCursor.h"
+#include "shell/AboutDialog.h"
+#include "play/CashOutButtonDialog.h"
+#include "play/StatisticsDialog.h"
+#include "settings/GameOptionsDialog.h"
+#include "play/ShortcutChart.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,7 +32,7 @@ namespace {
 constexpr int PanelWidth = 270;
 } // namespace
 
-Form1::Form1(Form1Seams seams, QWidget* parent)
+MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
     : QMainWindow(parent)
     , m_seams(std::move(seams))
     , m_payTable(BuildPayTable())
@@ -40,15 +40,15 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
     , m_gameMenuCommands(*this, m_seams.prompter)
     , m_helpMenuCommands({m_seams.prompter, m_seams.help, m_seams.opener, this, programFolder(),
                           [this] {
-                              frmShortCuts chart(this);
+                              ShortcutChart chart(this);
                               chart.exec();
                           },
                           [this] {
-                              frmAbout about(this);
+                              AboutDialog about(this);
                               about.exec();
                           }})
 {
-    setObjectName("Form1");
+    setObjectName("MachineWindow");
     // Drawn at six sizes, the icon costs more than the rest of the window;
     // the splash is up by the time the event loop draws it.
     QTimer::singleShot(0, this, [this] { setWindowIcon(art::programIcon()); });
@@ -61,9 +61,9 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
                                                                  m_seams.prompter},
                                               *m_face);
     connect(m_machine.get(), &SlotMachine::busyChanged, this, [this](bool busy) { setMenusEnabled(!busy); });
-    connect(m_machine.get(), &SlotMachine::operationFinished, this, &Form1::operationEnded);
-    connect(m_face, &MachineFace::cashOutMouseDown, this, &Form1::imgCashOut_MouseDown);
-    connect(m_face, &MachineFace::cashOutMouseUp, this, &Form1::imgCashOut_MouseUp);
+    connect(m_machine.get(), &SlotMachine::operationFinished, this, &MachineWindow::operationEnded);
+    connect(m_face, &MachineFace::cashOutMouseDown, this, &MachineWindow::imgCashOut_MouseDown);
+    connect(m_face, &MachineFace::cashOutMouseUp, this, &MachineWindow::imgCashOut_MouseUp);
     m_keyboard = std::make_unique<KeyboardPlay>(KeyboardPlay::Parts{*m_machine, *m_face, m_seams.help, m_seams.keyboard, this,
                                                                     [this](int button, int shift) { imgCashOut_MouseUp(button, shift); }});
     createActions();
@@ -72,16 +72,16 @@ Form1::Form1(Form1Seams seams, QWidget* parent)
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFocusPolicy(Qt::StrongFocus);
     setDocumentFile({});
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &Form1::commitData);
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MachineWindow::commitData);
     qApp->installEventFilter(this);
 }
 
-Form1::~Form1()
+MachineWindow::~MachineWindow()
 {
     qApp->removeEventFilter(this);
 }
 
-void Form1::createActions()
+void MachineWindow::createActions()
 {
     m_gameMenu = menuBar()->addMenu(tr("&Game"));
     m_gameMenu->setObjectName("GameMenu");
@@ -116,7 +116,7 @@ void Form1::createActions()
     createHelpMenu();
 }
 
-void Form1::createHelpMenu()
+void MachineWindow::createHelpMenu()
 {
     m_helpMenu = menuBar()->addMenu(tr("&Help"));
     m_helpMenu->setObjectName("HelpMenu");
@@ -141,7 +141,7 @@ void Form1::createHelpMenu()
     addEntries(m_helpMenu, HelpMenu::menuEntries());
 }
 
-void Form1::trapped(const QString& title, const std::function<void()>& command)
+void MachineWindow::trapped(const QString& title, const std::function<void()>& command)
 {
     try {
         command();
@@ -150,7 +150,7 @@ void Form1::trapped(const QString& title, const std::function<void()>& command)
     }
 }
 
-void Form1::setMenusEnabled(bool enabled)
+void MachineWindow::setMenusEnabled(bool enabled)
 {
     m_gameMenu->menuAction()->setEnabled(enabled);
     m_helpMenu->menuAction()->setEnabled(enabled);
@@ -160,7 +160,7 @@ void Form1::setMenusEnabled(bool enabled)
             a->setEnabled(enabled);
 }
 
-void Form1::HidePayoutsPanel()
+void MachineWindow::HidePayoutsPanel()
 {
     if (m_hidePanel->isChecked()) {
         m_drawingArea->setFixedWidth(m_drawingArea->width() - PanelWidth);
@@ -171,37 +171,37 @@ void Form1::HidePayoutsPanel()
     }
 }
 
-void Form1::showStatistics()
+void MachineWindow::showStatistics()
 {
-    frmGameStats dialog(m_game, m_options, m_seams.help, this);
+    StatisticsDialog dialog(m_game, m_options, m_seams.help, this);
     dialog.exec();
 }
 
-void Form1::showOptions()
+void MachineWindow::showOptions()
 {
-    frmOptions dialog(m_options, m_game, *this, m_seams.help, this);
+    GameOptionsDialog dialog(m_options, m_game, *this, m_seams.help, this);
     dialog.exec();
     // A settings store that could not be written is reported under the
     // command's title once the dialog is gone; the options are in force.
     dialog.rethrowSaveFailure();
 }
 
-void Form1::showCashOutDialog()
+void MachineWindow::showCashOutDialog()
 {
     // Made when first wanted, then kept for the rest of the run.
     if (!m_cashOutDialog)
-        m_cashOutDialog = std::make_unique<frmCashOut>(
+        m_cashOutDialog = std::make_unique<CashOutButtonDialog>(
             m_options, m_game, m_seams.help, [this] { saveSettingsReporting(tr("Error configuring button")); }, this);
     m_cashOutDialog->exec();
 }
 
-void Form1::imgCashOut_MouseDown(int button, int shift)
+void MachineWindow::imgCashOut_MouseDown(int button, int shift)
 {
     if (button == 1 && shift == 0)
         m_face->showButtonPicture(0, ImageButton::Picture::Pressed);
 }
 
-void Form1::imgCashOut_MouseUp(int button, int shift)
+void MachineWindow::imgCashOut_MouseUp(int button, int shift)
 {
     // The button takes no clicks while the machine is busy; the keyboard
     // comes here too and must find it idle as well.
@@ -215,7 +215,7 @@ void Form1::imgCashOut_MouseUp(int button, int shift)
         saveSettingsReporting(tr("Error saving settings."));
     }
     if (m_options.CashOut == "New")
-        Form_Load();
+        startNewGame();
     else
         endAtOnce();
 }
@@ -223,7 +223,7 @@ void Form1::imgCashOut_MouseUp(int button, int shift)
 // The Cash Out button's "Exit": no question, the settings already written.
 // Still a clean end: the sound stops, the help viewer closes, and main()
 // releases the single-instance lock as the event loop returns.
-void Form1::endAtOnce()
+void MachineWindow::endAtOnce()
 {
     m_endingAtOnce = true;
     m_sound.StopWave();
@@ -235,18 +235,18 @@ void Form1::endAtOnce()
         QCoreApplication::exit(0);
 }
 
-QByteArray Form1::gameState() const
+QByteArray MachineWindow::gameState() const
 {
     return gameFileBytes(documentContent()) + (m_game.GameChanged ? "changed" : "");
 }
 
-void Form1::setDocumentFile(const QString& path)
+void MachineWindow::setDocumentFile(const QString& path)
 {
     m_hasFile = !path.isEmpty();
     setWindowTitle(m_hasFile ? titleFor(path) : untitledTitle());
 }
 
-void Form1::saveSettingsReporting(const QString& errorTitle)
+void MachineWindow::saveSettingsReporting(const QString& errorTitle)
 {
     try {
         saveSettings();
@@ -255,19 +255,19 @@ void Form1::saveSettingsReporting(const QString& errorTitle)
     }
 }
 
-void Form1::showCredits() { m_machine->showCredits(true); }
+void MachineWindow::showCredits() { m_machine->showCredits(true); }
 
-void Form1::showMachine() { m_machine->showMachine(); }
+void MachineWindow::showMachine() { m_machine->showMachine(); }
 
-void Form1::applyPayout() { SetPayout(m_strip, m_options.Payout); }
+void MachineWindow::applyPayout() { SetPayout(m_strip, m_options.Payout); }
 
-void Form1::saveSettings()
+void MachineWindow::saveSettings()
 {
     std::unique_ptr<QSettings> store = m_seams.openSettings();
     SaveSettings(*store, settingsToStore(), isMinimized());
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event)
+bool MachineWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
@@ -278,9 +278,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return m_keyboard->keyEvent(*static_cast<QKeyEvent*>(event));
 }
 
-GameFileContent Form1::documentContent() const { return gameFileContent(m_options, m_game); }
+GameFileContent MachineWindow::documentContent() const { return gameFileContent(m_options, m_game); }
 
-void Form1::putInForce(const GameFileContent& content)
+void MachineWindow::putInForce(const GameFileContent& content)
 {
     applyGameFile(content, m_options, m_game);
     m_machine->showGame();
@@ -288,7 +288,7 @@ void Form1::putInForce(const GameFileContent& content)
     SetPayout(m_strip, m_options.Payout);
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void MachineWindow::closeEvent(QCloseEvent* event)
 {
     // A bill, a spin or a payout runs inside its handler; closing in the
     // middle would lose the credits still to count. The window closes as

@@ -1,20 +1,20 @@
-#include "frmAbout.h"
+#include "shell/AboutDialog.h"
 
-#include "AppTitle.h"
-#include "AppVersion.h"
-#include "Art.h"
-#include "DesignLayout.h"
-#include "FaceWidgets.h"
+#include "seams/AppTitle.h"
+#include "shell/AppVersion.h"
+#include "assets/art/Art.h"
+#include "widgets/DesignLayout.h"
+#include "play/FaceWidgets.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace strhaven {
 
-frmAbout::frmAbout(QWidget* owner)
+AboutDialog::AboutDialog(QWidget* owner)
     : OwnedDialog(owner)
 {
-    setObjectName("frmAbout");
+    setObjectName("AboutDialog");
     setWindowTitle(tr("About ") + ApplicationTitle());
 
     // Drawn for the screen's pixel ratio, not scaled from another size. It

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "OwnedDialog.h"
+#include "widgets/OwnedDialog.h"
 
 namespace strhaven {
 
 // The About box: the program's icon, title, version and the maker's notice.
-class frmAbout : public OwnedDialog {
+class AboutDialog : public OwnedDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* owner);
+    explicit AboutDialog(QWidget* owner);
 };
 
 } // namespace strhaven

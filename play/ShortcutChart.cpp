@@ -1,7 +1,7 @@
-#include "frmShortCuts.h"
+#include "play/ShortcutChart.h"
 
-#include "Art.h"
-#include "FaceWidgets.h"
+#include "assets/art/Art.h"
+#include "play/FaceWidgets.h"
 
 #include <QPushButton>
 
@@ -22,10 +22,10 @@ constexpr QSize ClientSize{art::ShortcutChartSize.width(), OkTop + OkSize.height
 
 } // namespace
 
-frmShortCuts::frmShortCuts(QWidget* owner)
+ShortcutChart::ShortcutChart(QWidget* owner)
     : OwnedDialog(owner)
 {
-    setObjectName("frmShortCuts");
+    setObjectName("ShortcutChart");
     setWindowTitle(tr("Shortcut Keys"));
     setFixedSize(ClientSize);
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HelpViewer.h"
-#include "OwnedDialog.h"
+#include "seams/HelpViewer.h"
+#include "widgets/OwnedDialog.h"
 
 #include <QKeyEvent>
 

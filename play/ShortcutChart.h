@@ -1,14 +1,14 @@
 #pragma once
 
-#include "OwnedDialog.h"
+#include "widgets/OwnedDialog.h"
 
 namespace strhaven {
 
 // "Shortcut Keys": the chart of every key and menu shortcut, and OK.
-class frmShortCuts : public OwnedDialog {
+class ShortcutChart : public OwnedDialog {
     Q_OBJECT
 public:
-    explicit frmShortCuts(QWidget* owner);
+    explicit ShortcutChart(QWidget* owner);
 };
 
 } // namespace strhaven

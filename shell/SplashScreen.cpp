@@ -1,7 +1,7 @@
-#include "frmSplash.h"
+#include "shell/SplashScreen.h"
 
-#include "Art.h"
-#include "FaceWidgets.h"
+#include "assets/art/Art.h"
+#include "play/FaceWidgets.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -9,11 +9,11 @@
 
 namespace strhaven {
 
-frmSplash::frmSplash(std::function<void()> onUnload)
+SplashScreen::SplashScreen(std::function<void()> onUnload)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
     , m_onUnload(std::move(onUnload))
 {
-    setObjectName("frmSplash");
+    setObjectName("SplashScreen");
     setFixedSize(art::SplashSize);
     auto* picture = new PictureBox(this);
     picture->setObjectName("Picture1");
@@ -21,7 +21,7 @@ frmSplash::frmSplash(std::function<void()> onUnload)
     picture->setPicture(DprPixmap([](qreal dpr) { return art::splash(dpr); }));
     m_timer.setSingleShot(true);
     m_timer.setInterval(SplashMilliseconds);
-    connect(&m_timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    connect(&m_timer, &QTimer::timeout, this, &SplashScreen::Timer1_Timer);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r(QPoint(), art::SplashSize);
         r.moveCenter(screen->geometry().center());
@@ -29,15 +29,15 @@ frmSplash::frmSplash(std::function<void()> onUnload)
     }
 }
 
-void frmSplash::showAndStartTimer()
+void SplashScreen::showAndStartTimer()
 {
     show();
     m_timer.start();
 }
 
-void frmSplash::Timer1_Timer() { close(); }
+void SplashScreen::Timer1_Timer() { close(); }
 
-void frmSplash::closeEvent(QCloseEvent* e)
+void SplashScreen::closeEvent(QCloseEvent* e)
 {
     m_timer.stop();
     e->accept();

@@ -1,12 +1,12 @@
-#include "frmOptions.h"
+#include "settings/GameOptionsDialog.h"
 
-#include "Denomination.h"
-#include "DesignLayout.h"
-#include "GameOptions.h"
-#include "OptionsTarget.h"
-#include "PayoutMode.h"
-#include "SlotGame.h"
-#include "WaitCursor.h"
+#include "core/Denomination.h"
+#include "widgets/DesignLayout.h"
+#include "core/GameOptions.h"
+#include "settings/OptionsTarget.h"
+#include "core/PayoutMode.h"
+#include "core/SlotGame.h"
+#include "widgets/WaitCursor.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -29,9 +29,9 @@ struct PayoutCaption {
     const char* caption;
 };
 const PayoutCaption PayoutCaptions[] = {
-    {PayoutMode::Fantasy, QT_TRANSLATE_NOOP("strhaven::frmOptions", "Fantasy")},
-    {PayoutMode::GoodDay, QT_TRANSLATE_NOOP("strhaven::frmOptions", "A good day")},
-    {PayoutMode::Realistic, QT_TRANSLATE_NOOP("strhaven::frmOptions", "Realistic")},
+    {PayoutMode::Fantasy, QT_TRANSLATE_NOOP("strhaven::GameOptionsDialog", "Fantasy")},
+    {PayoutMode::GoodDay, QT_TRANSLATE_NOOP("strhaven::GameOptionsDialog", "A good day")},
+    {PayoutMode::Realistic, QT_TRANSLATE_NOOP("strhaven::GameOptionsDialog", "Realistic")},
 };
 
 QString optionName(std::string_view caption)
@@ -41,13 +41,13 @@ QString optionName(std::string_view caption)
 
 } // namespace
 
-frmOptions::frmOptions(GameOptions& options, SlotGame& game, OptionsTarget& target, HelpViewer& help, QWidget* owner)
+GameOptionsDialog::GameOptionsDialog(GameOptions& options, SlotGame& game, OptionsTarget& target, HelpViewer& help, QWidget* owner)
     : HelpDialog(help, HelpTopic::GameOptions, owner)
     , m_options(options)
     , m_game(game)
     , m_target(target)
 {
-    setObjectName("frmOptions");
+    setObjectName("GameOptionsDialog");
     setWindowTitle(tr("Game Options"));
 
     // Created in tab order: the focus chain follows creation.
@@ -64,13 +64,13 @@ frmOptions::frmOptions(GameOptions& options, SlotGame& game, OptionsTarget& targ
     createPayoutFrame(layout);
     layout.apply();
 
-    connect(m_chkSound, &QCheckBox::clicked, this, &frmOptions::chkSound_Click);
-    connect(ok, &QPushButton::clicked, this, &frmOptions::btnOK_Click);
+    connect(m_chkSound, &QCheckBox::clicked, this, &GameOptionsDialog::chkSound_Click);
+    connect(ok, &QPushButton::clicked, this, &GameOptionsDialog::btnOK_Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, &HelpDialog::showHelpTopic);
 }
 
-void frmOptions::createSoundFrame(DesignLayout& layout)
+void GameOptionsDialog::createSoundFrame(DesignLayout& layout)
 {
     auto* frame = layout.place(new QGroupBox(tr("Sound Options"), this), "frameSound", {10, 100, 201, 125});
     m_chkSound = layout.place(new QCheckBox(tr("Use Sound Effects"), frame), "chkSound", {12, 20, 133, 17});
@@ -81,7 +81,7 @@ void frmOptions::createSoundFrame(DesignLayout& layout)
         layout.place(new QCheckBox(tr("When winning a Jack Pot"), frame), "chkJackPotSound", {36, 96, 157, 17});
 }
 
-void frmOptions::createWheelSpeedFrame(DesignLayout& layout)
+void GameOptionsDialog::createWheelSpeedFrame(DesignLayout& layout)
 {
     auto* frame = layout.place(new QGroupBox(tr("Wheel Speed"), this), "frameWheelSpeed", {10, 10, 205, 73});
     m_wheelSpeed = layout.place(new QSlider(Qt::Horizontal, frame), "WheelSpeed", {4, 32, 197, 33});
@@ -96,7 +96,7 @@ void frmOptions::createWheelSpeedFrame(DesignLayout& layout)
     slower->setAlignment(Qt::AlignRight | Qt::AlignTop);
 }
 
-void frmOptions::createMachineFrame(DesignLayout& layout)
+void GameOptionsDialog::createMachineFrame(DesignLayout& layout)
 {
     auto* frame = layout.place(new QGroupBox(tr("Machine"), this), "frameMachine", {230, 10, 121, 167});
     int top = 20;
@@ -113,7 +113,7 @@ void frmOptions::createMachineFrame(DesignLayout& layout)
     }
 }
 
-void frmOptions::createPayoutFrame(DesignLayout& layout)
+void GameOptionsDialog::createPayoutFrame(DesignLayout& layout)
 {
     auto* frame = layout.place(new QGroupBox(tr("Payout Percentage"), this), "framePayout", {230, 184, 121, 87});
     int top = 20;
@@ -129,14 +129,14 @@ void frmOptions::createPayoutFrame(DesignLayout& layout)
     }
 }
 
-void frmOptions::showEvent(QShowEvent* e)
+void GameOptionsDialog::showEvent(QShowEvent* e)
 {
     if (!e->spontaneous())
-        Form_Load();
+        fillControls();
     HelpDialog::showEvent(e);
 }
 
-void frmOptions::Form_Load()
+void GameOptionsDialog::fillControls()
 {
     WaitCursor cursor;
     // The options as designed, for a stored value that matches none of them.
@@ -165,14 +165,14 @@ void frmOptions::Form_Load()
             p.button->setChecked(true);
 }
 
-void frmOptions::chkSound_Click()
+void GameOptionsDialog::chkSound_Click()
 {
     const bool on = m_chkSound->isChecked();
     for (QCheckBox* kind : {m_chkWheelSound, m_chkCoinSound, m_chkJackPotSound})
         kind->setEnabled(on);
 }
 
-void frmOptions::btnOK_Click()
+void GameOptionsDialog::btnOK_Click()
 {
     m_options.WheelSpeed = m_wheelSpeed->value();
     m_options.CoinSound = m_chkCoinSound->isChecked() ? 1 : 0;
@@ -198,7 +198,7 @@ void frmOptions::btnOK_Click()
     accept();
 }
 
-void frmOptions::rethrowSaveFailure() const
+void GameOptionsDialog::rethrowSaveFailure() const
 {
     if (m_saveFailure)
         std::rethrow_exception(m_saveFailure);

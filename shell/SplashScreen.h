@@ -11,12 +11,12 @@ namespace strhaven {
 // screen, without a title bar. It closes itself Timer1's interval after its
 // load has finished and then calls its unload handler, which shows the main
 // window.
-class frmSplash : public QWidget {
+class SplashScreen : public QWidget {
     Q_OBJECT
 public:
     static constexpr int SplashMilliseconds = 2500;
 
-    explicit frmSplash(std::function<void()> onUnload);
+    explicit SplashScreen(std::function<void()> onUnload);
 
     // Shows the splash and starts the timer: call it when the load handler's
     // work (loading the main window) is done.

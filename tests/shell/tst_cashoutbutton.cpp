@@ -1,5 +1,5 @@
-#include "FormRig.h"
-#include "ModalWatch.h"
+#include "fakes/WindowRig.h"
+#include "fakes/ModalWatch.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -20,9 +20,9 @@ private slots:
         QTest::addColumn<QString>("outcome"); // dialogs shown | what happened
         const int left = Qt::LeftButton;
         // The statistics are those of the game being cashed out.
-        QTest::newRow("Exit, stats") << "Exit" << "1" << left << 0 << "frmGameStats $40.00|saved, program ended";
+        QTest::newRow("Exit, stats") << "Exit" << "1" << left << 0 << "StatisticsDialog $40.00|saved, program ended";
         QTest::newRow("Exit, no stats") << "Exit" << "0" << left << 0 << "|saved, program ended";
-        QTest::newRow("New, stats") << "New" << "1" << left << 0 << "frmGameStats $40.00|saved, new game";
+        QTest::newRow("New, stats") << "New" << "1" << left << 0 << "StatisticsDialog $40.00|saved, new game";
         QTest::newRow("New, no stats") << "New" << "0" << left << 0 << "|saved, new game";
         QTest::newRow("\"new\" acts as Exit") << "new" << "0" << left << 0 << "|saved, program ended";
         QTest::newRow("empty acts as Exit") << "" << "0" << left << 0 << "|saved, program ended";
@@ -37,7 +37,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(int, modifiers);
         QFETCH(QString, outcome);
-        FormRig rig;
+        WindowRig rig;
         rig.set("CashOut/CashOut", cashOut);
         rig.set("CashOut/ShowStats", showStats);
         rig.start();

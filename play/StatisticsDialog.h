@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HelpDialog.h"
+#include "widgets/HelpDialog.h"
 
 class QLabel;
 
@@ -11,10 +11,10 @@ struct SlotGame;
 
 // The game's totals, read-only: spins, money in, what the credits are worth,
 // ahead/even/down, credits played and won, and the percent returned.
-class frmGameStats : public HelpDialog {
+class StatisticsDialog : public HelpDialog {
     Q_OBJECT
 public:
-    frmGameStats(const SlotGame& game, const GameOptions& options, HelpViewer& help, QWidget* owner);
+    StatisticsDialog(const SlotGame& game, const GameOptions& options, HelpViewer& help, QWidget* owner);
 
     // The formats on screen, with the user's separators.
     static QString money(double dollars);

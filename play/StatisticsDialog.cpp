@@ -1,10 +1,10 @@
-#include "frmGameStats.h"
+#include "play/StatisticsDialog.h"
 
-#include "GameOptions.h"
-#include "HelpViewer.h"
-#include "SlotGame.h"
+#include "core/GameOptions.h"
+#include "seams/HelpViewer.h"
+#include "core/SlotGame.h"
 
-#include "WaitCursor.h"
+#include "widgets/WaitCursor.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -26,21 +26,21 @@ struct Row {
 };
 
 const Row Rows[] = {
-    {10, "Label1", QT_TRANSLATE_NOOP("frmGameStats", "Number of Spins:"), "lblSpins", QColor(255, 255, 0)},
-    {41, "Label2", QT_TRANSLATE_NOOP("frmGameStats", "Amount inserted:"), "lblAmtIns", QColor(0, 255, 0)},
-    {65, "Label8", QT_TRANSLATE_NOOP("frmGameStats", "Cash Out Value:"), "lblCreditsValue", QColor(0, 255, 0)},
-    {89, "Label9", QT_TRANSLATE_NOOP("frmGameStats", "You are down:"), "lblAheadorDown", QColor(0, 255, 0)},
-    {119, "Label3", QT_TRANSLATE_NOOP("frmGameStats", "Credits played:"), "lblPlayed", QColor(0, 255, 255)},
-    {143, "Label4", QT_TRANSLATE_NOOP("frmGameStats", "Credits won:"), "lblWon", QColor(0, 255, 255)},
-    {167, "Label5", QT_TRANSLATE_NOOP("frmGameStats", "Percent of return:"), "lblReturn", QColor(0, 255, 255)},
+    {10, "Label1", QT_TRANSLATE_NOOP("StatisticsDialog", "Number of Spins:"), "lblSpins", QColor(255, 255, 0)},
+    {41, "Label2", QT_TRANSLATE_NOOP("StatisticsDialog", "Amount inserted:"), "lblAmtIns", QColor(0, 255, 0)},
+    {65, "Label8", QT_TRANSLATE_NOOP("StatisticsDialog", "Cash Out Value:"), "lblCreditsValue", QColor(0, 255, 0)},
+    {89, "Label9", QT_TRANSLATE_NOOP("StatisticsDialog", "You are down:"), "lblAheadorDown", QColor(0, 255, 0)},
+    {119, "Label3", QT_TRANSLATE_NOOP("StatisticsDialog", "Credits played:"), "lblPlayed", QColor(0, 255, 255)},
+    {143, "Label4", QT_TRANSLATE_NOOP("StatisticsDialog", "Credits won:"), "lblWon", QColor(0, 255, 255)},
+    {167, "Label5", QT_TRANSLATE_NOOP("StatisticsDialog", "Percent of return:"), "lblReturn", QColor(0, 255, 255)},
 };
 
 } // namespace
 
-frmGameStats::frmGameStats(const SlotGame& game, const GameOptions& options, HelpViewer& help, QWidget* owner)
+StatisticsDialog::StatisticsDialog(const SlotGame& game, const GameOptions& options, HelpViewer& help, QWidget* owner)
     : HelpDialog(help, HelpTopic::Statistics, owner)
 {
-    setObjectName("frmGameStats");
+    setObjectName("StatisticsDialog");
     setWindowTitle(tr("Game Statistics"));
     // The captions keep their places, widened when the user's
     // font needs more room than 93 pixels, so no caption is ever cut off.
@@ -75,27 +75,27 @@ frmGameStats::frmGameStats(const SlotGame& game, const GameOptions& options, Hel
     helpButton->setObjectName("btnHelp");
     helpButton->setGeometry(90, 193, 73, 25);
     helpButton->setAutoDefault(false);
-    connect(helpButton, &QPushButton::clicked, this, &frmGameStats::showHelpTopic);
+    connect(helpButton, &QPushButton::clicked, this, &StatisticsDialog::showHelpTopic);
     showFigures(game, options);
 }
 
-QLabel* frmGameStats::label(const char* name) const { return findChild<QLabel*>(QString::fromLatin1(name)); }
+QLabel* StatisticsDialog::label(const char* name) const { return findChild<QLabel*>(QString::fromLatin1(name)); }
 
-QString frmGameStats::money(double dollars)
+QString StatisticsDialog::money(double dollars)
 {
     return QStringLiteral("$") + QLocale().toString(dollars, 'f', 2);
 }
 
-QString frmGameStats::count(qint64 n) { return QLocale().toString(n); }
+QString StatisticsDialog::count(qint64 n) { return QLocale().toString(n); }
 
-QString frmGameStats::percent(double ratio)
+QString StatisticsDialog::percent(double ratio)
 {
     QLocale plain = QLocale();
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     return plain.toString(ratio * 100.0, 'f', 2) + QStringLiteral("%");
 }
 
-void frmGameStats::showFigures(const SlotGame& game, const GameOptions& options)
+void StatisticsDialog::showFigures(const SlotGame& game, const GameOptions& options)
 {
     WaitCursor cursor;
     // Single precision, so that a value the player reckons exact is shown

@@ -1,9 +1,9 @@
-#include "DialogSteps.h"
-#include "FakeHelpViewer.h"
-#include "FakeOptionsTarget.h"
-#include "GameOptions.h"
-#include "SlotGame.h"
-#include "frmOptions.h"
+#include "fakes/DialogSteps.h"
+#include "fakes/FakeHelpViewer.h"
+#include "fakes/FakeOptionsTarget.h"
+#include "core/GameOptions.h"
+#include "core/SlotGame.h"
+#include "settings/GameOptionsDialog.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -23,7 +23,7 @@ struct Rig {
     SlotGame game;
     FakeOptionsTarget target;
     FakeHelpViewer help;
-    frmOptions dialog{options, game, target, help, &mainWindow};
+    GameOptionsDialog dialog{options, game, target, help, &mainWindow};
 
     Rig() { target.snapshot = [this] { return state(); }; }
     QString state() const
@@ -230,4 +230,4 @@ private slots:
 };
 
 QTEST_MAIN(TestOptions)
-#include "tst_options.moc"
+#include "tst_gameoptionsdialog.moc"

@@ -1,9 +1,9 @@
-#include "frmCashOut.h"
+#include "play/CashOutButtonDialog.h"
 
-#include "DesignLayout.h"
-#include "GameOptions.h"
-#include "SlotGame.h"
-#include "WaitCursor.h"
+#include "widgets/DesignLayout.h"
+#include "core/GameOptions.h"
+#include "core/SlotGame.h"
+#include "widgets/WaitCursor.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -14,14 +14,14 @@
 
 namespace strhaven {
 
-frmCashOut::frmCashOut(GameOptions& options, SlotGame& game, HelpViewer& help, std::function<void()> saveSettings,
+CashOutButtonDialog::CashOutButtonDialog(GameOptions& options, SlotGame& game, HelpViewer& help, std::function<void()> saveSettings,
                        QWidget* owner)
     : HelpDialog(help, HelpTopic::CashOutButton, owner)
     , m_options(options)
     , m_game(game)
     , m_saveSettings(std::move(saveSettings))
 {
-    setObjectName("frmCashOut");
+    setObjectName("CashOutButtonDialog");
     setWindowTitle(tr("Configure Cash Out Button"));
     DesignLayout layout(this, {257, 195});
     auto* frame = layout.place(new QGroupBox(tr("Cash Out Button..."), this), "frameCashOut", {12, 8, 233, 109});
@@ -43,19 +43,19 @@ frmCashOut::frmCashOut(GameOptions& options, SlotGame& game, HelpViewer& help, s
     // Selecting an option, by a click or by the opening steps, is the choice.
     connect(m_optExitGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = "Exit"; });
     connect(m_optNewGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = "New"; });
-    connect(m_ok, &QPushButton::clicked, this, &frmCashOut::btnOK_Click);
+    connect(m_ok, &QPushButton::clicked, this, &CashOutButtonDialog::btnOK_Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, &HelpDialog::showHelpTopic);
 }
 
-void frmCashOut::showEvent(QShowEvent* e)
+void CashOutButtonDialog::showEvent(QShowEvent* e)
 {
     if (!e->spontaneous())
-        Form_Load();
+        fillControls();
     HelpDialog::showEvent(e);
 }
 
-void frmCashOut::Form_Load()
+void CashOutButtonDialog::fillControls()
 {
     m_ok->setFocus();
     m_chkShowStats->setChecked(m_options.statsFirst());
@@ -75,7 +75,7 @@ void frmCashOut::Form_Load()
     }
 }
 
-void frmCashOut::btnOK_Click()
+void CashOutButtonDialog::btnOK_Click()
 {
     m_options.CashOut = m_pending;
     m_options.ShowStats = m_chkShowStats->isChecked() ? "1" : "0";
