@@ -135,26 +135,7 @@ QByteArray gameFileBytes(const GameFileContent& content)
     return (lines.join(crlf) + crlf).toUtf8();
 }
 
-GameFileContent gameFileContent(const GameOptions& options, const SlotGame& game)
-{
-    GameFileContent content;
-    applyGameFile(GameFileContent{options, game}, content.options, content.game);
-    return content;
-}
-
-void applyGameFile(const GameFileContent& content, GameOptions& options, SlotGame& game)
-{
-    const GameOptions& o = content.options;
-    options.WheelSpeed = o.WheelSpeed;
-    options.Sound = o.Sound;
-    options.WheelSound = o.WheelSound;
-    options.CoinSound = o.CoinSound;
-    options.JackPotSound = o.JackPotSound;
-    options.Machine = o.Machine;
-    options.Payout = o.Payout;
-    game = content.game;
-    game.GameChanged = false;
-}
+GameFileContent gameFileContent(const GameOptions& options, const SlotGame& game) { return {options, game}; }
 
 GameFileContent readGameFile(const QString& path)
 {

@@ -32,11 +32,9 @@ inline constexpr int GameFileLines = 23;
 // The 23 lines of a game file, as written.
 QByteArray gameFileBytes(const GameFileContent& content);
 
-// What a game file would hold for the game in force.
+// What a game file would hold for the game in force (the machine takes one
+// read from a file with Machine::takeGame).
 GameFileContent gameFileContent(const GameOptions& options, const SlotGame& game);
-// Puts a game read from a file in force: its options replace those a file
-// carries, the others stay; the game is unchanged against its file.
-void applyGameFile(const GameFileContent& content, GameOptions& options, SlotGame& game);
 
 // True only when the file is a regular file and every one of its first 23
 // lines holds what that line must hold. Shows nothing. With `content`, the

@@ -1,9 +1,6 @@
 #include "play/CashOutButtonDialog.h"
 
 #include "widgets/DesignLayout.h"
-#include "core/GameOptions.h"
-#include "core/SlotGame.h"
-#include "widgets/WaitCursor.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -14,12 +11,8 @@
 
 namespace strhaven {
 
-CashOutButtonDialog::CashOutButtonDialog(GameOptions& options, SlotGame& game, HelpViewer& help, std::function<void()> saveSettings,
-                       QWidget* owner)
+CashOutButtonDialog::CashOutButtonDialog(HelpViewer& help, QWidget* owner)
     : HelpDialog(help, HelpTopic::CashOutButton, owner)
-    , m_options(options)
-    , m_game(game)
-    , m_saveSettings(std::move(saveSettings))
 {
     setObjectName("CashOutButtonDialog");
     setWindowTitle(tr("Configure Cash Out Button"));
@@ -43,7 +36,7 @@ CashOutButtonDialog::CashOutButtonDialog(GameOptions& options, SlotGame& game, H
     // Selecting an option, by a click or by the opening steps, is the choice.
     connect(m_optExitGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = "Exit"; });
     connect(m_optNewGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = "New"; });
-    connect(m_ok, &QPushButton::clicked, this, &CashOutButtonDialog::btnOK_Click);
+    connect(m_ok, &QPushButton::clicked, this, &CashOutButtonDialog::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, &HelpDialog::showHelpTopic);
 }
@@ -75,17 +68,16 @@ void CashOutButtonDialog::fillControls()
     }
 }
 
-void CashOutButtonDialog::btnOK_Click()
+bool CashOutButtonDialog::ask(const GameOptions& current)
+{
+    setOptions(current);
+    return exec() == QDialog::Accepted;
+}
+
+void CashOutButtonDialog::okClicked()
 {
     m_options.CashOut = m_pending;
     m_options.ShowStats = m_chkShowStats->isChecked() ? "1" : "0";
-    m_game.GameChanged = true;
-    try {
-        WaitCursor cursor;
-        m_saveSettings();
-    } catch (const std::exception&) {
-        // Reported by the store's owner; the choice is in force for this run.
-    }
     accept();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/GameOptions.h"
 #include "widgets/HelpDialog.h"
 
-#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -11,30 +11,31 @@ class QRadioButton;
 
 namespace strhaven {
 
-struct GameOptions;
-struct SlotGame;
-
 // "Configure Cash Out Button": whether the Cash Out button exits or starts a
 // new game, and whether it shows the statistics first. One object serves the
-// whole run; every showing starts again from the options in force, with OK
-// as the button Enter presses, whatever the last showing ended with.
+// whole run; every showing starts again from the options it is given, with
+// OK as the button Enter presses, whatever the last showing ended with.
 class CashOutButtonDialog : public HelpDialog {
     Q_OBJECT
 public:
-    // `saveSettings` writes the settings store; it reports its own failures.
-    CashOutButtonDialog(GameOptions& options, SlotGame& game, HelpViewer& help, std::function<void()> saveSettings,
-               QWidget* owner);
+    CashOutButtonDialog(HelpViewer& help, QWidget* owner);
+
+    // Shows the dialog modally over these options; true after OK, and then
+    // the choice is in chosenCashOut() and chosenShowStats().
+    bool ask(const GameOptions& current);
+    // The options the next showing starts from.
+    void setOptions(const GameOptions& current) { m_options = current; }
+    const std::string& chosenCashOut() const { return m_options.CashOut; }
+    const std::string& chosenShowStats() const { return m_options.ShowStats; }
 
 protected:
     void showEvent(QShowEvent* e) override;
 
 private:
     void fillControls();
-    void btnOK_Click();
+    void okClicked();
 
-    GameOptions& m_options;
-    SlotGame& m_game;
-    std::function<void()> m_saveSettings;
+    GameOptions m_options;
     // What OK stores as CashOut: "Exit" or "New" as last selected, or empty
     // while neither option shows.
     std::string m_pending;

@@ -12,22 +12,6 @@ const QPixmap& DprPixmap::at(qreal dpr) const
     return m_pixmap;
 }
 
-int mouseButtonNumber(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
-
-int shiftNumber(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) + (modifiers & Qt::ControlModifier ? 2 : 0) +
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::setPicture(DprPixmap picture)
@@ -69,15 +53,9 @@ void ImageButton::paintEvent(QPaintEvent*)
     p.drawPixmap(0, 0, picture.at(devicePixelRatioF()));
 }
 
-void ImageButton::mousePressEvent(QMouseEvent* e)
-{
-    emit mouseDown(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()));
-}
+void ImageButton::mousePressEvent(QMouseEvent* e) { emit pressed(e->button(), e->modifiers()); }
 
-void ImageButton::mouseReleaseEvent(QMouseEvent* e)
-{
-    emit mouseUp(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()));
-}
+void ImageButton::mouseReleaseEvent(QMouseEvent* e) { emit released(e->button(), e->modifiers()); }
 
 BillSlot::BillSlot(int dollars, QWidget* parent) : QWidget(parent), m_dollars(dollars)
 {
@@ -99,10 +77,7 @@ void BillSlot::paintEvent(QPaintEvent*)
     p.fillRect(rect(), Qt::black);
 }
 
-void BillSlot::mouseReleaseEvent(QMouseEvent* e)
-{
-    emit mouseUp(mouseButtonNumber(e->button()), shiftNumber(e->modifiers()));
-}
+void BillSlot::mouseReleaseEvent(QMouseEvent* e) { emit released(e->button(), e->modifiers()); }
 
 ReelPosition::ReelPosition(SymbolArt art, QWidget* parent) : QWidget(parent), m_art(std::move(art)) {}
 

@@ -23,12 +23,8 @@ private:
     mutable QPixmap m_pixmap;
 };
 
-// Mouse button and modifier numbers as the handlers take them: button 1 left,
-// 2 right, 4 middle; shift the sum of 1 Shift, 2 Ctrl, 4 Alt.
-int mouseButtonNumber(Qt::MouseButton button);
-int shiftNumber(Qt::KeyboardModifiers modifiers);
-
-// A fixed picture (pbMainTop, pbMainBottom, imgMachine, the face itself).
+// A fixed picture (the face itself, the wheel window's top strip, the
+// display panel, the denomination).
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -54,8 +50,8 @@ public:
     Picture picture() const { return m_shown; }
 
 signals:
-    void mouseDown(int button, int shift);
-    void mouseUp(int button, int shift);
+    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void released(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -78,7 +74,7 @@ public:
     bool isTransparent() const { return !m_shut; }
 
 signals:
-    void mouseUp(int button, int shift);
+    void released(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -4,7 +4,7 @@
 #include "seams/HelpViewer.h"
 #include "seams/KeyboardState.h"
 #include "play/MachineFace.h"
-#include "play/SlotMachine.h"
+#include "play/MachineOperator.h"
 
 #include <QKeyEvent>
 
@@ -12,8 +12,6 @@ namespace strhaven {
 
 namespace {
 
-constexpr int Left = 1;
-constexpr int AltAlone = 4;
 constexpr int CashOutButton = 0; // MachineFace::showButtonPicture's number for Cash Out
 
 // The scan codes of the number row's 1, 2 and 3 keys: where they lie, not
@@ -66,16 +64,17 @@ int KeyboardPlay::gameKey(const QKeyEvent& event)
     return event.key();
 }
 
-bool KeyboardPlay::allowed(int shift) const
+bool KeyboardPlay::allowed(Qt::KeyboardModifiers modifiers) const
 {
-    return m_p.machine.isIdle() && (shift == 0 || shift == AltAlone);
+    const Qt::KeyboardModifiers held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    return m_p.machine.isIdle() && (held == Qt::NoModifier || held == Qt::AltModifier);
 }
 
 bool KeyboardPlay::isGameKey(int key) const { return buttonOf(key) || billOf(key) || key == Qt::Key_F1; }
 
-bool KeyboardPlay::Form_KeyDown(int key, int shift)
+bool KeyboardPlay::keyPressed(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (!allowed(shift))
+    if (!allowed(modifiers))
         return false;
     if (const auto button = buttonOf(key)) {
         m_p.face.showButtonPicture(*button, ImageButton::Picture::Pressed);
@@ -84,16 +83,16 @@ bool KeyboardPlay::Form_KeyDown(int key, int shift)
     return isGameKey(key);
 }
 
-bool KeyboardPlay::Form_KeyUp(int key, int shift)
+bool KeyboardPlay::keyReleased(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (!allowed(shift))
+    if (!allowed(modifiers))
         return false;
     if (const auto button = buttonOf(key)) {
         m_p.face.showButtonPicture(*button, ImageButton::Picture::Normal);
         if (*button == CashOutButton)
-            m_p.cashOutMouseUp(Left, 0);
+            m_p.cashOutReleased(Qt::LeftButton, Qt::NoModifier);
         else
-            m_p.machine.imgPlay_MouseUp(*button, Left, 0);
+            m_p.machine.playReleased(*button, Qt::LeftButton, Qt::NoModifier);
         return true;
     }
     if (key == Qt::Key_F1) {
@@ -101,9 +100,8 @@ bool KeyboardPlay::Form_KeyUp(int key, int shift)
         return true;
     }
     if (const int bill = billOf(key)) {
-        // The $5 slot is shut on the machines that take no $5 bill.
-        if (m_p.face.billSlot(bill)->isEnabled())
-            m_p.machine.InsertBills(bill);
+        // Nothing on the machines whose $5 slot is shut.
+        m_p.machine.insertBill(bill);
         return true;
     }
     return false;
@@ -114,16 +112,16 @@ bool KeyboardPlay::keyEvent(const QKeyEvent& event)
     const int key = gameKey(event);
     if (!isGameKey(key))
         return false;
-    const int shift = shiftNumber(event.modifiers());
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
     const quint64 place = event.nativeScanCode() != 0 ? event.nativeScanCode() : quint64(key) << 32;
     Held& held = m_keys[place];
     if (event.type() == QEvent::KeyPress) {
         // A repeat is a press at the very moment of a release: the release
         // was no real one either, however it was marked.
         const bool repeat = event.isAutoRepeat() || (held.releasedAt != 0 && event.timestamp() == held.releasedAt);
-        if (!repeat && allowed(shift))
+        if (!repeat && allowed(modifiers))
             held.down = true;
-        return Form_KeyDown(key, shift);
+        return keyPressed(key, modifiers);
     }
     if (event.type() != QEvent::KeyRelease)
         return false;
@@ -132,15 +130,15 @@ bool KeyboardPlay::keyEvent(const QKeyEvent& event)
     const bool stillDown =
         event.isAutoRepeat() || (event.nativeScanCode() != 0 && m_p.keyboard.isKeyDown(event.nativeScanCode()));
     if (stillDown)
-        return allowed(shift);
+        return allowed(modifiers);
     // Only a key pressed while the machine was idle acts, and only once;
     // any other lets its button go.
     if (!std::exchange(held.down, false)) {
-        if (const auto button = buttonOf(key); button && allowed(shift))
+        if (const auto button = buttonOf(key); button && allowed(modifiers))
             m_p.face.showButtonPicture(*button, ImageButton::Picture::Normal);
-        return allowed(shift);
+        return allowed(modifiers);
     }
-    return Form_KeyUp(key, shift);
+    return keyReleased(key, modifiers);
 }
 
 } // namespace strhaven

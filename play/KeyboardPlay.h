@@ -13,7 +13,7 @@ namespace strhaven {
 class HelpViewer;
 class KeyboardState;
 class MachineFace;
-class SlotMachine;
+class MachineOperator;
 
 // Playing from the keyboard: 1, 2, 3 (keypad too) and M bet and spin, C
 // cashes out, F5 to F9 insert bills, F1 opens help. A key shows the button
@@ -27,18 +27,18 @@ class SlotMachine;
 class KeyboardPlay {
 public:
     struct Parts {
-        SlotMachine& machine;
+        MachineOperator& machine;
         MachineFace& face;
         HelpViewer& help;
         KeyboardState& keyboard;
         QWidget* window; // owner of the help
-        std::function<void(int button, int shift)> cashOutMouseUp;
+        std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)> cashOutReleased;
     };
     explicit KeyboardPlay(Parts parts);
 
     // True when the key is one of the game's (and so taken from the window).
-    bool Form_KeyDown(int key, int shift);
-    bool Form_KeyUp(int key, int shift);
+    bool keyPressed(int key, Qt::KeyboardModifiers modifiers);
+    bool keyReleased(int key, Qt::KeyboardModifiers modifiers);
 
     // A key event of the toolkit: which game key it is, and whether it is a
     // press or the one real release of a key pressed while the machine was
@@ -50,7 +50,7 @@ public:
     static int gameKey(const QKeyEvent& event);
 
 private:
-    bool allowed(int shift) const;
+    bool allowed(Qt::KeyboardModifiers modifiers) const;
     bool isGameKey(int key) const;
 
     Parts m_p;

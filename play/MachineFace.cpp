@@ -20,7 +20,7 @@ DprPixmap buttonArt(art::Button b, art::ButtonState s)
 
 MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(parent)
 {
-    setObjectName("pbMain");
+    setObjectName("machineFace");
     setPicture(DprPixmap([table](qreal dpr) { return art::machineFace(table, dpr); }));
     for (int s = 0; s < 7; ++s)
         m_symbols[static_cast<std::size_t>(s)] =
@@ -28,58 +28,62 @@ MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(pa
 
     for (int i = 0; i < 9; ++i) {
         auto* p = new ReelPosition([this](int s, qreal dpr) -> const QPixmap& { return symbolArt(s, dpr); }, this);
-        p->setObjectName(QStringLiteral("Position%1").arg(i + 1));
+        p->setObjectName(QStringLiteral("position%1").arg(i + 1));
         m_positions[static_cast<std::size_t>(i)] = p;
     }
 
     m_payline = new QWidget(this);
-    m_payline->setObjectName("pbPayline");
+    m_payline->setObjectName("payLine");
     m_payline->setAutoFillBackground(true);
     QPalette black = m_payline->palette();
     black.setColor(QPalette::Window, Qt::black);
     m_payline->setPalette(black);
 
-    m_mainTop = new PictureBox(this);
-    m_mainTop->setObjectName("pbMainTop");
-    m_mainTop->setPicture(DprPixmap([](qreal dpr) { return art::frameTop(dpr); }));
-    m_mainBottom = new PictureBox(this);
-    m_mainBottom->setObjectName("pbMainBottom");
-    m_mainBottom->setPicture(DprPixmap([](qreal dpr) { return art::frameBottom(dpr); }));
-    m_lblWon = makeDisplay(m_mainBottom);
-    m_lblWon->setObjectName("lblWon");
-    m_lblCredits = makeDisplay(m_mainBottom);
-    m_lblCredits->setObjectName("lblCredits");
-    m_lblPlayed = makeDisplay(m_mainBottom);
-    m_lblPlayed->setObjectName("lblPlayed");
+    m_wheelWindowTop = new PictureBox(this);
+    m_wheelWindowTop->setObjectName("wheelWindowTop");
+    m_wheelWindowTop->setPicture(DprPixmap([](qreal dpr) { return art::frameTop(dpr); }));
+    m_displayPanel = new PictureBox(this);
+    m_displayPanel->setObjectName("displayPanel");
+    m_displayPanel->setPicture(DprPixmap([](qreal dpr) { return art::frameBottom(dpr); }));
+    m_wonDisplay = makeDisplay(m_displayPanel);
+    m_wonDisplay->setObjectName("wonDisplay");
+    m_creditsDisplay = makeDisplay(m_displayPanel);
+    m_creditsDisplay->setObjectName("creditsDisplay");
+    m_betDisplay = makeDisplay(m_displayPanel);
+    m_betDisplay->setObjectName("betDisplay");
 
-    m_imgMachine = new PictureBox(this);
-    m_imgMachine->setObjectName("imgMachine");
+    m_denomination = new PictureBox(this);
+    m_denomination->setObjectName("denomination");
 
     const art::Button kinds[3] = {art::Button::Play1, art::Button::Play2, art::Button::PlayMax};
     for (int bet = 1; bet <= 3; ++bet) {
         auto* b = new ImageButton(this);
-        b->setObjectName(QStringLiteral("imgPlay%1").arg(bet));
+        b->setObjectName(QStringLiteral("play%1Button").arg(bet));
         const art::Button k = kinds[bet - 1];
         b->setPictures(buttonArt(k, art::ButtonState::Normal), buttonArt(k, art::ButtonState::Pressed),
                        buttonArt(k, art::ButtonState::Disabled));
-        connect(b, &ImageButton::mouseDown, this, [this, bet](int button, int shift) { emit playMouseDown(bet, button, shift); });
-        connect(b, &ImageButton::mouseUp, this, [this, bet](int button, int shift) { emit playMouseUp(bet, button, shift); });
+        connect(b, &ImageButton::pressed, this,
+                [this, bet](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) { emit playPressed(bet, button, modifiers); });
+        connect(b, &ImageButton::released, this,
+                [this, bet](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) { emit playReleased(bet, button, modifiers); });
         m_play[static_cast<std::size_t>(bet - 1)] = b;
     }
     m_cashOut = new ImageButton(this);
-    m_cashOut->setObjectName("imgCashOut");
+    m_cashOut->setObjectName("cashOutButton");
     m_cashOut->setPictures(buttonArt(art::Button::CashOut, art::ButtonState::Normal),
                            buttonArt(art::Button::CashOut, art::ButtonState::Pressed),
                            buttonArt(art::Button::CashOut, art::ButtonState::Disabled));
-    connect(m_cashOut, &ImageButton::mouseDown, this, &MachineFace::cashOutMouseDown);
-    connect(m_cashOut, &ImageButton::mouseUp, this, &MachineFace::cashOutMouseUp);
+    connect(m_cashOut, &ImageButton::pressed, this, &MachineFace::cashOutPressed);
+    connect(m_cashOut, &ImageButton::released, this, &MachineFace::cashOutReleased);
 
     for (const art::BillPlace& place : art::BillPlaces) {
         auto* slot = new BillSlot(place.dollars, this);
-        slot->setObjectName(QStringLiteral("lblInsBill%1").arg(place.dollars));
+        slot->setObjectName(QStringLiteral("bill%1Slot").arg(place.dollars));
         slot->setToolTip(tr("Insert a $%1 bill").arg(place.dollars));
         const int dollars = place.dollars;
-        connect(slot, &BillSlot::mouseUp, this, [this, dollars](int button, int shift) { emit billMouseUp(dollars, button, shift); });
+        connect(slot, &BillSlot::released, this, [this, dollars](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+            emit billReleased(dollars, button, modifiers);
+        });
         m_billSlots[place.dollars] = slot;
     }
     layOut();
@@ -113,12 +117,12 @@ void MachineFace::layOut()
         m_positions[static_cast<std::size_t>(i)]->setGeometry(PositionLeft[i % 3], PositionTop[i / 3], 80, 60);
     m_payline->setGeometry(331, 98, 295, 1);
     // The top strip hangs 97 twips (6.5 px) above the face; whole pixels here.
-    m_mainTop->setGeometry(344, -6, 279, 18);
-    m_mainBottom->setGeometry(345, 192, 277, 45);
-    m_lblWon->setGeometry(24, 23, 48, 14);
-    m_lblCredits->setGeometry(118, 23, 67, 14);
-    m_lblPlayed->setGeometry(232, 23, 24, 14);
-    m_imgMachine->setGeometry(283, 196, 42, 38);
+    m_wheelWindowTop->setGeometry(344, -6, 279, 18);
+    m_displayPanel->setGeometry(345, 192, 277, 45);
+    m_wonDisplay->setGeometry(24, 23, 48, 14);
+    m_creditsDisplay->setGeometry(118, 23, 67, 14);
+    m_betDisplay->setGeometry(232, 23, 24, 14);
+    m_denomination->setGeometry(283, 196, 42, 38);
     m_cashOut->setGeometry(QRect(QPoint(286, ButtonTop), ButtonSize));
     const int playLeft[3] = {374, 462, 550};
     for (int bet = 1; bet <= 3; ++bet)
@@ -147,14 +151,14 @@ static void setDisplay(QLabel* label, const QString& text, bool repaintNow)
         label->repaint();
 }
 
-void MachineFace::setWonText(const QString& text, bool repaintNow) { setDisplay(m_lblWon, text, repaintNow); }
-void MachineFace::setPlayedText(const QString& text, bool repaintNow) { setDisplay(m_lblPlayed, text, repaintNow); }
-void MachineFace::setCreditsText(const QString& text, bool repaintNow) { setDisplay(m_lblCredits, text, repaintNow); }
+void MachineFace::setWonText(const QString& text, bool repaintNow) { setDisplay(m_wonDisplay, text, repaintNow); }
+void MachineFace::setPlayedText(const QString& text, bool repaintNow) { setDisplay(m_betDisplay, text, repaintNow); }
+void MachineFace::setCreditsText(const QString& text, bool repaintNow) { setDisplay(m_creditsDisplay, text, repaintNow); }
 
 void MachineFace::setDenomination(int cents)
 {
     m_cents = cents;
-    m_imgMachine->setPicture(DprPixmap([cents](qreal dpr) { return art::denomination(cents, dpr); }));
+    m_denomination->setPicture(DprPixmap([cents](qreal dpr) { return art::denomination(cents, dpr); }));
 }
 
 void MachineFace::setFiveDollarSlotShut(bool shut) { m_billSlots.at(5)->setShut(shut); }

@@ -11,8 +11,8 @@
 
 namespace strhaven {
 
-// pbMain: the 640 x 424 machine face with every control at its place. It
-// only shows things; the machine's operations (SlotMachine) drive it.
+// The 640 x 424 machine face with every control at its place. It only
+// shows things; the machine's operator (MachineOperator) drives it.
 class MachineFace : public PictureBox {
     Q_OBJECT
 public:
@@ -42,20 +42,20 @@ public:
     ImageButton* playButton(int bet) const { return m_play[static_cast<std::size_t>(bet - 1)]; }
     ImageButton* cashOutButton() const { return m_cashOut; }
     BillSlot* billSlot(int dollars) const { return m_billSlots.at(dollars); }
-    QLabel* wonLabel() const { return m_lblWon; }
-    QLabel* creditsLabel() const { return m_lblCredits; }
-    QLabel* playedLabel() const { return m_lblPlayed; }
+    QLabel* wonLabel() const { return m_wonDisplay; }
+    QLabel* creditsLabel() const { return m_creditsDisplay; }
+    QLabel* playedLabel() const { return m_betDisplay; }
     int denominationShown() const { return m_cents; }
 
     // The picture a play button (1..3) or, with 0, Cash Out shows normally.
     void showButtonPicture(int bet, ImageButton::Picture picture);
 
 signals:
-    void playMouseDown(int bet, int button, int shift);
-    void playMouseUp(int bet, int button, int shift);
-    void cashOutMouseDown(int button, int shift);
-    void cashOutMouseUp(int button, int shift);
-    void billMouseUp(int dollars, int button, int shift);
+    void playPressed(int bet, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void playReleased(int bet, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void cashOutPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void cashOutReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void billReleased(int dollars, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
 private:
     QLabel* makeDisplay(QWidget* parent);
@@ -66,12 +66,12 @@ private:
     ImageButton* m_cashOut = nullptr;
     std::map<int, BillSlot*> m_billSlots;
     QWidget* m_payline = nullptr;
-    PictureBox* m_mainTop = nullptr;
-    PictureBox* m_mainBottom = nullptr;
-    PictureBox* m_imgMachine = nullptr;
-    QLabel* m_lblWon = nullptr;
-    QLabel* m_lblCredits = nullptr;
-    QLabel* m_lblPlayed = nullptr;
+    PictureBox* m_wheelWindowTop = nullptr;
+    PictureBox* m_displayPanel = nullptr;
+    PictureBox* m_denomination = nullptr;
+    QLabel* m_wonDisplay = nullptr;
+    QLabel* m_creditsDisplay = nullptr;
+    QLabel* m_betDisplay = nullptr;
     int m_cents = 0;
     std::array<DprPixmap, 7> m_symbols;
 };

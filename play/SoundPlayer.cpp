@@ -1,8 +1,8 @@
 #include "play/SoundPlayer.h"
 
+#include "assets/sounds/SoundResources.h"
 #include "seams/Pacer.h"
 #include "seams/SoundOutput.h"
-#include "assets/sounds/SoundResources.h"
 
 namespace strhaven {
 
@@ -12,26 +12,28 @@ SoundPlayer::SoundPlayer(SoundOutput& output, Pacer& pacer)
 {
 }
 
-void SoundPlayer::PlayWave(int id, int flags)
+void SoundPlayer::playToEnd(Sound sound) { play(sound, false); }
+
+void SoundPlayer::playLooping(Sound sound) { play(sound, true); }
+
+void SoundPlayer::play(Sound sound, bool looping)
 {
     if (m_output.deviceCount() <= 0)
         return;
     // The new image replaces the old one only once the output has moved on to
     // it, so the sound still playing never loses its data under it.
-    const QByteArray wave = waveResource(id);
+    const QByteArray wave = waveResource(static_cast<int>(sound));
     if (wave.isEmpty())
         m_output.stop();
-    else if (!(flags & Asynchronous))
-        m_output.playToEnd(wave, waveLength(wave));
-    else if (flags & Loop)
+    else if (looping)
         m_output.playLooping(wave);
     else
-        m_output.stop();
+        m_output.playToEnd(wave, waveLength(wave));
     m_waveData = wave;
     m_pacer.letEventsRun();
 }
 
-void SoundPlayer::StopWave()
+void SoundPlayer::stop()
 {
     try {
         // Nothing was ever played, so nothing plays now: no need to wake the

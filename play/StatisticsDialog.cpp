@@ -26,13 +26,13 @@ struct Row {
 };
 
 const Row Rows[] = {
-    {10, "Label1", QT_TRANSLATE_NOOP("StatisticsDialog", "Number of Spins:"), "lblSpins", QColor(255, 255, 0)},
-    {41, "Label2", QT_TRANSLATE_NOOP("StatisticsDialog", "Amount inserted:"), "lblAmtIns", QColor(0, 255, 0)},
-    {65, "Label8", QT_TRANSLATE_NOOP("StatisticsDialog", "Cash Out Value:"), "lblCreditsValue", QColor(0, 255, 0)},
-    {89, "Label9", QT_TRANSLATE_NOOP("StatisticsDialog", "You are down:"), "lblAheadorDown", QColor(0, 255, 0)},
-    {119, "Label3", QT_TRANSLATE_NOOP("StatisticsDialog", "Credits played:"), "lblPlayed", QColor(0, 255, 255)},
-    {143, "Label4", QT_TRANSLATE_NOOP("StatisticsDialog", "Credits won:"), "lblWon", QColor(0, 255, 255)},
-    {167, "Label5", QT_TRANSLATE_NOOP("StatisticsDialog", "Percent of return:"), "lblReturn", QColor(0, 255, 255)},
+    {10, "Label1", QT_TRANSLATE_NOOP("strhaven::StatisticsDialog", "Number of Spins:"), "lblSpins", QColor(255, 255, 0)},
+    {41, "Label2", QT_TRANSLATE_NOOP("strhaven::StatisticsDialog", "Amount inserted:"), "lblAmtIns", QColor(0, 255, 0)},
+    {65, "Label8", QT_TRANSLATE_NOOP("strhaven::StatisticsDialog", "Cash Out Value:"), "lblCreditsValue", QColor(0, 255, 0)},
+    {89, "Label9", QT_TRANSLATE_NOOP("strhaven::StatisticsDialog", "You are down:"), "lblAheadorDown", QColor(0, 255, 0)},
+    {119, "Label3", QT_TRANSLATE_NOOP("strhaven::StatisticsDialog", "Credits played:"), "lblPlayed", QColor(0, 255, 255)},
+    {143, "Label4", QT_TRANSLATE_NOOP("strhaven::StatisticsDialog", "Credits won:"), "lblWon", QColor(0, 255, 255)},
+    {167, "Label5", QT_TRANSLATE_NOOP("strhaven::StatisticsDialog", "Percent of return:"), "lblReturn", QColor(0, 255, 255)},
 };
 
 } // namespace

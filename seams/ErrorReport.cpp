@@ -58,4 +58,14 @@ void ShowError(Prompter& prompter, QWidget* owner, const std::exception& failure
     ShowError(prompter, owner, number, title);
 }
 
+void runCommand(Prompter& prompter, QWidget* owner, const QString& title, const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const CommandCancelled&) {
+    } catch (const std::exception& e) {
+        ShowError(prompter, owner, e, title);
+    }
+}
+
 } // namespace strhaven

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <stdexcept>
 
 class QWidget;
@@ -44,5 +45,13 @@ void ShowError(Prompter& prompter, QWidget* owner, int number, const QString& ti
 // The same for a trapped exception: a RunError reports its own number, an
 // exhausted memory 7, anything else 51.
 void ShowError(Prompter& prompter, QWidget* owner, const std::exception& failure, const QString& title);
+
+// A command that stops without a word: the player cancelled a file dialog.
+struct CommandCancelled {};
+
+// Runs a command under its error trap: a failure is reported with ShowError
+// under the command's title, a cancelled command says nothing. What the
+// command did before it failed stays done.
+void runCommand(Prompter& prompter, QWidget* owner, const QString& title, const std::function<void()>& command);
 
 } // namespace strhaven

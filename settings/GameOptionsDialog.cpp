@@ -3,9 +3,7 @@
 #include "core/Denomination.h"
 #include "widgets/DesignLayout.h"
 #include "core/GameOptions.h"
-#include "settings/OptionsTarget.h"
 #include "core/PayoutMode.h"
-#include "core/SlotGame.h"
 #include "widgets/WaitCursor.h"
 
 #include <QCheckBox>
@@ -41,11 +39,9 @@ QString optionName(std::string_view caption)
 
 } // namespace
 
-GameOptionsDialog::GameOptionsDialog(GameOptions& options, SlotGame& game, OptionsTarget& target, HelpViewer& help, QWidget* owner)
+GameOptionsDialog::GameOptionsDialog(const GameOptions& current, HelpViewer& help, QWidget* owner)
     : HelpDialog(help, HelpTopic::GameOptions, owner)
-    , m_options(options)
-    , m_game(game)
-    , m_target(target)
+    , m_options(current)
 {
     setObjectName("GameOptionsDialog");
     setWindowTitle(tr("Game Options"));
@@ -64,8 +60,8 @@ GameOptionsDialog::GameOptionsDialog(GameOptions& options, SlotGame& game, Optio
     createPayoutFrame(layout);
     layout.apply();
 
-    connect(m_chkSound, &QCheckBox::clicked, this, &GameOptionsDialog::chkSound_Click);
-    connect(ok, &QPushButton::clicked, this, &GameOptionsDialog::btnOK_Click);
+    connect(m_chkSound, &QCheckBox::clicked, this, &GameOptionsDialog::soundSwitched);
+    connect(ok, &QPushButton::clicked, this, &GameOptionsDialog::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, &HelpDialog::showHelpTopic);
 }
@@ -152,7 +148,7 @@ void GameOptionsDialog::fillControls()
     m_chkWheelSound->setChecked(m_options.WheelSound != 0);
     m_chkCoinSound->setChecked(m_options.CoinSound != 0);
     m_chkJackPotSound->setChecked(m_options.JackPotSound != 0);
-    chkSound_Click();
+    soundSwitched();
     m_chkLoadLastFile->setChecked(m_options.LoadLastFile != 0);
 
     m_selectedMachine = m_options.Machine;
@@ -165,14 +161,14 @@ void GameOptionsDialog::fillControls()
             p.button->setChecked(true);
 }
 
-void GameOptionsDialog::chkSound_Click()
+void GameOptionsDialog::soundSwitched()
 {
     const bool on = m_chkSound->isChecked();
     for (QCheckBox* kind : {m_chkWheelSound, m_chkCoinSound, m_chkJackPotSound})
         kind->setEnabled(on);
 }
 
-void GameOptionsDialog::btnOK_Click()
+void GameOptionsDialog::okClicked()
 {
     m_options.WheelSpeed = m_wheelSpeed->value();
     m_options.CoinSound = m_chkCoinSound->isChecked() ? 1 : 0;
@@ -180,28 +176,9 @@ void GameOptionsDialog::btnOK_Click()
     m_options.WheelSound = m_chkWheelSound->isChecked() ? 1 : 0;
     m_options.Sound = m_chkSound->isChecked() ? 1 : 0;
     m_options.LoadLastFile = m_chkLoadLastFile->isChecked() ? 1 : 0;
-    // Converted while Machine still holds the old denomination.
-    m_game.Credits = convertedCredits(m_game.Credits, m_game.AmountInserted, m_options.Machine, m_selectedMachine);
-    m_target.showCredits();
     m_options.Machine = m_selectedMachine;
-    m_target.showMachine();
     m_options.Payout = m_selectedMode;
-    m_target.applyPayout();
-    m_game.GameChanged = true;
-    m_saveFailure = nullptr;
-    try {
-        WaitCursor cursor;
-        m_target.saveSettings();
-    } catch (const std::exception&) {
-        m_saveFailure = std::current_exception();
-    }
     accept();
-}
-
-void GameOptionsDialog::rethrowSaveFailure() const
-{
-    if (m_saveFailure)
-        std::rethrow_exception(m_saveFailure);
 }
 
 } // namespace strhaven

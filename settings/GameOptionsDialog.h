@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/GameOptions.h"
 #include "widgets/HelpDialog.h"
 
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -13,23 +13,17 @@ class QSlider;
 namespace strhaven {
 
 class DesignLayout;
-class OptionsTarget;
-struct GameOptions;
-struct SlotGame;
 
 // "Game Options": wheel speed, sounds, loading the last game, the machine's
-// denomination and the payout mode. Nothing is applied before OK; Cancel and
-// the close box leave everything as it was. Each showing starts again from
-// the options in force.
+// denomination and the payout mode. It edits a copy of the options in force;
+// after OK, chosen() holds what the player chose, for the machine to take
+// (it converts the credits). Cancel and the close box choose nothing.
 class GameOptionsDialog : public HelpDialog {
     Q_OBJECT
 public:
-    GameOptionsDialog(GameOptions& options, SlotGame& game, OptionsTarget& target, HelpViewer& help, QWidget* owner);
+    GameOptionsDialog(const GameOptions& current, HelpViewer& help, QWidget* owner);
 
-    // OK puts the options in force and closes even when the settings store
-    // cannot be written; whoever showed the dialog then reports the failure
-    // under its own title.
-    void rethrowSaveFailure() const;
+    const GameOptions& chosen() const { return m_options; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -49,13 +43,10 @@ private:
     void createMachineFrame(DesignLayout& layout);
     void createPayoutFrame(DesignLayout& layout);
     void fillControls();
-    void chkSound_Click();
-    void btnOK_Click();
+    void soundSwitched();
+    void okClicked();
 
-    std::exception_ptr m_saveFailure;
-    GameOptions& m_options;
-    SlotGame& m_game;
-    OptionsTarget& m_target;
+    GameOptions m_options;
     // The choices OK applies, kept apart from the options because a stored
     // value that matches no option must survive an OK that did not touch it.
     float m_selectedMachine = 0.0f;

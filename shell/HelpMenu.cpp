@@ -32,15 +32,6 @@ const Page Pages[] = {
 
 HelpMenu::HelpMenu(Parts parts) : m_p(std::move(parts)) {}
 
-void HelpMenu::trapped(const QString& title, const std::function<void()>& command)
-{
-    try {
-        command();
-    } catch (const std::exception& e) {
-        ShowError(m_p.prompter, m_p.window, e, title);
-    }
-}
-
 void HelpMenu::exclaim(const QString& text)
 {
     m_p.prompter.message(m_p.window, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(), text);
@@ -63,19 +54,19 @@ void HelpMenu::open(const QString& target)
     }
 }
 
-void HelpMenu::HelpTopics()
+void HelpMenu::helpTopics()
 {
-    trapped(tr("Error displaying Help."), [this] { ShowHelp(m_p.help, m_p.window, HelpCommand::Contents, 0); });
+    runCommand(m_p.prompter, m_p.window, tr("Error displaying Help."), [this] { ShowHelp(m_p.help, m_p.window, HelpCommand::Contents, 0); });
 }
 
-void HelpMenu::KeyboardShortcuts()
+void HelpMenu::keyboardShortcuts()
 {
-    trapped(tr("Error displaying Keyboard Shortcuts"), [this] { m_p.showShortcuts(); });
+    runCommand(m_p.prompter, m_p.window, tr("Error displaying Keyboard Shortcuts"), [this] { m_p.showShortcuts(); });
 }
 
-void HelpMenu::ReadmeFile()
+void HelpMenu::readmeFile()
 {
-    trapped(tr("A program associated with text files could not be found."), [this] {
+    runCommand(m_p.prompter, m_p.window, tr("A program associated with text files could not be found."), [this] {
         const QString path = QDir(m_p.folder).filePath(QStringLiteral("readme.txt"));
         if (!QFileInfo::exists(path)) {
             exclaim(tr("The Readme.txt file could not be found."));
@@ -85,30 +76,30 @@ void HelpMenu::ReadmeFile()
     });
 }
 
-void HelpMenu::WebPage(int index)
+void HelpMenu::webPage(int index)
 {
     if (index < 0 || index >= int(std::size(Pages)))
         return;
     const Page& page = Pages[index];
-    trapped(tr(page.errorTitle),
+    runCommand(m_p.prompter, m_p.window, tr(page.errorTitle),
             [this, &page] { open(QDir(m_p.folder).filePath(QStringLiteral("web/") + QLatin1String(page.file))); });
 }
 
-void HelpMenu::About()
+void HelpMenu::about()
 {
-    trapped(tr("Error displaying About Box."), [this] { m_p.showAbout(); });
+    runCommand(m_p.prompter, m_p.window, tr("Error displaying About Box."), [this] { m_p.showAbout(); });
 }
 
 std::vector<HelpMenu::Entry> HelpMenu::menuEntries()
 {
     return {
-        {tr("Help &Topics"), {}, &HelpMenu::HelpTopics},
-        {tr("&Keyboard Shortcuts"), QKeySequence(Qt::CTRL | Qt::Key_K), &HelpMenu::KeyboardShortcuts},
-        {tr("&Readme File"), {}, &HelpMenu::ReadmeFile},
+        {tr("Help &Topics"), {}, &HelpMenu::helpTopics},
+        {tr("&Keyboard Shortcuts"), QKeySequence(Qt::CTRL | Qt::Key_K), &HelpMenu::keyboardShortcuts},
+        {tr("&Readme File"), {}, &HelpMenu::readmeFile},
         {},
         {tr("Quillfern on the &Web"), {}, {}},
         {},
-        {tr("&About Star Haven..."), {}, &HelpMenu::About},
+        {tr("&About Star Haven..."), {}, &HelpMenu::about},
     };
 }
 
@@ -116,7 +107,7 @@ std::vector<HelpMenu::Entry> HelpMenu::webEntries()
 {
     std::vector<Entry> entries;
     for (int i = 0; i < int(std::size(Pages)); ++i)
-        entries.push_back({tr(Pages[i].caption), {}, [i](HelpMenu& menu) { menu.WebPage(i); }});
+        entries.push_back({tr(Pages[i].caption), {}, [i](HelpMenu& menu) { menu.webPage(i); }});
     return entries;
 }
 

@@ -37,11 +37,11 @@ public:
 
     explicit HelpMenu(Parts parts);
 
-    void HelpTopics();
-    void KeyboardShortcuts();
-    void ReadmeFile();
-    void WebPage(int index);
-    void About();
+    void helpTopics();
+    void keyboardShortcuts();
+    void readmeFile();
+    void webPage(int index);
+    void about();
 
     // The menu top to bottom, for the window to build: an entry without a
     // caption is a separator, one without a command opens the web submenu.
@@ -54,7 +54,6 @@ public:
     static std::vector<Entry> webEntries();
 
 private:
-    void trapped(const QString& title, const std::function<void()>& command);
     void open(const QString& target);
     void exclaim(const QString& text);
 

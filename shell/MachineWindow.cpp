@@ -1,26 +1,25 @@
 #include "shell/MachineWindow.h"
 
-#include "seams/AppTitle.h"
 #include "assets/art/Art.h"
+#include "files/GameFile.h"
+#include "play/CashOutButtonDialog.h"
+#include "play/KeyboardPlay.h"
+#include "play/MachineFace.h"
+#include "play/MachineOperator.h"
+#include "play/ShortcutChart.h"
+#include "play/StatisticsDialog.h"
 #include "seams/ErrorReport.h"
 #include "seams/HelpViewer.h"
-#include "play/MachineFace.h"
-#include "settings/SettingsStore.h"
-#include "play/SlotMachine.h"
-#include "files/WindowTitle.h"
-#include "play/KeyboardPlay.h"
 #include "seams/ProgramFolder.h"
-#include "widgets/WaitCursor.h"
-#include "shell/AboutDialog.h"
-#include "play/CashOutButtonDialog.h"
-#include "play/StatisticsDialog.h"
 #include "settings/GameOptionsDialog.h"
-#include "play/ShortcutChart.h"
+#include "settings/SettingsStore.h"
+#include "shell/AboutDialog.h"
+#include "widgets/WaitCursor.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QSettings>
@@ -35,9 +34,9 @@ constexpr int PanelWidth = 270;
 MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
     : QMainWindow(parent)
     , m_seams(std::move(seams))
-    , m_payTable(BuildPayTable())
+    , m_machine(m_seams.random)
     , m_sound(m_seams.soundOutput, m_seams.pacer)
-    , m_gameMenuCommands(*this, m_seams.prompter)
+    , m_gameMenuCommands(m_machine, m_seams.prompter, this)
     , m_helpMenuCommands({m_seams.prompter, m_seams.help, m_seams.opener, this, programFolder(),
                           [this] {
                               ShortcutChart chart(this);
@@ -55,23 +54,25 @@ MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
     m_drawingArea = new QWidget(this);
     m_drawingArea->setFixedSize(art::FaceSize);
     setCentralWidget(m_drawingArea);
-    m_face = new MachineFace(m_payTable, m_drawingArea);
-    m_machine = std::make_unique<SlotMachine>(SlotMachine::Parts{m_game, m_options, m_strip, m_payTable,
-                                                                 m_seams.random, m_sound, m_seams.pacer,
-                                                                 m_seams.prompter},
-                                              *m_face);
-    connect(m_machine.get(), &SlotMachine::busyChanged, this, [this](bool busy) { setMenusEnabled(!busy); });
-    connect(m_machine.get(), &SlotMachine::operationFinished, this, &MachineWindow::operationEnded);
-    connect(m_face, &MachineFace::cashOutMouseDown, this, &MachineWindow::imgCashOut_MouseDown);
-    connect(m_face, &MachineFace::cashOutMouseUp, this, &MachineWindow::imgCashOut_MouseUp);
-    m_keyboard = std::make_unique<KeyboardPlay>(KeyboardPlay::Parts{*m_machine, *m_face, m_seams.help, m_seams.keyboard, this,
-                                                                    [this](int button, int shift) { imgCashOut_MouseUp(button, shift); }});
+    m_face = new MachineFace(m_machine.payTable(), m_drawingArea);
+    m_operator = std::make_unique<MachineOperator>(
+        MachineOperator::Parts{m_machine, m_sound, m_seams.pacer, m_seams.prompter}, *m_face);
+    connect(m_operator.get(), &MachineOperator::busyChanged, this, [this](bool busy) { setMenusEnabled(!busy); });
+    connect(m_operator.get(), &MachineOperator::operationFinished, this, &MachineWindow::operationEnded);
+    connect(m_face, &MachineFace::cashOutPressed, this, &MachineWindow::cashOutPressed);
+    connect(m_face, &MachineFace::cashOutReleased, this, &MachineWindow::cashOutReleased);
+    m_keyboard = std::make_unique<KeyboardPlay>(KeyboardPlay::Parts{
+        *m_operator, *m_face, m_seams.help, m_seams.keyboard, this,
+        [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) { cashOutReleased(button, modifiers); }});
+    connect(&m_gameMenuCommands, &GameMenu::titleChanged, this, &QWidget::setWindowTitle);
+    connect(&m_gameMenuCommands, &GameMenu::gameReplaced, this, &MachineWindow::showWholeGame);
+    connect(&m_gameMenuCommands, &GameMenu::newGameWanted, this, &MachineWindow::startNewGame);
     createActions();
     // Fixed size: the window follows the drawing area and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFocusPolicy(Qt::StrongFocus);
-    setDocumentFile({});
+    m_gameMenuCommands.setUntitled();
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MachineWindow::commitData);
     qApp->installEventFilter(this);
 }
@@ -94,13 +95,13 @@ void MachineWindow::createActions()
     // The file commands report their own failures; the others run under the
     // window's trap with their own titles.
     auto trap = [this](const QString& title, std::function<void()> command) {
-        return [this, title, command] { trapped(title, command); };
+        return [this, title, command] { runCommand(m_seams.prompter, this, title, command); };
     };
-    add(tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] { m_gameMenuCommands.NewGame(); });
-    add(tr("&Open Game"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_gameMenuCommands.OpenGame(); });
+    add(tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] { m_gameMenuCommands.newGame(); });
+    add(tr("&Open Game"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_gameMenuCommands.openGame(); });
     m_gameMenu->addSeparator();
-    add(tr("&Save Game"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_gameMenuCommands.SaveGame(); });
-    add(tr("Save Game &As"), {}, [this] { m_gameMenuCommands.SaveGameAs(); });
+    add(tr("&Save Game"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_gameMenuCommands.saveGame(); });
+    add(tr("Save Game &As"), {}, [this] { m_gameMenuCommands.saveGameAs(); });
     m_gameMenu->addSeparator();
     add(tr("Current &Games Statistics"), QKeySequence(Qt::CTRL | Qt::Key_G),
         trap(tr("Error displaying statistics."), [this] { showStatistics(); }));
@@ -109,7 +110,7 @@ void MachineWindow::createActions()
     m_gameMenu->addSeparator();
     // The action inverts its check mark before the command runs.
     m_hidePanel = add(tr("&Hide Payouts Panel"), QKeySequence(Qt::CTRL | Qt::Key_H),
-                      trap(tr("Error hiding panel."), [this] { HidePayoutsPanel(); }));
+                      trap(tr("Error hiding panel."), [this] { hidePayoutsPanel(); }));
     m_hidePanel->setCheckable(true);
     m_gameMenu->addSeparator();
     add(tr("E&xit"), {}, trap(tr("Error exiting."), [this] { close(); }));
@@ -141,15 +142,6 @@ void MachineWindow::createHelpMenu()
     addEntries(m_helpMenu, HelpMenu::menuEntries());
 }
 
-void MachineWindow::trapped(const QString& title, const std::function<void()>& command)
-{
-    try {
-        command();
-    } catch (const std::exception& e) {
-        ShowError(m_seams.prompter, this, e, title);
-    }
-}
-
 void MachineWindow::setMenusEnabled(bool enabled)
 {
     m_gameMenu->menuAction()->setEnabled(enabled);
@@ -160,7 +152,7 @@ void MachineWindow::setMenusEnabled(bool enabled)
             a->setEnabled(enabled);
 }
 
-void MachineWindow::HidePayoutsPanel()
+void MachineWindow::hidePayoutsPanel()
 {
     if (m_hidePanel->isChecked()) {
         m_drawingArea->setFixedWidth(m_drawingArea->width() - PanelWidth);
@@ -171,50 +163,65 @@ void MachineWindow::HidePayoutsPanel()
     }
 }
 
+void MachineWindow::showWholeGame()
+{
+    m_operator->showGame();
+    m_operator->showMachine();
+}
+
 void MachineWindow::showStatistics()
 {
-    StatisticsDialog dialog(m_game, m_options, m_seams.help, this);
+    StatisticsDialog dialog(m_machine.game(), m_machine.options(), m_seams.help, this);
     dialog.exec();
 }
 
 void MachineWindow::showOptions()
 {
-    GameOptionsDialog dialog(m_options, m_game, *this, m_seams.help, this);
-    dialog.exec();
-    // A settings store that could not be written is reported under the
-    // command's title once the dialog is gone; the options are in force.
-    dialog.rethrowSaveFailure();
+    GameOptionsDialog dialog(m_machine.options(), m_seams.help, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const OptionsChange change = m_machine.changeOptions(dialog.chosen());
+    if (change.credits)
+        m_operator->showCredits(true);
+    m_operator->showMachine();
+    // A store that cannot be written is reported under the command's title;
+    // the options are in force for this run.
+    WaitCursor cursor;
+    saveSettings();
 }
 
 void MachineWindow::showCashOutDialog()
 {
     // Made when first wanted, then kept for the rest of the run.
     if (!m_cashOutDialog)
-        m_cashOutDialog = std::make_unique<CashOutButtonDialog>(
-            m_options, m_game, m_seams.help, [this] { saveSettingsReporting(tr("Error configuring button")); }, this);
-    m_cashOutDialog->exec();
+        m_cashOutDialog = std::make_unique<CashOutButtonDialog>(m_seams.help, this);
+    if (!m_cashOutDialog->ask(m_machine.options()))
+        return;
+    m_machine.changeCashOut(m_cashOutDialog->chosenCashOut(), m_cashOutDialog->chosenShowStats());
+    WaitCursor cursor;
+    saveSettings();
 }
 
-void MachineWindow::imgCashOut_MouseDown(int button, int shift)
+void MachineWindow::cashOutPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
-    if (button == 1 && shift == 0)
+    if (isPlainLeftClick(button, modifiers))
         m_face->showButtonPicture(0, ImageButton::Picture::Pressed);
 }
 
-void MachineWindow::imgCashOut_MouseUp(int button, int shift)
+void MachineWindow::cashOutReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     // The button takes no clicks while the machine is busy; the keyboard
     // comes here too and must find it idle as well.
-    if (button != 1 || shift != 0 || !m_machine->isIdle())
+    if (!isPlainLeftClick(button, modifiers) || !m_operator->isIdle())
         return;
     m_face->showButtonPicture(0, ImageButton::Picture::Normal);
-    if (m_options.statsFirst())
+    if (m_machine.options().statsFirst())
         showStatistics();
     {
         WaitCursor cursor;
         saveSettingsReporting(tr("Error saving settings."));
     }
-    if (m_options.CashOut == "New")
+    if (m_machine.options().CashOut == "New")
         startNewGame();
     else
         endAtOnce();
@@ -226,7 +233,7 @@ void MachineWindow::imgCashOut_MouseUp(int button, int shift)
 void MachineWindow::endAtOnce()
 {
     m_endingAtOnce = true;
-    m_sound.StopWave();
+    m_sound.stop();
     ShowHelp(m_seams.help, this, HelpCommand::Quit, 0);
     hide();
     if (m_seams.endProgram)
@@ -235,36 +242,21 @@ void MachineWindow::endAtOnce()
         QCoreApplication::exit(0);
 }
 
-QByteArray MachineWindow::gameState() const
-{
-    return gameFileBytes(documentContent()) + (m_game.GameChanged ? "changed" : "");
-}
-
-void MachineWindow::setDocumentFile(const QString& path)
-{
-    m_hasFile = !path.isEmpty();
-    setWindowTitle(m_hasFile ? titleFor(path) : untitledTitle());
-}
-
 void MachineWindow::saveSettingsReporting(const QString& errorTitle)
 {
-    try {
-        saveSettings();
-    } catch (const std::exception& e) {
-        ShowError(m_seams.prompter, this, e, errorTitle);
-    }
+    runCommand(m_seams.prompter, this, errorTitle, [this] { saveSettings(); });
 }
-
-void MachineWindow::showCredits() { m_machine->showCredits(true); }
-
-void MachineWindow::showMachine() { m_machine->showMachine(); }
-
-void MachineWindow::applyPayout() { SetPayout(m_strip, m_options.Payout); }
 
 void MachineWindow::saveSettings()
 {
     std::unique_ptr<QSettings> store = m_seams.openSettings();
     SaveSettings(*store, settingsToStore(), isMinimized());
+}
+
+QByteArray MachineWindow::gameState() const
+{
+    return gameFileBytes(gameFileContent(m_machine.options(), m_machine.game())) +
+           (m_machine.game().GameChanged ? "changed" : "");
 }
 
 bool MachineWindow::eventFilter(QObject* watched, QEvent* event)
@@ -276,36 +268,6 @@ bool MachineWindow::eventFilter(QObject* watched, QEvent* event)
     if (!widget || widget->window() != this || !isActiveWindow())
         return false;
     return m_keyboard->keyEvent(*static_cast<QKeyEvent*>(event));
-}
-
-GameFileContent MachineWindow::documentContent() const { return gameFileContent(m_options, m_game); }
-
-void MachineWindow::putInForce(const GameFileContent& content)
-{
-    applyGameFile(content, m_options, m_game);
-    m_machine->showGame();
-    m_machine->showMachine();
-    SetPayout(m_strip, m_options.Payout);
-}
-
-void MachineWindow::closeEvent(QCloseEvent* event)
-{
-    // A bill, a spin or a payout runs inside its handler; closing in the
-    // middle would lose the credits still to count. The window closes as
-    // soon as the operation has booked everything.
-    if (m_machine->isBusy()) {
-        m_closePending = true;
-        event->ignore();
-        return;
-    }
-    m_closePending = false;
-    // The session's close has asked and saved already, unless the game went
-    // on after it; the Cash Out button's "Exit" asks nothing.
-    const bool sessionAsked = m_sessionClosedOn && *m_sessionClosedOn == gameState();
-    if (m_endingAtOnce || sessionAsked || queryUnload(CloseReason::Window))
-        event->accept();
-    else
-        event->ignore();
 }
 
 } // namespace strhaven

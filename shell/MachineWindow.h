@@ -1,14 +1,9 @@
 #pragma once
 
-#include "files/GameDocument.h"
+#include "core/Machine.h"
 #include "files/GameMenu.h"
-#include "core/GameOptions.h"
-#include "shell/HelpMenu.h"
-#include "settings/OptionsTarget.h"
-#include "core/PayTable.h"
-#include "core/SlotGame.h"
 #include "play/SoundPlayer.h"
-#include "core/WheelStrip.h"
+#include "shell/HelpMenu.h"
 
 #include <QMainWindow>
 
@@ -23,17 +18,17 @@ class QSettings;
 
 namespace strhaven {
 
+class CashOutButtonDialog;
 class DesktopIntegration;
 class DocumentOpener;
 class HelpViewer;
 class KeyboardPlay;
 class KeyboardState;
 class MachineFace;
-class CashOutButtonDialog;
+class MachineOperator;
 class Pacer;
 class Prompter;
 class RandomSource;
-class SlotMachine;
 class SoundOutput;
 struct StoredSettings;
 
@@ -59,9 +54,9 @@ struct MachineWindowSeams {
     bool settingsKept = true;
 };
 
-// The main window: the menu bar over the machine face. It owns the one game
-// of the run and is the document the Game menu works on.
-class MachineWindow : public QMainWindow, private GameDocument, private OptionsTarget {
+// The main window: the menu bar over the machine face. It holds the machine
+// with the one game of the run, and starts and ends the run.
+class MachineWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MachineWindow(MachineWindowSeams seams, QWidget* parent = nullptr);
@@ -83,28 +78,27 @@ public:
     QString keptGamePath() const;
 
     // Start-up initialisation, and the new-game operation.
-    void startNewGame() override;
+    void startNewGame();
     // Shows or hides the printed pay table (its menu item's check mark is the
     // state): hiding is relative to the present layout, showing absolute.
-    void HidePayoutsPanel();
+    void hidePayoutsPanel();
 
     // The Cash Out button: statistics first when wanted, the settings saved,
     // then a new game or the end of the program, without the changed-game
     // question (the configuration dialog warns of that).
-    void imgCashOut_MouseDown(int button, int shift);
-    void imgCashOut_MouseUp(int button, int shift);
+    void cashOutPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void cashOutReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
-    SlotGame& game() { return m_game; }
-    GameOptions& options() { return m_options; }
+    // The machine, for what the player does through the windows' own
+    // commands (the benchmark, the tests).
+    Machine& machine() { return m_machine; }
     MachineFace& face() { return *m_face; }
+    MachineOperator& machineOperator() { return *m_operator; }
     QWidget& drawingArea() { return *m_drawingArea; }
-    SlotMachine& machine() { return *m_machine; }
     GameMenu& gameMenuCommands() { return m_gameMenuCommands; }
     QMenu* gameMenu() const { return m_gameMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
     QAction* hidePanelAction() const { return m_hidePanel; }
-    QString dialogFileName() const override { return m_fileName; }
-    QString dialogFolder() const override { return m_folder; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -119,6 +113,9 @@ private:
     void showOptions();
     void showCashOutDialog();
     void endAtOnce();
+    // The machine's whole game on the face: credits, displays, symbols,
+    // denomination.
+    void showWholeGame();
     // The changed game into the kept-game file, for the next start to offer.
     void keepChangedGame();
     // At the first start: a kept game is offered once; true when the player
@@ -128,10 +125,10 @@ private:
     // The game and whether it changed, to tell whether anything happened
     // since the session's close.
     QByteArray gameState() const;
-    // SaveSettings, reporting a failure under the given title.
+    // SaveSettings; throws RunError when the store cannot be written.
+    void saveSettings();
+    // The same, reporting a failure under the given title.
     void saveSettingsReporting(const QString& errorTitle);
-    // A menu command under its error trap.
-    void trapped(const QString& title, const std::function<void()>& command);
 
     // The parts of starting a game.
     void applySettings(const StoredSettings& stored);
@@ -144,28 +141,8 @@ private:
     // The desktop session is ending (logout, shutdown).
     void commitData(QSessionManager& manager);
 
-    // GameDocument
-    QWidget* documentWindow() override { return this; }
-    bool hasDocumentFile() const override { return m_hasFile; }
-    void setDocumentFile(const QString& path) override;
-    void setDialogFileName(const QString& path) override { m_fileName = path; }
-    void setDialogFolder(const QString& folder) override { m_folder = folder; }
-    bool gameChanged() const override { return m_game.GameChanged; }
-    void setGameChanged(bool changed) override { m_game.GameChanged = changed; }
-    GameFileContent documentContent() const override;
-    void putInForce(const GameFileContent& content) override;
-
-    // OptionsTarget
-    void showCredits() override;
-    void showMachine() override;
-    void applyPayout() override;
-    void saveSettings() override;
-
     MachineWindowSeams m_seams;
-    SlotGame m_game;
-    GameOptions m_options;
-    WheelStrip m_strip;
-    PayTable m_payTable;
+    Machine m_machine;
     SoundPlayer m_sound;
     GameMenu m_gameMenuCommands;
     HelpMenu m_helpMenuCommands;
@@ -173,17 +150,14 @@ private:
     MachineFace* m_face = nullptr;
     // Owned here, not by Qt's child list, so it goes before the members it
     // works on; as a child it would outlive them by the whole member teardown.
-    std::unique_ptr<SlotMachine> m_machine;
+    std::unique_ptr<MachineOperator> m_operator;
     std::unique_ptr<KeyboardPlay> m_keyboard;
     // One for the whole run: its pending choice lives across showings.
     std::unique_ptr<CashOutButtonDialog> m_cashOutDialog;
     QMenu* m_gameMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_hidePanel = nullptr;
-    QString m_fileName; // the file dialog's file name: where Save writes
-    QString m_folder;   // where the next file dialog opens
-    bool m_hasFile = false; // the title names the game's file
-    bool m_formLoadedOnce = false;
+    bool m_started = false;        // the first game of the run has started
     bool m_closePending = false;
     bool m_sessionPending = false; // a session's close waits for the operation to end
     bool m_windowGone = false;     // the window was destroyed from outside

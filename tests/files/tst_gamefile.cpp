@@ -90,19 +90,6 @@ private slots:
         const QString second = path("second.shs");
         writeGameFile(second, back);
         QCOMPARE(readFile(second), readFile(first));
-
-        // Options a file does not carry stay as they are.
-        GameOptions inForce;
-        inForce.LoadLastFile = 0;
-        inForce.CashOut = "New";
-        SlotGame target;
-        target.GameChanged = true;
-        applyGameFile(back, inForce, target);
-        QCOMPARE(inForce.LoadLastFile, 0);
-        QCOMPARE(inForce.CashOut, std::string("New"));
-        QCOMPARE(inForce.WheelSpeed, 7);
-        QVERIFY(!target.GameChanged);
-        QCOMPARE(target.Credits, 100000);
     }
 
     void invalidFile_data()

@@ -1,5 +1,6 @@
 #include "fakes/FakePrompter.h"
-#include "files/GameDocument.h"
+#include "core/Machine.h"
+#include "files/GameFile.h"
 #include "files/GameMenu.h"
 #include "files/PathHelpers.h"
 #include "fakes/TestFiles.h"
@@ -11,38 +12,34 @@ using namespace strhaven;
 
 namespace {
 
-// The document as the main window would hold it, without a window.
-class FakeDocument final : public GameDocument {
-public:
-    QString file; // the document's own file: empty while untitled
-    QString fileName;
-    QString folder;
-    bool changed = false;
+// The Game menu over a machine of its own, as the main window holds it: a
+// new game wanted is started, a game replaced is counted.
+struct Rig {
+    FastRandom random{1};
+    Machine machine{random};
+    FakePrompter prompter;
+    GameMenu menu{machine, prompter, nullptr};
     int newGames = 0;
-    int putInForceCalls = 0;
-    GameFileContent content;
+    int replaced = 0;
+    QStringList titles;
 
-    QWidget* documentWindow() override { return nullptr; }
-    bool hasDocumentFile() const override { return !file.isEmpty(); }
-    void setDocumentFile(const QString& path) override { file = path; }
-    QString dialogFileName() const override { return fileName; }
-    void setDialogFileName(const QString& p) override { fileName = p; }
-    QString dialogFolder() const override { return folder; }
-    void setDialogFolder(const QString& f) override { folder = f; }
-    bool gameChanged() const override { return changed; }
-    void setGameChanged(bool c) override { changed = c; }
-    GameFileContent documentContent() const override { return content; }
-    void putInForce(const GameFileContent& c) override
+    Rig()
     {
-        content = c;
-        changed = false;
-        ++putInForceCalls;
+        QObject::connect(&menu, &GameMenu::newGameWanted, [this] {
+            ++newGames;
+            machine.startNewGame(GameOptions{}, ReelGrid::defaultGrid());
+            menu.setUntitled();
+        });
+        QObject::connect(&menu, &GameMenu::gameReplaced, [this] { ++replaced; });
+        QObject::connect(&menu, &GameMenu::titleChanged, [this](const QString& t) { titles << t; });
+        menu.setUntitled();
     }
-    void startNewGame() override
+    // A game of these credits, changed against its file or not.
+    void setGame(int credits, bool changed)
     {
-        ++newGames;
-        changed = false;
-        file.clear();
+        SlotGame g;
+        g.Credits = credits;
+        machine.takeGame(machine.options(), g, changed);
     }
 };
 
@@ -92,19 +89,18 @@ private slots:
         QFETCH(QString, done);
         QTemporaryDir dir;
         const QString file = dir.filePath("game.shs");
-        FakeDocument doc;
-        doc.changed = changed;
+        Rig rig;
+        rig.setGame(5, changed);
         if (titled) { // a write expected to fail goes to a folder that is gone
-            doc.fileName = done.contains("76:") ? dir.filePath("no such folder/game.shs") : file;
-            doc.file = doc.fileName;
+            rig.menu.setFileName(done.contains("76:") ? dir.filePath("no such folder/game.shs") : file);
+            rig.menu.adoptFile(rig.menu.fileName());
         }
-        FakePrompter prompter;
+        FakePrompter& prompter = rig.prompter;
         if (answer >= 0)
             prompter.answers.push_back(Answer(answer));
         if (dialogChoosesFile)
             prompter.saveResults.push_back(file);
-        GameMenu menu(doc, prompter);
-        save ? menu.SaveGame() : menu.NewGame();
+        save ? rig.menu.saveGame() : rig.menu.newGame();
         QStringList seen;
         for (const auto& m : prompter.messages)
             seen << (m.buttons == Prompter::Buttons::YesNoCancel ? "asked" : m.title + ": " + m.text);
@@ -114,47 +110,51 @@ private slots:
             seen << request.title;
         if (QFile::exists(file))
             seen << "written";
-        for (int i = 0; i < doc.newGames; ++i)
+        for (int i = 0; i < rig.newGames; ++i)
             seen << "new game";
-        if (doc.changed)
+        if (rig.machine.game().GameChanged)
             seen << "changed";
         QCOMPARE(seen.join(", "), done);
-        QCOMPARE(ExtractFileName(doc.file), (titled || QFile::exists(file)) && !doc.newGames ? "game.shs" : "");
+        const bool ownFile = (titled || QFile::exists(file)) && !rig.newGames;
+        QCOMPARE(rig.menu.hasFile(), ownFile);
+        QCOMPARE(rig.titles.last(), ownFile ? QString("Star Haven Virtual Slots - game.shs")
+                                            : QString("Star Haven Virtual Slots - [untitled]"));
+        if (QFile::exists(file))
+            QCOMPARE(readGameFile(file).game.Credits, 5);
     }
 
     void openGame()
     {
-        FakeDocument doc;
-        doc.content.game.Credits = 42;
-        FakePrompter prompter;
+        Rig rig;
+        rig.setGame(42, true);
         const QString good = path("good.shs");
-        GameMenu menu(doc, prompter);
-        prompter.saveResults.push_back(good);
-        menu.SaveGameAs();
-        QCOMPARE(prompter.saveRequests[0].title, QString("Save Game As"));
-        QCOMPARE(doc.file, good);
+        rig.prompter.saveResults.push_back(good);
+        rig.menu.saveGameAs();
+        QCOMPARE(rig.prompter.saveRequests[0].title, QString("Save Game As"));
+        QVERIFY(rig.menu.hasFile());
+        QVERIFY(!rig.machine.game().GameChanged);
 
         // A cancelled dialog, then a file that is not a game: nothing changes.
         QVERIFY(writeFile(path("bad.shs"), "not a game\r\n"));
-        doc.changed = true;
-        menu.OpenGame();
-        prompter.openResults.push_back(path("bad.shs"));
-        menu.OpenGame();
-        QCOMPARE(prompter.openRequests.size(), 2);
-        QCOMPARE(prompter.openRequests[0].title, QString("Open Game"));
-        QCOMPARE(prompter.texts(), QStringList{"Not a valid Star Haven game file."});
-        QCOMPARE(doc.fileName, good);
-        QCOMPARE(doc.putInForceCalls, 0);
+        rig.setGame(7, true);
+        rig.menu.openGame();
+        rig.prompter.openResults.push_back(path("bad.shs"));
+        rig.menu.openGame();
+        QCOMPARE(rig.prompter.openRequests.size(), 2);
+        QCOMPARE(rig.prompter.openRequests[0].title, QString("Open Game"));
+        QCOMPARE(rig.prompter.texts(), QStringList{"Not a valid Star Haven game file."});
+        QCOMPARE(rig.menu.fileName(), good);
+        QCOMPARE(rig.replaced, 0);
+        QCOMPARE(rig.machine.game().Credits, 7);
 
         // A valid file replaces a changed game without a question.
-        doc.content.game.Credits = 7;
-        prompter.openResults.push_back(good);
-        menu.OpenGame();
-        QCOMPARE(doc.putInForceCalls, 1);
-        QCOMPARE(doc.content.game.Credits, 42);
-        QVERIFY(!doc.changed);
-        QCOMPARE(doc.folder, m_dir.path() + '/');
-        QCOMPARE(prompter.messages.size(), 1);
+        rig.prompter.openResults.push_back(good);
+        rig.menu.openGame();
+        QCOMPARE(rig.replaced, 1);
+        QCOMPARE(rig.machine.game().Credits, 42);
+        QVERIFY(!rig.machine.game().GameChanged);
+        QCOMPARE(rig.menu.folder(), m_dir.path() + '/');
+        QCOMPARE(rig.prompter.messages.size(), 1);
     }
 };
 

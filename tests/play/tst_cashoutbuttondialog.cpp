@@ -12,18 +12,36 @@ using namespace strhaven;
 
 namespace {
 
+// The dialog as the main window uses it: each showing starts from the
+// options, and OK's choice is taken into them, the game marked changed and
+// the settings saved.
 struct Rig {
     QWidget mainWindow;
     GameOptions options;
     SlotGame game;
     FakeHelpViewer help;
     int saves = 0;
-    CashOutButtonDialog dialog{options, game, help, [this] { ++saves; }, &mainWindow};
+    CashOutButtonDialog dialog{help, &mainWindow};
+
+    Rig()
+    {
+        QObject::connect(&dialog, &QDialog::accepted, [this] {
+            options.CashOut = dialog.chosenCashOut();
+            options.ShowStats = dialog.chosenShowStats();
+            game.GameChanged = true;
+            ++saves;
+        });
+    }
+    void play(const QString& steps)
+    {
+        dialog.setOptions(options);
+        playSteps(dialog, steps);
+    }
 };
 
 } // namespace
 
-class TestCashOut : public QObject {
+class TestCashOutButtonDialog : public QObject {
     Q_OBJECT
 private slots:
     // Each showing starts from the settings; OK stores the shown choice and
@@ -61,7 +79,7 @@ private slots:
         Rig rig;
         rig.options.CashOut = cashOut.toStdString();
         rig.options.ShowStats = showStats.toStdString();
-        playSteps(rig.dialog, script);
+        rig.play(script);
         QVERIFY(!rig.dialog.isVisible());
         const QStringList seen{QString::fromStdString(rig.options.CashOut), QString::fromStdString(rig.options.ShowStats),
                                QString::number(rig.game.GameChanged), QString::number(rig.saves), rig.help.asked()};
@@ -69,7 +87,7 @@ private slots:
         for (const auto& c : rig.help.calls)
             QVERIFY(c.kind == FakeHelpViewer::Kind::Close || c.owner == &rig.mainWindow);
         // The next showing shows what is stored now, neither option for a value that is neither.
-        rig.dialog.show();
+        rig.play("show");
         const QString stored = QString::fromStdString(rig.options.CashOut);
         QCOMPARE(rig.dialog.findChild<QRadioButton*>("optExitGame")->isChecked(), stored == "Exit");
         QCOMPARE(rig.dialog.findChild<QRadioButton*>("optNewGame")->isChecked(), stored == "New");
@@ -86,7 +104,7 @@ private slots:
         rig.options.CashOut = "Exit";
         QStringList seen;
         for (int showing = 0; showing < 2; ++showing) {
-            rig.dialog.show();
+            rig.play("show");
             const QWidget* focus = rig.dialog.focusWidget();
             seen << QStringLiteral("%1 %2").arg(focus ? focus->objectName() : QString("no focus"))
                         .arg(rig.dialog.geometry().center() == rig.mainWindow.geometry().center() ? "centred" : "off");
@@ -96,13 +114,14 @@ private slots:
             rig.dialog.move(10, 10);
             QTest::keyClick(cancel, Qt::Key_Escape);
         }
-        playSteps(rig.dialog, "show optNewGame");
+        rig.play("show optNewGame");
         rig.dialog.findChild<QWidget*>("btnOK")->setFocus();
         playSteps(rig.dialog, "Enter");
+        QCOMPARE(rig.saves, 1);
         QCOMPARE(seen.join(", "), QString("btnOK centred, btnOK centred"));
         QCOMPARE(rig.options.CashOut, std::string("New"));
     }
 };
 
-QTEST_MAIN(TestCashOut)
+QTEST_MAIN(TestCashOutButtonDialog)
 #include "tst_cashoutbuttondialog.moc"

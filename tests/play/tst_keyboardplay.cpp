@@ -1,28 +1,26 @@
-#include "fakes/WindowRig.h"
+#include "fakes/PlayRig.h"
+#include "play/KeyboardPlay.h"
 
-#include <QApplication>
+#include <QKeyEvent>
 
 using namespace strhaven;
 
 namespace {
 
-struct Rig : WindowRig {
-    Rig()
-    {
-        set("CashOut/CashOut", "New");
-        set("CashOut/ShowStats", "0");
-        start();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    }
+struct Rig : PlayRig {
+    FakeHelpViewer help;
+    FakeKeyboardState keyboard;
+    int cashOuts = 0; // the Cash Out button's release, as the window would take it
+    KeyboardPlay keys{{player, face, help, keyboard, &face, [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+                           cashOuts += isPlainLeftClick(button, modifiers);
+                       }}};
+
     void send(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, bool autoRepeat = false, quint32 scan = 0,
               quint64 time = 0)
     {
-        // Sent to a control of the window, not the window: keys reach the game
-        // whatever has the focus.
         QKeyEvent event(type, key, modifiers, scan, 0, 0, QString(), autoRepeat);
         event.setTimestamp(time);
-        QApplication::sendEvent(face().playedLabel(), &event);
+        keys.keyEvent(event);
     }
 
     // A key pressed and let go, on a fresh machine with 10 credits: what its
@@ -30,18 +28,16 @@ struct Rig : WindowRig {
     static QString keyStroke(int key, int modifiers, bool busy, float machine, quint32 scan = 0)
     {
         Rig rig;
-        rig.form->options().Machine = machine;
-        rig.form->machine().showMachine();
-        rig.setCredits(10);
+        rig.setGame(10, machine);
         if (busy)
-            rig.face().setLocked(true);
+            rig.face.setLocked(true);
         const auto mods = Qt::KeyboardModifiers(modifiers);
         rig.send(QEvent::KeyPress, key, mods, false, scan);
         QString held = "-";
         for (int bet = 1; bet <= 3; ++bet)
-            if (rig.face().playButton(bet)->picture() == ImageButton::Picture::Pressed)
+            if (rig.face.playButton(bet)->picture() == ImageButton::Picture::Pressed)
                 held = QString("play%1 pressed").arg(bet);
-        if (rig.face().cashOutButton()->picture() == ImageButton::Picture::Pressed)
+        if (rig.face.cashOutButton()->picture() == ImageButton::Picture::Pressed)
             held = "cash out pressed";
         const int creditsBefore = rig.game().Credits;
         rig.send(QEvent::KeyRelease, key, mods, false, scan);
@@ -51,9 +47,11 @@ struct Rig : WindowRig {
                 effect = QString("topic %1").arg(c.topic);
         if (rig.game().CreditsPlayed == 0 && rig.game().Credits != creditsBefore)
             effect = QString("credits %1").arg(rig.game().Credits);
+        if (rig.cashOuts)
+            effect = QString("cash out x%1").arg(rig.cashOuts);
         // The release shows the normal picture again (or, busy, leaves the disabled one).
         for (int bet = 1; bet <= 3; ++bet)
-            if (rig.face().playButton(bet)->picture() == ImageButton::Picture::Pressed)
+            if (rig.face.playButton(bet)->picture() == ImageButton::Picture::Pressed)
                 return "still pressed";
         return QString("%1|%2|%3").arg(held).arg(rig.game().CreditsPlayed).arg(effect);
     }
@@ -95,7 +93,7 @@ private slots:
         QTest::newRow("Ctrl+F9") << int(Qt::Key_F9) << ctrl << false << 1.0f << "-|0|";
         QTest::newRow("F5 on a Two Dollars machine") << int(Qt::Key_F5) << none << false << 0.5f << "-|0|";
         QTest::newRow("F9 while busy") << int(Qt::Key_F9) << none << true << 1.0f << "-|0|";
-        QTest::newRow("C starts a new game") << int(Qt::Key_C) << none << false << 1.0f << "cash out pressed|0|credits 0";
+        QTest::newRow("C cashes out") << int(Qt::Key_C) << none << false << 1.0f << "cash out pressed|0|cash out x1";
         QTest::newRow("Shift+C") << int(Qt::Key_C) << shift << false << 1.0f << "-|0|";
         QTest::newRow("another key") << int(Qt::Key_Q) << none << false << 1.0f << "-|0|";
     }
@@ -153,7 +151,7 @@ private slots:
     {
         QFETCH(bool, displayKnows);
         Rig rig;
-        rig.setCredits(10);
+        rig.setGame(10);
         const quint32 one = 10;
         rig.send(QEvent::KeyPress, Qt::Key_1, {}, false, one, 100);
         if (displayKnows)
@@ -163,11 +161,11 @@ private slots:
             rig.send(QEvent::KeyPress, Qt::Key_1, {}, false, one, time);
         }
         QCOMPARE(rig.game().Spins, displayKnows ? 0 : 1);
-        QCOMPARE(rig.face().playButton(1)->picture(), ImageButton::Picture::Pressed);
+        QCOMPARE(rig.face.playButton(1)->picture(), ImageButton::Picture::Pressed);
         rig.keyboard.down.clear();
         rig.send(QEvent::KeyRelease, Qt::Key_1, {}, false, one, 950);
         QCOMPARE(rig.game().Spins, 1);
-        QCOMPARE(rig.face().playButton(1)->picture(), ImageButton::Picture::Normal);
+        QCOMPARE(rig.face.playButton(1)->picture(), ImageButton::Picture::Normal);
     }
 #endif
 
@@ -175,13 +173,13 @@ private slots:
     void autoRepeatActsOnce()
     {
         Rig rig;
-        rig.setCredits(10);
+        rig.setGame(10);
         rig.send(QEvent::KeyPress, Qt::Key_1, {});
         for (int i = 0; i < 3; ++i) {
             rig.send(QEvent::KeyRelease, Qt::Key_1, {}, true);
             rig.send(QEvent::KeyPress, Qt::Key_1, {}, true);
         }
-        QCOMPARE(rig.face().playButton(1)->picture(), ImageButton::Picture::Pressed);
+        QCOMPARE(rig.face.playButton(1)->picture(), ImageButton::Picture::Pressed);
         QCOMPARE(rig.game().Spins, 0);
         rig.send(QEvent::KeyRelease, Qt::Key_1, {});
         QCOMPARE(rig.game().Spins, 1);
@@ -199,7 +197,7 @@ private slots:
     {
         QFETCH(bool, releasedAfter);
         Rig rig;
-        rig.setCredits(10);
+        rig.setGame(10);
         bool pressed = false;
         rig.pacer.onPause = [&] {
             if (pressed)

@@ -1,8 +1,6 @@
 #include "fakes/DialogSteps.h"
 #include "fakes/FakeHelpViewer.h"
-#include "fakes/FakeOptionsTarget.h"
 #include "core/GameOptions.h"
-#include "core/SlotGame.h"
 #include "settings/GameOptionsDialog.h"
 
 #include <QCheckBox>
@@ -17,42 +15,49 @@ using namespace strhaven;
 
 namespace {
 
+// The dialog as the main window uses it: made over the options in force,
+// and OK's choice taken into them.
 struct Rig {
     QWidget mainWindow;
     GameOptions options;
-    SlotGame game;
-    FakeOptionsTarget target;
     FakeHelpViewer help;
-    GameOptionsDialog dialog{options, game, target, help, &mainWindow};
+    std::unique_ptr<GameOptionsDialog> made;
 
-    Rig() { target.snapshot = [this] { return state(); }; }
+    GameOptionsDialog& dialog()
+    {
+        if (!made) {
+            made = std::make_unique<GameOptionsDialog>(options, help, &mainWindow);
+            QObject::connect(made.get(), &QDialog::accepted, [this] { options = made->chosen(); });
+        }
+        return *made;
+    }
     QString state() const
     {
         const GameOptions& o = options;
-        return QStringLiteral("speed %1 sounds %2%3%4%5 last %6 machine %7 %8 credits %9 changed %10")
+        return QStringLiteral("speed %1 sounds %2%3%4%5 last %6 machine %7 %8 cash out %9")
             .arg(o.WheelSpeed).arg(o.Sound).arg(o.WheelSound).arg(o.CoinSound).arg(o.JackPotSound).arg(o.LoadLastFile)
-            .arg(double(o.Machine)).arg(QString::fromStdString(o.Payout)).arg(game.Credits).arg(game.GameChanged);
+            .arg(double(o.Machine)).arg(QString::fromStdString(o.Payout)).arg(QString::fromStdString(o.CashOut));
     }
     // What the dialog shows: the checked options, then each sound box as
     // ticked (x), clear (-) or greyed and ticked (X), greyed and clear (_).
-    QString shown() const
+    QString shown()
     {
         QStringList names;
-        for (const auto* option : dialog.findChildren<QRadioButton*>())
+        for (const auto* option : dialog().findChildren<QRadioButton*>())
             if (option->isChecked())
                 names << option->objectName();
         QString boxes;
         for (const char* name : {"chkSound", "chkWheelSound", "chkCoinSound", "chkJackPotSound", "chkLoadLastFile"}) {
-            const auto* box = dialog.findChild<QCheckBox*>(name);
+            const auto* box = dialog().findChild<QCheckBox*>(name);
             boxes += box->isEnabled() ? (box->isChecked() ? 'x' : '-') : (box->isChecked() ? 'X' : '_');
         }
-        return names.join(' ') + ' ' + boxes + ' ' + QString::number(dialog.findChild<QSlider*>()->value());
+        return names.join(' ') + ' ' + boxes + ' ' + QString::number(dialog().findChild<QSlider*>()->value());
     }
 };
 
 } // namespace
 
-class TestOptions : public QObject {
+class TestGameOptionsDialog : public QObject {
     Q_OBJECT
 private slots:
     // What opens is what is stored; a value no option matches shows the
@@ -83,98 +88,29 @@ private slots:
         rig.options.Payout = payout.toStdString();
         rig.options.WheelSpeed = 7;
         rig.options.Sound = rig.options.CoinSound = rig.options.LoadLastFile = 0;
-        rig.game.Credits = 33;
-        rig.game.AmountInserted = 20;
         // A second showing must not keep what the first one showed.
-        playSteps(rig.dialog, "show optFiveDollars optRealistic Cancel show");
+        playSteps(rig.dialog(), "show optFiveDollars optRealistic Cancel show");
         QCOMPARE(rig.shown(), shown);
         const QString stored = rig.state();
-        playSteps(rig.dialog, "OK");
-        QCOMPARE(rig.state(), QString(stored).replace("changed 0", "changed 1"));
+        playSteps(rig.dialog(), "OK");
+        QCOMPARE(rig.state(), stored);
     }
 
-    // The credits follow the denomination, and the window is shown the new
-    // denomination's picture and $5 slot.
-    void conversion_data()
-    {
-        QTest::addColumn<int>("credits");
-        QTest::addColumn<int>("inserted");
-        QTest::addColumn<float>("from");
-        QTest::addColumn<QString>("choose");
-        QTest::addColumn<QString>("shown"); // credits, coin cents, $5 slot
-        QTest::newRow("quarter to nickel") << 40 << 10 << 4.0f << "optNickel" << "200 5 open";
-        QTest::newRow("nickel to dollar: held at 0, not -190") << 0 << 10 << 20.0f << "optDollar" << "0 100 open";
-        QTest::newRow("held at the cap") << 90000 << 1000 << 1.0f << "optNickel" << "100000 5 open";
-        QTest::newRow("largest counts, no overflow") << 100000 << 100000 << 0.2f << "optNickel" << "100000 5 open";
-        QTest::newRow("7.5: half up to even") << 10 << 5 << 1.0f << "optTwoDollars" << "8 200 shut";
-        QTest::newRow("6.5: half down to even") << 9 << 5 << 1.0f << "optTwoDollars" << "6 200 shut";
-        // 0.2f is a little more than 0.2: $10 on Five Dollars is still 2 credits.
-        QTest::newRow("five dollars to dollar") << 2 << 10 << 0.2f << "optDollar" << "10 100 open";
-        QTest::newRow("same machine") << 57 << 10 << 0.2f << "optFiveDollars" << "57 500 shut";
-        QTest::newRow("unmatched machine, untouched") << 57 << 10 << 3.0f << "" << "57 33 open";
-    }
-    void conversion()
-    {
-        QFETCH(int, credits);
-        QFETCH(int, inserted);
-        QFETCH(float, from);
-        QFETCH(QString, choose);
-        QFETCH(QString, shown);
-        Rig rig;
-        rig.game.Credits = credits;
-        rig.game.AmountInserted = inserted;
-        rig.options.Machine = from;
-        rig.target.snapshot = [&rig] {
-            return QStringLiteral("%1 %2 %3").arg(rig.game.Credits).arg(coinCents(rig.options.Machine))
-                .arg(fiveDollarSlotShut(rig.options.Machine) ? "shut" : "open");
-        };
-        playSteps(rig.dialog, "show " + choose + " OK");
-        QCOMPARE(rig.target.calls.filter("showMachine"), QStringList{"showMachine " + shown});
-    }
-
-    // Each step sees the ones before it done and the ones after it not yet;
-    // greyed sound boxes keep and store their ticks; Help and F1 open the
-    // dialog's topic over the main window.
-    void okSteps()
+    // OK chooses what the controls show; greyed sound boxes keep and store
+    // their ticks; Help and F1 open the dialog's topic over the main window.
+    void okChoosesWhatIsShown()
     {
         Rig rig;
         rig.options.Machine = 4.0f;
-        rig.game.Credits = 40;
-        rig.game.AmountInserted = 10;
-        playSteps(rig.dialog, "show Help F1");
-        rig.dialog.findChild<QSlider*>()->setValue(2);
-        playSteps(rig.dialog, "chkSound");
+        rig.options.CashOut = "New";
+        playSteps(rig.dialog(), "show Help F1");
+        rig.dialog().findChild<QSlider*>()->setValue(2);
+        playSteps(rig.dialog(), "chkSound");
         QCOMPARE(rig.shown().section(' ', 2, 2), QString("-XXXx")); // greyed, still ticked
-        playSteps(rig.dialog, "optNickel optFantasy OK");
-        QCOMPARE(rig.target.calls.join('\n'),
-                 QString("showCredits speed 2 sounds 0111 last 1 machine 4 GoodDay credits 200 changed 0\n"
-                         "showMachine speed 2 sounds 0111 last 1 machine 20 GoodDay credits 200 changed 0\n"
-                         "applyPayout speed 2 sounds 0111 last 1 machine 20 Fantasy credits 200 changed 0\n"
-                         "saveSettings speed 2 sounds 0111 last 1 machine 20 Fantasy credits 200 changed 1"));
+        playSteps(rig.dialog(), "optNickel optFantasy OK");
+        QCOMPARE(rig.state(), QString("speed 2 sounds 0111 last 1 machine 20 Fantasy cash out New"));
         QCOMPARE(rig.help.asked(), QString("topic 30,topic 30,close"));
         QCOMPARE(rig.help.calls[0].owner, &rig.mainWindow);
-    }
-
-    // A store that cannot be written does not keep the dialog open: the
-    // options are in force, and the failure goes to whoever showed it.
-    void saveFailureIsHandedOn()
-    {
-        Rig rig;
-        rig.target.saveFails = true;
-        playSteps(rig.dialog, "show optNickel OK");
-        QVERIFY(!rig.dialog.isVisible());
-        QCOMPARE(rig.options.Machine, 20.0f);
-        int failure = 0;
-        try {
-            rig.dialog.rethrowSaveFailure();
-        } catch (const RunError& e) {
-            failure = e.number();
-        }
-        QCOMPARE(failure, int(ErrorNumber::PermissionDenied));
-        // The next OK that saves hands on nothing.
-        rig.target.saveFails = false;
-        playSteps(rig.dialog, "show OK");
-        rig.dialog.rethrowSaveFailure();
     }
 
     // The slider runs from Faster, over its left end, to Slower over its
@@ -185,9 +121,10 @@ private slots:
         Rig rig;
         rig.options.WheelSpeed = 5;
         rig.mainWindow.show();
-        playSteps(rig.dialog, "show");
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.dialog));
-        auto* slider = rig.dialog.findChild<QSlider*>();
+        GameOptionsDialog& dialog = rig.dialog();
+        playSteps(dialog, "show");
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* slider = dialog.findChild<QSlider*>();
         // The groove's height only: where along it each value lies is what is tested.
         QStyleOptionSlider groove;
         groove.initFrom(slider);
@@ -197,8 +134,8 @@ private slots:
         const int y = slider->style()->subControlRect(QStyle::CC_Slider, &groove, QStyle::SC_SliderGroove, slider).center().y();
         QStringList moves;
         for (const char* word : {"Label1", "Label2", "Label2"}) {
-            const auto* label = rig.dialog.findChild<QLabel*>(word);
-            const QPoint under(slider->mapFrom(&rig.dialog, label->mapTo(&rig.dialog, label->rect().center())).x(), y);
+            const auto* label = dialog.findChild<QLabel*>(word);
+            const QPoint under(slider->mapFrom(&dialog, label->mapTo(&dialog, label->rect().center())).x(), y);
             QTest::mouseClick(slider, Qt::LeftButton, {}, under);
             moves << label->text() + ' ' + QString::number(slider->value());
         }
@@ -216,18 +153,16 @@ private slots:
     {
         QFETCH(QString, how);
         Rig rig;
-        rig.game.Credits = 40;
-        rig.game.AmountInserted = 10;
         const QString before = rig.state();
-        playSteps(rig.dialog, "show");
-        rig.dialog.findChild<QSlider*>()->setValue(9);
-        playSteps(rig.dialog, "chkWheelSound chkCoinSound chkJackPotSound chkSound chkLoadLastFile optNickel optRealistic " + how);
-        QVERIFY(!rig.dialog.isVisible());
+        playSteps(rig.dialog(), "show");
+        rig.dialog().findChild<QSlider*>()->setValue(9);
+        playSteps(rig.dialog(), "chkWheelSound chkCoinSound chkJackPotSound chkSound chkLoadLastFile optNickel optRealistic " + how);
+        QVERIFY(!rig.dialog().isVisible());
+        QCOMPARE(rig.dialog().result(), int(QDialog::Rejected));
         QCOMPARE(rig.state(), before);
-        QVERIFY(rig.target.calls.isEmpty());
         QCOMPARE(rig.help.asked(), QString("close"));
     }
 };
 
-QTEST_MAIN(TestOptions)
+QTEST_MAIN(TestGameOptionsDialog)
 #include "tst_gameoptionsdialog.moc"

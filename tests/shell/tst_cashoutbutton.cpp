@@ -41,11 +41,10 @@ private slots:
         rig.set("CashOut/CashOut", cashOut);
         rig.set("CashOut/ShowStats", showStats);
         rig.start();
-        rig.setCredits(40);
-        rig.game().GameChanged = true;
-        rig.form->options().WheelSpeed = 3; // reaches the store only if the settings are saved
+        rig.setOptions([](GameOptions& o) { o.WheelSpeed = 3; }); // reaches the store only if the settings are saved
+        rig.setCredits(40, true);
         QString dialogs;
-        whenShown<QDialog>(rig.form.get(), [&](QDialog* d) {
+        whenShown<QDialog>(rig.window.get(), [&](QDialog* d) {
             const auto* value = d->findChild<QLabel*>("lblCreditsValue");
             dialogs = d->objectName() + (value ? ' ' + value->text().trimmed() : QString());
             d->accept();
@@ -63,7 +62,7 @@ private slots:
         if (!rig.programEnds.isEmpty()) {
             // The window is gone, and closing it after the end asks nothing.
             QCOMPARE(rig.programEnds, QList<int>{0});
-            QVERIFY(!rig.form->isVisible() && rig.form->close());
+            QVERIFY(!rig.window->isVisible() && rig.window->close());
             QCOMPARE(rig.help.calls.back().kind, FakeHelpViewer::Kind::Close);
             happened << "program ended";
         }

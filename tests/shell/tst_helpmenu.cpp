@@ -37,9 +37,9 @@ struct Rig {
     void run(const QString& command) // "web 0" is the first page
     {
         if (command.startsWith("web "))
-            return menu.WebPage(command.mid(4).toInt());
-        const std::map<QString, void (HelpMenu::*)()> commands{{"topics", &HelpMenu::HelpTopics},
-            {"shortcuts", &HelpMenu::KeyboardShortcuts}, {"readme", &HelpMenu::ReadmeFile}, {"about", &HelpMenu::About}};
+            return menu.webPage(command.mid(4).toInt());
+        const std::map<QString, void (HelpMenu::*)()> commands{{"topics", &HelpMenu::helpTopics},
+            {"shortcuts", &HelpMenu::keyboardShortcuts}, {"readme", &HelpMenu::readmeFile}, {"about", &HelpMenu::about}};
         (menu.*commands.at(command))();
     }
     // Every box, and what the desktop was asked to open.

@@ -53,7 +53,7 @@ private slots:
         if (!stored.isEmpty())
             rig.set("Window/FirstTime", stored);
         rig.start();
-        rig.form->startNewGame(); // a new game
+        rig.window->startNewGame(); // a new game
         QCOMPARE(rig.desktop.steps.join(','), steps);
         QCOMPARE(rig.store()->value("Window/FirstTime").toString(), QString("False"));
         QCOMPARE(rig.game().Grid, ReelGrid::defaultGrid());
@@ -65,20 +65,20 @@ private slots:
     {
         Rig rig;
         rig.start();
-        QCOMPARE(rig.form->gameMenu()->title(), QString("&Game"));
-        QCOMPARE(describe(rig.form->gameMenu()),
+        QCOMPARE(rig.window->gameMenu()->title(), QString("&Game"));
+        QCOMPARE(describe(rig.window->gameMenu()),
                  QString("&New Game Ctrl+N | &Open Game Ctrl+O | - | &Save Game Ctrl+S | Save Game &As | - | "
                          "Current &Games Statistics Ctrl+G | Game O&ptions | &Configure Cash Out Button | - | "
                          "&Hide Payouts Panel Ctrl+H | - | E&xit"));
-        QCOMPARE(rig.form->helpMenu()->title(), QString("&Help"));
-        QCOMPARE(describe(rig.form->helpMenu()),
+        QCOMPARE(rig.window->helpMenu()->title(), QString("&Help"));
+        QCOMPARE(describe(rig.window->helpMenu()),
                  QString("Help &Topics | &Keyboard Shortcuts Ctrl+K | &Readme File | - | Quillfern on the &Web "
                          "[&Gaming Products Page | Quillfern &Bookstore | Quillfern &Home Page] | - | "
                          "&About Star Haven..."));
-        QVERIFY(rig.form->hidePanelAction()->isCheckable());
+        QVERIFY(rig.window->hidePanelAction()->isCheckable());
 
         rig.prompter.failFileDialogs = true;
-        rig.form->game().GameChanged = true;
+        rig.setCredits(0, true);
         rig.prompter.answers.push_back(Prompter::Answer::Yes);
         for (const char* item : {"&Open Game", "&Save Game", "Save Game &As", "&New Game"})
             rig.gameAction(item)->trigger();
@@ -96,13 +96,13 @@ private slots:
         rig.set("Window/Payouts", "True");
         rig.start();
         QCOMPARE(rig.panel(), QString("hidden 370 -270"));
-        rig.form->hidePanelAction()->trigger();
+        rig.window->hidePanelAction()->trigger();
         QCOMPARE(rig.panel(), QString("shown 640 0"));
-        rig.form->hidePanelAction()->trigger();
+        rig.window->hidePanelAction()->trigger();
         QCOMPARE(rig.panel(), QString("hidden 370 -270"));
         // Loading again brings the panel in line with the stored setting.
         rig.set("Window/Payouts", "False");
-        rig.form->startNewGame();
+        rig.window->startNewGame();
         QCOMPARE(rig.panel(), QString("shown 640 0"));
     }
 
@@ -111,19 +111,18 @@ private slots:
         Rig rig;
         rig.set("Options/Machine", "0.2");
         rig.start();
-        QCOMPARE(rig.form->face().denominationShown(), 100);
-        QVERIFY(rig.form->face().billSlot(5)->isEnabled());
+        QCOMPARE(rig.window->face().denominationShown(), 100);
+        QVERIFY(rig.window->face().billSlot(5)->isEnabled());
         // A Five Dollars game opened from a file shuts the $5 slot; a new
         // game after it opens it again.
         rig.prompter.openResults.push_back(rig.saveGameFile("five.shs", 0.2f));
-        rig.form->gameMenuCommands().OpenGame();
-        QCOMPARE(rig.form->face().denominationShown(), 500);
-        QVERIFY(!rig.form->face().billSlot(5)->isEnabled());
-        rig.form->game().GameChanged = false;
-        rig.form->gameMenuCommands().NewGame();
-        QCOMPARE(rig.form->face().denominationShown(), 100);
-        QVERIFY(rig.form->face().billSlot(5)->isEnabled());
-        QVERIFY(rig.form->face().billSlot(5)->isTransparent());
+        rig.window->gameMenuCommands().openGame();
+        QCOMPARE(rig.window->face().denominationShown(), 500);
+        QVERIFY(!rig.window->face().billSlot(5)->isEnabled());
+        rig.window->gameMenuCommands().newGame();
+        QCOMPARE(rig.window->face().denominationShown(), 100);
+        QVERIFY(rig.window->face().billSlot(5)->isEnabled());
+        QVERIFY(rig.window->face().billSlot(5)->isTransparent());
     }
 
     // "@" is the folder the start runs in.
@@ -160,12 +159,12 @@ private slots:
         rig.start(at(commandLine));
         QDir::setCurrent(before);
         const bool opened = outcome == "opened";
-        QCOMPARE(rig.form->windowTitle(), opened ? QString("Star Haven Virtual Slots - my game.shs") : untitledTitle());
+        QCOMPARE(rig.window->windowTitle(), opened ? QString("Star Haven Virtual Slots - my game.shs") : untitledTitle());
         QCOMPARE(rig.prompter.texts(), outcome != "refused" ? QStringList()
                  : QStringList{at(commandLine) + "\r\n\r\nFile not found or file is not a valid game file."});
         // Absolute, so that the next start finds it from anywhere.
         if (outcome != "untitled")
-            QCOMPARE(rig.form->dialogFileName(), opened ? good : QString());
+            QCOMPARE(rig.window->gameMenuCommands().fileName(), opened ? good : QString());
         QCOMPARE(rig.game().Credits, opened ? 77 : 0);
         QCOMPARE(rig.face().denominationShown(), opened ? 25 : 100);
     }
@@ -202,14 +201,14 @@ private slots:
         QFETCH(QString, outcome);
         Rig rig;
         rig.start();
-        rig.game().GameChanged = changed;
-        rig.form->options().WheelSpeed = 7;
+        rig.setOptions([](GameOptions& o) { o.WheelSpeed = 7; });
+        rig.setCredits(0, changed);
         if (answer >= 0)
             rig.prompter.answers.push_back(Prompter::Answer(answer));
         rig.prompter.saveResults << (saveTo.isEmpty() ? QString() : rig.dir.filePath(saveTo));
-        const bool ends = how == "close" ? rig.form->close() : rig.form->sessionClosing(how == "session");
+        const bool ends = how == "close" ? rig.window->close() : rig.window->sessionClosing(how == "session");
         if (how == "close")
-            QCOMPARE(rig.form->isVisible(), !ends);
+            QCOMPARE(rig.window->isVisible(), !ends);
         QStringList seen;
         for (const auto& m : rig.prompter.messages)
             seen << (m.buttons == Prompter::Buttons::YesNoCancel ? QString("asked") : m.title);
@@ -246,7 +245,7 @@ private slots:
         c.game.Credits = 77;
         writeGameFile(path, c);
         rig.start(path);
-        QCOMPARE(rig.form->windowTitle(), title);
+        QCOMPARE(rig.window->windowTitle(), title);
         QCOMPARE(rig.game().Credits, 77);
         WindowRig::click(rig.face().billSlot(5));
         rig.gameAction("&Save Game")->trigger();
@@ -255,11 +254,11 @@ private slots:
         QVERIFY(!rig.game().GameChanged);
         // Kept as the last file, and opened again from there by the next run,
         // which reads the store from the disk (not this process's copy).
-        QVERIFY(rig.form->close());
+        QVERIFY(rig.window->close());
         Rig next;
         QVERIFY(writeFile(next.ini(), readFile(rig.ini())));
         next.start();
-        QCOMPARE(next.form->windowTitle(), title);
+        QCOMPARE(next.window->windowTitle(), title);
         QCOMPARE(next.prompter.messages.size(), 0);
     }
 
@@ -271,8 +270,9 @@ private slots:
         Rig rig;
         rig.settingsKept = false;
         rig.start();
-        rig.form->options().WheelSpeed = 7;
-        QVERIFY(rig.form->close());
+        rig.setOptions([](GameOptions& o) { o.WheelSpeed = 7; });
+        rig.setCredits(0);
+        QVERIFY(rig.window->close());
         QCOMPARE(rig.desktop.steps, QStringList());
         QVERIFY(!QFile::exists(rig.ini()));
         QCOMPARE(rig.prompter.messages.size(), 0);
@@ -295,7 +295,7 @@ private slots:
         disk.fill();
         rig.gameAction("&Save Game")->trigger();
         rig.prompter.answers = {Prompter::Answer::Yes};
-        QVERIFY(!rig.form->close());
+        QVERIFY(!rig.window->close());
         QCOMPARE(rig.prompter.boxes(),
                  QStringList({"Exclamation Ok, Error writing file.: 61: Disk full",
                               "Question YesNoCancel, Star Haven Virtual Slots: The current game has changed.\r\n\r\n"
@@ -307,32 +307,29 @@ private slots:
     }
 
     // A settings store that cannot be written is reported for the dialog
-    // that saves it, each under its own title (Game Options once closed).
+    // that saves it, each under its own title, once it has closed.
     void settingsSaveFailures_data()
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("box");
-        QTest::addColumn<bool>("afterClosing");
-        QTest::newRow("Game Options") << "Game O&ptions" << "Exclamation Ok, Error setting options.: 70: Permission denied"
-                                      << true;
+        QTest::newRow("Game Options") << "Game O&ptions" << "Exclamation Ok, Error setting options.: 70: Permission denied";
         QTest::newRow("Configure Cash Out Button")
-            << "&Configure Cash Out Button" << "Exclamation Ok, Error configuring button: 70: Permission denied" << false;
+            << "&Configure Cash Out Button" << "Exclamation Ok, Error configuring button: 70: Permission denied";
     }
     void settingsSaveFailures()
     {
         QFETCH(QString, item);
         QFETCH(QString, box);
-        QFETCH(bool, afterClosing);
         Rig rig;
         QVERIFY(QDir().mkpath(rig.ini())); // a folder where the store should be
         rig.start();
         bool closedFirst = false;
-        whenShown<QDialog>(rig.form.get(), [&](QDialog* d) {
+        whenShown<QDialog>(rig.window.get(), [&](QDialog* d) {
             playSteps(*d, "OK");
             closedFirst = !d->isVisible() && rig.prompter.messages.isEmpty();
         });
         rig.gameAction(item)->trigger();
-        QCOMPARE(closedFirst, afterClosing);
+        QVERIFY(closedFirst);
         QCOMPARE(rig.prompter.boxes(), QStringList{box});
         QVERIFY(rig.game().GameChanged);
     }
@@ -364,20 +361,41 @@ private slots:
         rig.set("Window/Top", "-99999990");
         rig.start();
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY2(screen.contains(rig.form->frameGeometry().topLeft()), qPrintable(QString("at %1,%2").arg(rig.form->x()).arg(rig.form->y())));
+        QVERIFY2(screen.contains(rig.window->frameGeometry().topLeft()), qPrintable(QString("at %1,%2").arg(rig.window->x()).arg(rig.window->y())));
     }
 
-    // The machine works on the window's game and options: it must be gone
+    // Closing in the middle of a spin waits for the spin to be booked.
+    void closingDuringASpinWaitsForTheEnd()
+    {
+        Rig rig;
+        rig.start();
+        rig.setCredits(1);
+        rig.prompter.answers.push_back(Prompter::Answer::No); // do not save the changed game
+        bool asked = false;
+        rig.pacer.onPause = [&] {
+            if (!asked) {
+                asked = true;
+                rig.window->close();
+                QVERIFY(rig.window->isVisible());
+            }
+        };
+        WindowRig::click(rig.face().playButton(1));
+        QCOMPARE(rig.game().Spins, 1);
+        QCOMPARE(rig.game().Credits, std::stoi(rig.game().Won));
+        QTRY_VERIFY(!rig.window->isVisible());
+    }
+
+    // The operator works on the window's machine and sound: it must be gone
     // before they are, while the window is still whole.
     void machineGoesBeforeTheWindowsMembers()
     {
         Rig rig;
         rig.start();
         bool windowWhole = false;
-        MachineWindow* form = rig.form.get();
-        connect(&rig.form->machine(), &QObject::destroyed, this,
-                [&windowWhole, form] { windowWhole = qobject_cast<MachineWindow*>(form) != nullptr; });
-        rig.form.reset();
+        MachineWindow* window = rig.window.get();
+        connect(&rig.window->machineOperator(), &QObject::destroyed, this,
+                [&windowWhole, window] { windowWhole = qobject_cast<MachineWindow*>(window) != nullptr; });
+        rig.window.reset();
         QVERIFY(windowWhole);
     }
 };

@@ -29,7 +29,7 @@ struct Rig : WindowRig {
         writeGameFile(gameFile, c);
         fileBytes = readFile(gameFile);
         start(gameFile);
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         click(face().billSlot(10));
         QCOMPARE(game().Credits, 510);
         prompter.messages.clear();
@@ -38,7 +38,7 @@ struct Rig : WindowRig {
     // the kept game's question (if one comes) with `answer`.
     void startAgain(Answer answer)
     {
-        form.reset();
+        window.reset();
         prompter.messages.clear();
         prompter.answers = {answer};
         start();
@@ -82,13 +82,13 @@ private slots:
         bool answered = true;
         auto end = [&] {
             if (how == "window destroyed")
-                rig.form->endWithoutWindow();
+                rig.window->endWithoutWindow();
             else
-                answered = rig.form->sessionClosing(how == "session");
+                answered = rig.window->sessionClosing(how == "session");
             // Nothing is asked or saved while the spin is unbooked.
             QVERIFY(rig.prompter.messages.isEmpty());
             QVERIFY(rig.programEnds.isEmpty() || !duringSpin);
-            QVERIFY(!QFile::exists(rig.form->keptGamePath()) || !duringSpin);
+            QVERIFY(!QFile::exists(rig.window->keptGamePath()) || !duringSpin);
         };
         if (duringSpin) {
             rig.pacer.onPause = [&] {
@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(rig.prompter.messages.size(), 0);
         QCOMPARE(rig.programEnds, how == "window destroyed" ? QList<int>{0} : QList<int>{});
         QCOMPARE(readFile(rig.gameFile), rig.fileBytes);
-        const std::optional<KeptGame> kept = readKeptGame(rig.form->keptGamePath());
+        const std::optional<KeptGame> kept = readKeptGame(rig.window->keptGamePath());
         QVERIFY(kept);
         QCOMPARE(kept->file, rig.gameFile);
         QCOMPARE(kept->content.game.Spins, duringSpin ? 1 : 0);
@@ -120,11 +120,11 @@ private slots:
         const bool continued = Answer(answer) == Answer::Yes;
         QCOMPARE(rig.game().Credits, continued ? credits : 500); // the last file opens otherwise
         QCOMPARE(rig.game().GameChanged, continued);
-        QCOMPARE(rig.form->windowTitle(), titleFor(rig.gameFile));
-        QCOMPARE(rig.form->dialogFileName(), rig.gameFile);
-        QVERIFY(!QFile::exists(rig.form->keptGamePath()));
+        QCOMPARE(rig.window->windowTitle(), titleFor(rig.gameFile));
+        QCOMPARE(rig.window->gameMenuCommands().fileName(), rig.gameFile);
+        QVERIFY(!QFile::exists(rig.window->keptGamePath()));
         // Saved, the continued game goes to its own file without a dialog.
-        rig.form->gameMenuCommands().SaveGame();
+        rig.window->gameMenuCommands().saveGame();
         QVERIFY(rig.prompter.saveRequests.isEmpty());
         QCOMPARE(readGameFile(rig.gameFile).game.Credits, continued ? credits : 500);
 
@@ -139,14 +139,14 @@ private slots:
         rig.set("Window/FirstTime", "False");
         rig.start();
         WindowRig::click(rig.face().billSlot(20));
-        QVERIFY(rig.form->sessionClosing(false));
+        QVERIFY(rig.window->sessionClosing(false));
         rig.startAgain(Answer::Yes);
         QCOMPARE(rig.questions(), QStringList{"question"});
         QCOMPARE(rig.prompter.messages[0].text,
                  "When Star Haven Virtual Slots last closed, your game had changed and there was no chance to ask you "
                  "about it, so it was kept for you.\r\n\r\nDo you want to continue that game?");
         QCOMPARE(rig.game().Credits, 20);
-        QCOMPARE(rig.form->windowTitle(), untitledTitle());
+        QCOMPARE(rig.window->windowTitle(), untitledTitle());
         QVERIFY(rig.game().GameChanged);
     }
 
@@ -167,10 +167,10 @@ private slots:
         Rig rig;
         rig.startPlaying();
         rig.prompter.answers = {Answer::No, Answer::No};
-        QVERIFY(rig.form->sessionClosing(true));
+        QVERIFY(rig.window->sessionClosing(true));
         if (playOn)
             WindowRig::click(rig.face().billSlot(5));
-        QVERIFY(rig.form->close());
+        QVERIFY(rig.window->close());
         QCOMPARE(rig.questions().join(", "), seen);
     }
 
@@ -180,8 +180,8 @@ private slots:
         Rig rig;
         rig.set("Window/FirstTime", "False");
         rig.start();
-        const QString kept = rig.form->keptGamePath();
-        rig.form.reset();
+        const QString kept = rig.window->keptGamePath();
+        rig.window.reset();
         QVERIFY(writeFile(kept, "5\r\nnot a game\r\n"));
         rig.start();
         QCOMPARE(rig.questions(), QStringList{});

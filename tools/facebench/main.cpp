@@ -11,7 +11,7 @@
 #include "platform/RealPacer.h"
 #include "platform/QtPrompter.h"
 #include "core/RandomSource.h"
-#include "play/SlotMachine.h"
+#include "play/MachineOperator.h"
 #include "seams/SoundOutput.h"
 
 #include <QAction>
@@ -136,16 +136,25 @@ int main(int argc, char* argv[])
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    window.options().Sound = 0;
+    // The options as the Game Options dialog would set them.
+    auto setOptions = [&window](auto change) {
+        GameOptions options = window.machine().options();
+        change(options);
+        window.machine().changeOptions(options);
+        window.machineOperator().showMachine();
+    };
+    setOptions([](GameOptions& o) { o.Sound = 0; });
+    // A $10 bill before each spin, so there is always a credit to bet.
+    auto tenCredits = [&window] { window.machineOperator().insertBill(10); };
 
     for (int speed : {5, 0}) {
-        window.options().WheelSpeed = speed;
-        window.game().Credits = 10;
+        setOptions([speed](GameOptions& o) { o.WheelSpeed = speed; });
+        tenCredits();
         pacer.nanosByUnits.clear();
         QElapsedTimer wall;
         const double cpu0 = cpuSeconds();
         wall.start();
-        window.machine().imgPlay_MouseUp(1, 1, 0);
+        window.machineOperator().playReleased(1, Qt::LeftButton, Qt::NoModifier);
         pacer.closeStep();
         const double seconds = wall.nsecsElapsed() / 1e9;
         const double cpu = cpuSeconds() - cpu0;
@@ -166,8 +175,8 @@ int main(int argc, char* argv[])
     // A key's release to the wheels' first move and to the first new symbol
     // on screen, at wheel speed 5, as the player sees it.
     {
-        window.options().WheelSpeed = 5;
-        window.game().Credits = 10;
+        setOptions([](GameOptions& o) { o.WheelSpeed = 5; });
+        tenCredits();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))
             return 1;
@@ -205,13 +214,12 @@ int main(int argc, char* argv[])
         std::printf("Game Options chosen: dialog painted after %.2f ms\n", painted / 1e6);
     }
 
-    window.options().Machine = 20.0f;
-    window.machine().showMachine();
-    window.game().Credits = 0;
+    setOptions([](GameOptions& o) { o.Machine = 20.0f; });
+    const int before = window.machine().game().Credits;
     QElapsedTimer wall;
     wall.start();
-    window.machine().InsertBills(100);
-    std::printf("$100 on a Nickel machine, sounds off: %d credits in %.3f s\n", window.game().Credits,
+    window.machineOperator().insertBill(100);
+    std::printf("$100 on a Nickel machine, sounds off: %d credits in %.3f s\n", window.machine().game().Credits - before,
                 wall.nsecsElapsed() / 1e9);
     return 0;
 }

@@ -1,0 +1,381 @@
+#include "core/Denomination.h"
+#include "core/Machine.h"
+
+#include <QStringList>
+#include <QTest>
+
+#include <map>
+
+using namespace strhaven;
+
+namespace {
+
+// Seed 711's first spin on the Fantasy wheels lines up three Emblems.
+constexpr std::uint64_t ThreeEmblemsSeed = 711;
+
+using Kind = MachineStep::Kind;
+
+// A machine with a game of these credits on these options.
+struct Rig {
+    explicit Rig(std::uint64_t seed = 20261206) : random(seed), machine(random) {}
+    void setUp(std::int32_t credits, float denomination = 1.0f, const std::string& payout = "GoodDay", int speed = 5)
+    {
+        GameOptions o;
+        o.Machine = denomination;
+        o.Payout = payout;
+        o.WheelSpeed = speed;
+        SlotGame g;
+        g.Credits = credits;
+        machine.takeGame(o, g);
+    }
+    // Every step of an operation, then its booking.
+    template <class Operation>
+    std::vector<MachineStep> run(Operation operation)
+    {
+        std::vector<MachineStep> steps;
+        while (auto step = operation.next())
+            steps.push_back(*step);
+        operation.finish();
+        return steps;
+    }
+    const SlotGame& game() const { return machine.game(); }
+
+    FastRandom random;
+    Machine machine;
+};
+
+const char* nameOf(Kind kind)
+{
+    static const std::map<Kind, const char*> names{
+        {Kind::CreditCounted, "credit"}, {Kind::DisplaysReset, "reset"},   {Kind::CoinTaken, "bet"},
+        {Kind::WheelsStarted, "start"},  {Kind::Pause, "pause"},          {Kind::SymbolMoved, "move"},
+        {Kind::WheelsStopped, "stop"},   {Kind::Jackpot, "jackpot"},      {Kind::CoinPaid, "paid"},
+        {Kind::PayoutEnded, "paid out"}};
+    return names.at(kind);
+}
+
+// The steps as "reset, bet x2, start, ..." with repeats of one kind counted
+// (the pauses and moves of the wheels alternate, so they are told apart by
+// whether a new symbol entered).
+QString summary(const std::vector<MachineStep>& steps)
+{
+    QStringList all;
+    QString last;
+    int repeats = 0;
+    auto flush = [&] {
+        if (repeats)
+            all << (repeats > 1 ? QStringLiteral("%1 x%2").arg(last).arg(repeats) : last);
+    };
+    for (const MachineStep& s : steps) {
+        const QString name = s.kind == Kind::Pause || s.kind == Kind::SymbolMoved ? QStringLiteral("wheels")
+                                                                                  : QString::fromLatin1(nameOf(s.kind));
+        if (name == last && name != "wheels") {
+            ++repeats;
+            continue;
+        }
+        if (name == last)
+            continue;
+        flush();
+        last = name;
+        repeats = 1;
+    }
+    flush();
+    return all.join(", ");
+}
+
+} // namespace
+
+// The machine's rules, without a window: what each operation does to the
+// game, step by step, and when it is booked.
+class TestMachine : public QObject {
+    Q_OBJECT
+private slots:
+    // A bill is counted credit by credit at the denomination, up to the cap;
+    // the $5 slot is shut on the machines above the Dollar one.
+    void bills_data()
+    {
+        QTest::addColumn<float>("denomination");
+        QTest::addColumn<int>("dollars");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<QString>("outcome"); // steps | credits | inserted, changed
+        QTest::newRow("nickel, $100") << 20.0f << 100 << 0 << "credit x2000|2000|100 1";
+        QTest::newRow("quarter, $20") << 4.0f << 20 << 7 << "credit x80|87|20 1";
+        QTest::newRow("half dollar, $5") << 2.0f << 5 << 0 << "credit x10|10|5 1";
+        QTest::newRow("two dollars, $50") << 0.5f << 50 << 0 << "credit x25|25|50 1";
+        QTest::newRow("five dollars, $10") << 0.2f << 10 << 0 << "credit x2|2|10 1";
+        QTest::newRow("two dollars: no $5 bill") << 0.5f << 5 << 3 << "|3|0 0";
+        QTest::newRow("five dollars: no $5 bill") << 0.2f << 5 << 3 << "|3|0 0";
+        QTest::newRow("up to the cap") << 1.0f << 20 << 99990 << "credit x20|100000|20 1";
+    }
+    void bills()
+    {
+        QFETCH(float, denomination);
+        QFETCH(int, dollars);
+        QFETCH(int, before);
+        QFETCH(QString, outcome);
+        Rig rig;
+        rig.setUp(before, denomination);
+        QCOMPARE(rig.machine.takesBill(dollars), !outcome.startsWith('|'));
+        BillCount count = rig.machine.insertBill(dollars);
+        std::vector<MachineStep> steps;
+        while (auto step = count.next()) {
+            steps.push_back(*step);
+            QCOMPARE(step->credits, rig.game().Credits); // the credits shown are the credits now
+            QCOMPARE(rig.game().AmountInserted, 0);      // booked only at the end
+            QVERIFY(!rig.game().GameChanged);
+        }
+        count.finish();
+        count.finish(); // once only
+        QCOMPARE(QStringLiteral("%1|%2|%3 %4").arg(summary(steps)).arg(rig.game().Credits).arg(rig.game().AmountInserted)
+                     .arg(rig.game().GameChanged),
+                 outcome);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<int>("credits");
+        QTest::addColumn<int>("bet");
+        QTest::addColumn<int>("refusal"); // -1: none
+        QTest::newRow("no credits") << 0 << 1 << int(Machine::Refusal::NoCredits);
+        QTest::newRow("two for three") << 2 << 3 << int(Machine::Refusal::TooFewCredits);
+        QTest::newRow("three for three") << 3 << 3 << -1;
+        QTest::newRow("one for one") << 1 << 1 << -1;
+    }
+    void refusals()
+    {
+        QFETCH(int, credits);
+        QFETCH(int, bet);
+        QFETCH(int, refusal);
+        Rig rig;
+        rig.setUp(credits);
+        const auto why = rig.machine.refusal(bet);
+        QCOMPARE(why ? int(*why) : -1, refusal);
+    }
+
+    // A spin: WON and BET back to 0, the bet taken coin by coin, the 210
+    // steps of the wheels each after its pause (70 new symbols), the stop,
+    // the payout; the win is counted in when it is paid, the spin only when
+    // it is finished.
+    void spinSteps_data()
+    {
+        QTest::addColumn<std::uint64_t>("seed");
+        QTest::addColumn<QString>("payout");
+        QTest::addColumn<int>("bet");
+        QTest::addColumn<int>("credits");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("after"); // credits, WON, BET, credits won
+        QTest::newRow("no win") << std::uint64_t(5) << "Realistic" << 2 << 10 << "reset, bet x2, start, wheels, stop, paid out"
+                                << "8 0 2 0";
+        QTest::newRow("three Emblems, 1 credit") << ThreeEmblemsSeed << "Fantasy" << 1 << 10
+                                                 << "reset, bet, start, wheels, stop, paid x1500, paid out"
+                                                 << "1509 1500 1 1500";
+        QTest::newRow("three Emblems, 3 credits: the jackpot")
+            << ThreeEmblemsSeed << "Fantasy" << 3 << 3 << "reset, bet x3, start, wheels, stop, jackpot, paid x5000, jackpot, paid out"
+            << "5000 5000 3 5000";
+        QTest::newRow("the credits stop at the cap") << ThreeEmblemsSeed << "Fantasy" << 1 << 99999
+                                                     << "reset, bet, start, wheels, stop, paid x1500, paid out"
+                                                     << "100000 1500 1 1500";
+    }
+    void spinSteps()
+    {
+        QFETCH(std::uint64_t, seed);
+        QFETCH(QString, payout);
+        QFETCH(int, bet);
+        QFETCH(int, credits);
+        QFETCH(QString, steps);
+        QFETCH(QString, after);
+        Rig rig(seed);
+        rig.setUp(credits, 1.0f, payout.toStdString());
+        Spin spin = rig.machine.play(bet);
+        std::vector<MachineStep> seen;
+        int fresh = 0, pauses = 0;
+        QStringList bets;
+        while (auto step = spin.next()) {
+            seen.push_back(*step);
+            fresh += step->fresh;
+            pauses += step->kind == Kind::Pause;
+            if (step->kind == Kind::CoinTaken)
+                bets << QString::fromStdString(step->shown);
+            QCOMPARE(step->credits, rig.game().Credits);
+            QCOMPARE(rig.game().Spins, 0);
+            QCOMPARE(rig.game().CreditsWon, step->kind == Kind::PayoutEnded ? std::stoi(rig.game().Won) : 0);
+        }
+        QVERIFY(!rig.game().GameChanged);
+        spin.finish();
+        QCOMPARE(summary(seen), steps);
+        QCOMPARE(pauses, 210);
+        QCOMPARE(fresh, 70);
+        QCOMPARE(bets.join(' '), QStringList({"1", "2", "3"}).mid(0, bet).join(' '));
+        const SlotGame& g = rig.game();
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(g.Credits).arg(QString::fromStdString(g.Won))
+                     .arg(QString::fromStdString(g.Played)).arg(g.CreditsWon),
+                 after);
+        QCOMPARE(g.Spins, 1);
+        QCOMPARE(g.CreditsPlayed, bet);
+        QVERIFY(g.GameChanged);
+    }
+
+    // The pauses of a spin follow the wheel speed: 135 of d1, 60 of d2 and
+    // 15 of d3, with d1 = speed x 100000, d2 = 1.5 d1, d3 = 2 d2.
+    void pausesFollowTheWheelSpeed_data()
+    {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<QString>("pauses");
+        QTest::newRow("0") << 0 << "0 x210";
+        QTest::newRow("1") << 1 << "100000 x135, 150000 x60, 300000 x15";
+        QTest::newRow("7") << 7 << "700000 x135, 1050000 x60, 2100000 x15";
+    }
+    void pausesFollowTheWheelSpeed()
+    {
+        QFETCH(int, speed);
+        QFETCH(QString, pauses);
+        Rig rig;
+        rig.setUp(1, 1.0f, "GoodDay", speed);
+        std::map<std::int32_t, int> units;
+        QStringList order;
+        for (const MachineStep& step : rig.run(rig.machine.play(1)))
+            if (step.kind == Kind::Pause && units[step.units]++ == 0)
+                order << QString::number(step.units);
+        QStringList seen;
+        for (const QString& u : order)
+            seen << QStringLiteral("%1 x%2").arg(u).arg(units[u.toInt()]);
+        QCOMPARE(seen.join(", "), pauses);
+    }
+
+    // A failure of the randomness leaves the credits taken taken and the
+    // spin bookable.
+    void failedSpinIsStillBooked()
+    {
+        struct Failing final : RandomSource {
+            int nextStop() override { throw std::runtime_error("no randomness"); }
+        } failing;
+        Machine machine(failing);
+        SlotGame g;
+        g.Credits = 5;
+        machine.takeGame(GameOptions{}, g);
+        Spin spin = machine.play(2);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, [&] {
+            while (spin.next()) {
+            }
+        }());
+        QVERIFY(!spin.paying());
+        spin.finish();
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(machine.game().Credits).arg(machine.game().Spins).arg(machine.game().CreditsPlayed),
+                 QString("3 1 2"));
+    }
+
+    // A new denomination counts the money inserted again at the new rate,
+    // while the old one is still in force; the wheels follow the payout
+    // mode; the game counts as changed whatever changed.
+    void optionsChange_data()
+    {
+        QTest::addColumn<int>("credits");
+        QTest::addColumn<int>("inserted");
+        QTest::addColumn<float>("from");
+        QTest::addColumn<float>("to");
+        QTest::addColumn<QString>("after"); // credits, whether they changed
+        QTest::newRow("quarter to nickel") << 40 << 10 << 4.0f << 20.0f << "200 1";
+        QTest::newRow("nickel to dollar: held at 0, not -190") << 0 << 10 << 20.0f << 1.0f << "0 0";
+        QTest::newRow("held at the cap") << 90000 << 1000 << 1.0f << 20.0f << "100000 1";
+        QTest::newRow("largest counts, no overflow") << 100000 << 100000 << 0.2f << 20.0f << "100000 0";
+        QTest::newRow("7.5: half up to even") << 10 << 5 << 1.0f << 0.5f << "8 1";
+        QTest::newRow("6.5: half down to even") << 9 << 5 << 1.0f << 0.5f << "6 1";
+        // 0.2f is a little more than 0.2: $10 on Five Dollars is still 2 credits.
+        QTest::newRow("five dollars to dollar") << 2 << 10 << 0.2f << 1.0f << "10 1";
+        QTest::newRow("same machine") << 57 << 10 << 0.2f << 0.2f << "57 0";
+        QTest::newRow("a machine no option matches, kept") << 57 << 10 << 3.0f << 3.0f << "57 0";
+    }
+    void optionsChange()
+    {
+        QFETCH(int, credits);
+        QFETCH(int, inserted);
+        QFETCH(float, from);
+        QFETCH(float, to);
+        QFETCH(QString, after);
+        Rig rig;
+        GameOptions o;
+        o.Machine = from;
+        SlotGame g;
+        g.Credits = credits;
+        g.AmountInserted = inserted;
+        rig.machine.takeGame(o, g);
+        GameOptions chosen = rig.machine.options();
+        chosen.Machine = to;
+        chosen.Payout = "Realistic";
+        chosen.WheelSpeed = 2;
+        chosen.CashOut = "New"; // not this dialog's to change
+        const OptionsChange change = rig.machine.changeOptions(chosen);
+        QCOMPARE(QStringLiteral("%1 %2").arg(rig.game().Credits).arg(change.credits), after);
+        QCOMPARE(rig.machine.options().Machine, to);
+        QCOMPARE(rig.machine.options().WheelSpeed, 2);
+        QCOMPARE(rig.machine.options().CashOut, std::string("Exit"));
+        QVERIFY(rig.game().GameChanged);
+        QCOMPARE(rig.machine.takesBill(5), !fiveDollarSlotShut(to));
+    }
+
+    // The payout mode decides the wheels: the Fantasy wheels line up three
+    // Emblems for seed 711, the Realistic ones do not.
+    void payoutModeFillsTheWheels()
+    {
+        for (const char* mode : {"Fantasy", "Realistic"}) {
+            Rig rig(ThreeEmblemsSeed);
+            rig.setUp(1);
+            GameOptions chosen = rig.machine.options();
+            chosen.Payout = mode;
+            rig.machine.changeOptions(chosen);
+            rig.run(rig.machine.play(1));
+            QCOMPARE(rig.game().CreditsWon == 1500, std::string(mode) == "Fantasy");
+        }
+    }
+
+    // A new game starts at zero from the stored options, never above the
+    // Dollar machine, unchanged; a game from a file brings the options a
+    // file carries and keeps the others.
+    void newAndTakenGames()
+    {
+        Rig rig;
+        GameOptions stored;
+        stored.Machine = 0.2f;
+        stored.CashOut = "New";
+        stored.LoadLastFile = 0;
+        ReelGrid wheel = ReelGrid::defaultGrid();
+        wheel.clear(8);
+        rig.setUp(50);
+        rig.run(rig.machine.insertBill(10));
+        rig.machine.startNewGame(stored, wheel);
+        QCOMPARE(rig.machine.options().Machine, 1.0f);
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(rig.game().Credits).arg(rig.game().AmountInserted)
+                     .arg(QString::fromStdString(rig.game().Won)).arg(rig.game().GameChanged),
+                 QString("0 0 0 0"));
+        QVERIFY(rig.game().Grid.isEmpty(8));
+
+        GameOptions carried;
+        carried.WheelSpeed = 9;
+        carried.Machine = 0.5f;
+        carried.Payout = "Fantasy";
+        carried.LoadLastFile = 1;
+        carried.CashOut = "Exit";
+        SlotGame fromFile;
+        fromFile.Credits = 77;
+        fromFile.Won = " 12.0";
+        rig.machine.takeGame(carried, fromFile);
+        const GameOptions& o = rig.machine.options();
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5").arg(o.WheelSpeed).arg(double(o.Machine)).arg(QString::fromStdString(o.Payout))
+                     .arg(o.LoadLastFile).arg(QString::fromStdString(o.CashOut)),
+                 QString("9 0.5 Fantasy 0 New"));
+        QCOMPARE(rig.game().Credits, 77);
+        QCOMPARE(rig.game().Won, std::string(" 12.0"));
+        QVERIFY(!rig.game().GameChanged);
+        QVERIFY(!rig.machine.takesBill(5));
+        rig.machine.takeGame(carried, fromFile, true); // a kept game taken up again
+        QVERIFY(rig.game().GameChanged);
+        rig.machine.markSaved();
+        QVERIFY(!rig.game().GameChanged);
+        rig.machine.changeCashOut("New", "0");
+        QVERIFY(rig.game().GameChanged);
+        QCOMPARE(rig.machine.options().ShowStats, std::string("0"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestMachine)
+#include "tst_machine.moc"
