@@ -7,7 +7,7 @@
 
 namespace strhaven {
 
-// The nine visible positions, Position1..Position9 stored at 0..8: three
+// The nine visible positions, numbered 0 to 8 row by row from the top left: three
 // rows of three wheels, the middle row being the pay line. A position may
 // show nothing (a symbol that could not be set); every rule that reads the
 // grid sees such a position as Blank, but copying keeps it empty.

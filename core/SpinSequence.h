@@ -43,7 +43,7 @@ constexpr std::array<SpinStep, SpinStepCount> buildSpinSteps()
     auto next = [&](std::uint8_t phase, int wheel) {
         steps[n++] = {SpinStep::Kind::Next, phase, static_cast<std::uint8_t>(wheel), 0};
     };
-    // Positions are 0-based here: Position1 is 0, Position9 is 8.
+    // Positions are 0-based here: the top left is 0, the bottom right 8.
     for (int frame = 0; frame < 15; ++frame) {
         copy(1, 3, 6);
         copy(1, 4, 7);

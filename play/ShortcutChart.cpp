@@ -30,7 +30,7 @@ ShortcutChart::ShortcutChart(QWidget* owner)
     setFixedSize(ClientSize);
 
     auto* chart = new PictureBox(this);
-    chart->setObjectName("Picture1");
+    chart->setObjectName("chartPicture");
     chart->setGeometry(QRect(QPoint(0, 0), art::ShortcutChartSize));
     chart->setPicture(DprPixmap(art::shortcutChart));
 

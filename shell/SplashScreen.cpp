@@ -9,19 +9,19 @@
 
 namespace strhaven {
 
-SplashScreen::SplashScreen(std::function<void()> onUnload)
+SplashScreen::SplashScreen(std::function<void()> onClosed)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
-    , m_onUnload(std::move(onUnload))
+    , m_onClosed(std::move(onClosed))
 {
     setObjectName("SplashScreen");
     setFixedSize(art::SplashSize);
     auto* picture = new PictureBox(this);
-    picture->setObjectName("Picture1");
+    picture->setObjectName("splashPicture");
     picture->setGeometry(QRect(QPoint(0, 0), art::SplashSize));
     picture->setPicture(DprPixmap([](qreal dpr) { return art::splash(dpr); }));
     m_timer.setSingleShot(true);
     m_timer.setInterval(SplashMilliseconds);
-    connect(&m_timer, &QTimer::timeout, this, &SplashScreen::Timer1_Timer);
+    connect(&m_timer, &QTimer::timeout, this, &SplashScreen::timeUp);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r(QPoint(), art::SplashSize);
         r.moveCenter(screen->geometry().center());
@@ -35,14 +35,14 @@ void SplashScreen::showAndStartTimer()
     m_timer.start();
 }
 
-void SplashScreen::Timer1_Timer() { close(); }
+void SplashScreen::timeUp() { close(); }
 
 void SplashScreen::closeEvent(QCloseEvent* e)
 {
     m_timer.stop();
     e->accept();
-    if (auto unload = std::exchange(m_onUnload, nullptr))
-        unload();
+    if (auto closed = std::exchange(m_onClosed, nullptr))
+        closed();
 }
 
 } // namespace strhaven

@@ -45,7 +45,7 @@ private slots:
 
     void evaluation_data()
     {
-        QTest::addColumn<QList<int>>("cells"); // Position1..9, -1 = shows nothing
+        QTest::addColumn<QList<int>>("cells"); // the nine positions row by row, -1 = shows nothing
         QTest::addColumn<int>("bet");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("win");
