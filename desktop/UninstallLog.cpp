@@ -61,7 +61,7 @@ bool isInside(const QString& folder, const QString& top)
 }
 
 // Whether the installer kept a log in the program's folder, by the rule
-// desktop/Install.cmake applies: an installation made by a user for
+// cmake/Install.cmake applies: an installation made by a user for
 // themselves, which is one they may write, keeps one; root's installations
 // outside root's home are for every user and keep none.
 bool installerKeepsLog(const QString& programFolder)

@@ -19,7 +19,7 @@ QStringList LazySoundOutput::moduleCandidates()
 {
     const QDir program(QCoreApplication::applicationDirPath());
     const QString name = QStringLiteral(STRHAVEN_SOUND_MODULE);
-    return {program.filePath(name), program.filePath(QStringLiteral("../lib/strhaven/") + name)};
+    return {program.filePath(name), program.filePath(QStringLiteral(STRHAVEN_MODULE_FROM_PROGRAM "/") + name)};
 }
 
 SoundOutput* LazySoundOutput::output()

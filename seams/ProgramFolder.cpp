@@ -9,7 +9,7 @@ namespace strhaven {
 QString programFolder()
 {
     const QDir executable(QCoreApplication::applicationDirPath());
-    const QString installed = executable.absoluteFilePath(QStringLiteral("../share/strhaven"));
+    const QString installed = executable.absoluteFilePath(QStringLiteral(STRHAVEN_DATA_FROM_PROGRAM));
     if (QFileInfo(installed).isDir())
         return QDir::cleanPath(installed);
     return executable.absolutePath();

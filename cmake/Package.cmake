@@ -1,11 +1,11 @@
-# The Debian package, included by desktop/Install.cmake after its rules.
+# The Debian package, included by cmake/Install.cmake after its rules.
 #
 #   cpack -G DEB        (in the build folder): strhaven_<version>_<arch>.deb
 #
 # The package is the game alone: component Runtime, and component Debian,
 # which only the package installs: the program in /usr/games, where Debian
-# puts games (its folder and its sound module are still ../share/strhaven
-# and ../lib/strhaven from there), and the package's copyright and
+# puts games (as deep as bin/, so its folder and its sound module lie where
+# the program looks for them), and the package's copyright and
 # changelog. The package manager is the installer, so neither the
 # uninstaller nor the uninstall log comes along; its triggers refresh the
 # desktop's databases.
@@ -30,7 +30,7 @@ install(TARGETS strhaven RUNTIME DESTINATION games COMPONENT Debian EXCLUDE_FROM
 
 # The changelog is written by hand, an entry for each release; its first
 # must be this version's, of its release date.
-set(_strhaven_changelog ${CMAKE_CURRENT_LIST_DIR}/changelog)
+set(_strhaven_changelog ${CMAKE_CURRENT_LIST_DIR}/debian/changelog)
 file(STRINGS ${_strhaven_changelog} _strhaven_entry LIMIT_COUNT 1)
 file(STRINGS ${_strhaven_changelog} _strhaven_signed REGEX "^ -- " LIMIT_COUNT 1)
 string(REGEX MATCH "^([0-9]+)-0*([0-9]+)-([0-9]+)$" _ ${STRHAVEN_RELEASE_DATE})
@@ -46,13 +46,14 @@ if(NOT _strhaven_entry MATCHES "^${CPACK_PACKAGE_NAME} \\(${PROJECT_VERSION}\\) 
 endif()
 
 set(STRHAVEN_TITLE "Star Haven Virtual Slots")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${CMAKE_BINARY_DIR}/packaging/copyright @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/copyright.in ${CMAKE_BINARY_DIR}/packaging/copyright @ONLY)
 set(STRHAVEN_DEBIAN_DOCS ${CMAKE_BINARY_DIR}/packaging/copyright)
 if(STRHAVEN_GZIP)
   strhaven_gzip(${_strhaven_changelog} ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
   list(APPEND STRHAVEN_DEBIAN_DOCS ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
 endif()
-install(FILES ${STRHAVEN_DEBIAN_DOCS} DESTINATION share/doc/${CPACK_PACKAGE_NAME} COMPONENT Debian EXCLUDE_FROM_ALL)
+install(FILES ${STRHAVEN_DEBIAN_DOCS} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME}
+        COMPONENT Debian EXCLUDE_FROM_ALL)
 
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -71,7 +72,7 @@ if(STRHAVEN_DPKG_SHLIBDEPS)
   if(TARGET strhaven-sound)
     list(APPEND STRHAVEN_PACKAGED_BINARIES $<TARGET_FILE:strhaven-sound>)
   endif()
-  configure_file(${CMAKE_CURRENT_LIST_DIR}/PackageDepends.cmake.in ${CMAKE_BINARY_DIR}/packaging/PackageDepends.cmake.in @ONLY)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/PackageDepends.cmake.in ${CMAKE_BINARY_DIR}/packaging/PackageDepends.cmake.in @ONLY)
   file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/packaging/PackageDepends.cmake
        INPUT ${CMAKE_BINARY_DIR}/packaging/PackageDepends.cmake.in)
   set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/PackageDepends.cmake)

@@ -4,18 +4,20 @@
 #   cmake --install build --prefix ~/.local     (or /usr, /usr/local, ...)
 #   cpack -G DEB                                 (in the build folder)
 #
-# The layout is the one the program looks for: the executable in bin/, its
-# folder (readme, web pages, uninstall log) in share/strhaven and its sound
-# module in lib/strhaven, both found relative to the executable, and the
-# desktop's files and the manual page under share/.
+# The layout is GNU's (GNUInstallDirs) and the one the program looks for:
+# the executable in bin/, its folder (readme, web pages, uninstall log) in
+# share/strhaven and its sound module in lib/strhaven (or the system's own
+# library folder), both found relative to the executable (the top-level
+# CMakeLists.txt tells the program where), and the desktop's files and the
+# manual page under share/.
 # Component Runtime is what every installation has; component StandAlone
 # is what only an installation without a package manager has: the program
 # in bin/, the uninstaller, the uninstall log and the refresh of the
 # desktop's databases (a package manager runs its own triggers for those).
-# The Debian package (desktop/debian/Package.cmake) adds its own component.
+# The Debian package (cmake/Package.cmake) adds its own component.
 
-set(STRHAVEN_PROGRAM_DIR share/strhaven)
-set(STRHAVEN_DESKTOP_DIR share)
+set(STRHAVEN_PROGRAM_DIR ${CMAKE_INSTALL_DATADIR}/strhaven)
+set(STRHAVEN_DESKTOP_DIR ${CMAKE_INSTALL_DATADIR})
 # Building the game alone (as scripts/play does) builds all the
 # installation and the package take from the build folder.
 add_dependencies(strhaven strhaven_desktop_share strhaven-uninstall)
@@ -52,10 +54,10 @@ function(strhaven_install_file file destination)
   set_property(GLOBAL APPEND PROPERTY STRHAVEN_INSTALLED_FILES "${destination}/${I_RENAME}")
 endfunction()
 
-strhaven_install_target(strhaven bin StandAlone)
-# The sound output, loaded with the first sound from ../lib/strhaven.
+strhaven_install_target(strhaven ${CMAKE_INSTALL_BINDIR} StandAlone)
+# The sound output, loaded with the first sound.
 if(TARGET strhaven-sound)
-  strhaven_install_target(strhaven-sound lib/strhaven Runtime)
+  strhaven_install_target(strhaven-sound ${STRHAVEN_MODULE_DIR} Runtime)
 endif()
 
 # The readme and the web pages, as the assets expose them.
@@ -83,9 +85,9 @@ endforeach()
 get_property(_strhaven_man_page GLOBAL PROPERTY STRHAVEN_MAN_PAGE)
 if(_strhaven_man_page AND STRHAVEN_GZIP)
   strhaven_gzip(${_strhaven_man_page} ${CMAKE_BINARY_DIR}/packaging/strhaven.6.gz)
-  strhaven_install_file(${CMAKE_BINARY_DIR}/packaging/strhaven.6.gz share/man/man6)
+  strhaven_install_file(${CMAKE_BINARY_DIR}/packaging/strhaven.6.gz ${CMAKE_INSTALL_MANDIR}/man6)
 elseif(_strhaven_man_page)
-  strhaven_install_file(${_strhaven_man_page} share/man/man6)
+  strhaven_install_file(${_strhaven_man_page} ${CMAKE_INSTALL_MANDIR}/man6)
 endif()
 # The folder itself even without them: the program knows it is installed
 # by finding it.
@@ -95,10 +97,11 @@ install(DIRECTORY DESTINATION ${STRHAVEN_PROGRAM_DIR} COMPONENT Runtime)
 # generator's own list names them (desktop::associationFilePaths).
 install(DIRECTORY ${STRHAVEN_DESKTOP_SHARE}/ DESTINATION ${STRHAVEN_DESKTOP_DIR} COMPONENT Runtime)
 
-strhaven_install_target(strhaven-uninstall bin StandAlone)
+strhaven_install_target(strhaven-uninstall ${CMAKE_INSTALL_BINDIR} StandAlone)
 set(STRHAVEN_UNINSTALL_LOG ${STRHAVEN_PROGRAM_DIR}/st5unst.log)
 set_property(GLOBAL APPEND PROPERTY STRHAVEN_INSTALLED_FILES ${STRHAVEN_UNINSTALL_LOG})
-install(CODE "set(_strhaven_log \"${STRHAVEN_UNINSTALL_LOG}\")" COMPONENT StandAlone)
+install(CODE "set(_strhaven_log \"${STRHAVEN_UNINSTALL_LOG}\")\nset(_strhaven_data \"${CMAKE_INSTALL_DATADIR}\")"
+        COMPONENT StandAlone)
 install(CODE [[
   set(_prefix "${CMAKE_INSTALL_PREFIX}")
   # Staged for a packager (DESTDIR), the package manager is the installer.
@@ -130,13 +133,13 @@ install(CODE [[
     find_program(_update_desktop update-desktop-database)
     find_program(_update_icons gtk-update-icon-cache)
     if(_update_mime)
-      execute_process(COMMAND "${_update_mime}" "${_prefix}/share/mime" OUTPUT_QUIET ERROR_QUIET)
+      execute_process(COMMAND "${_update_mime}" "${_prefix}/${_strhaven_data}/mime" OUTPUT_QUIET ERROR_QUIET)
     endif()
     if(_update_desktop)
-      execute_process(COMMAND "${_update_desktop}" "${_prefix}/share/applications" OUTPUT_QUIET ERROR_QUIET)
+      execute_process(COMMAND "${_update_desktop}" "${_prefix}/${_strhaven_data}/applications" OUTPUT_QUIET ERROR_QUIET)
     endif()
-    if(_update_icons AND EXISTS "${_prefix}/share/icons/hicolor/icon-theme.cache")
-      execute_process(COMMAND "${_update_icons}" -q -t -f "${_prefix}/share/icons/hicolor" OUTPUT_QUIET ERROR_QUIET)
+    if(_update_icons AND EXISTS "${_prefix}/${_strhaven_data}/icons/hicolor/icon-theme.cache")
+      execute_process(COMMAND "${_update_icons}" -q -t -f "${_prefix}/${_strhaven_data}/icons/hicolor" OUTPUT_QUIET ERROR_QUIET)
     endif()
   endif()
 ]] COMPONENT StandAlone)
@@ -150,7 +153,7 @@ configure_file(desktop/uninstall/InstalledFiles.h.in ${CMAKE_BINARY_DIR}/desktop
 file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/desktop/uninstall/InstalledFiles.h
      INPUT ${CMAKE_BINARY_DIR}/desktop/InstalledFiles.h.in)
 
-include(${CMAKE_CURRENT_LIST_DIR}/debian/Package.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
 
 get_property(_strhaven_gzipped GLOBAL PROPERTY STRHAVEN_GZIPPED)
 add_custom_target(strhaven_gzipped ALL DEPENDS ${_strhaven_gzipped})
