@@ -135,8 +135,10 @@ std::optional<MachineStep> Spin::next()
     SlotGame& game = m_machine->m_game;
     switch (m_stage) {
     case Stage::Reset:
-        game.Won = "0";
-        game.Played = "0";
+        // Moved in, not copied from a literal: g++ 12 takes the copy for an
+        // overlapping one and warns (its bug 105329).
+        game.Won = std::string(1, '0');
+        game.Played = std::string(1, '0');
         m_stage = Stage::Bet;
         return stepOf(Kind::DisplaysReset, game.Credits);
     case Stage::Bet:

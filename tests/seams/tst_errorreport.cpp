@@ -29,5 +29,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestErrorReport)
+QTEST_GUILESS_MAIN(TestErrorReport)
 #include "tst_errorreport.moc"
