@@ -48,15 +48,8 @@ OptionsChange Machine::changeOptions(const GameOptions& chosen)
     const std::int32_t before = m_game.Credits;
     // Converted while Machine still holds the old denomination.
     m_game.Credits = convertedCredits(m_game.Credits, m_game.AmountInserted, m_options.Machine, chosen.Machine);
-    m_options.WheelSpeed = chosen.WheelSpeed;
-    m_options.Sound = chosen.Sound;
-    m_options.WheelSound = chosen.WheelSound;
-    m_options.CoinSound = chosen.CoinSound;
-    m_options.JackPotSound = chosen.JackPotSound;
+    takeGameOptions(chosen);
     m_options.LoadLastFile = chosen.LoadLastFile;
-    m_options.Machine = chosen.Machine;
-    m_options.Payout = chosen.Payout;
-    SetPayout(m_strip, m_options.Payout);
     m_game.GameChanged = true;
     return {m_game.Credits != before};
 }
@@ -83,15 +76,20 @@ void Machine::startNewGame(const GameOptions& stored, const ReelGrid& wheel)
 
 void Machine::takeGame(const GameOptions& carried, const SlotGame& game, bool changed)
 {
-    m_options.WheelSpeed = carried.WheelSpeed;
-    m_options.Sound = carried.Sound;
-    m_options.WheelSound = carried.WheelSound;
-    m_options.CoinSound = carried.CoinSound;
-    m_options.JackPotSound = carried.JackPotSound;
-    m_options.Machine = carried.Machine;
-    m_options.Payout = carried.Payout;
+    takeGameOptions(carried);
     m_game = game;
     m_game.GameChanged = changed;
+}
+
+void Machine::takeGameOptions(const GameOptions& from)
+{
+    m_options.WheelSpeed = from.WheelSpeed;
+    m_options.Sound = from.Sound;
+    m_options.WheelSound = from.WheelSound;
+    m_options.CoinSound = from.CoinSound;
+    m_options.JackPotSound = from.JackPotSound;
+    m_options.Machine = from.Machine;
+    m_options.Payout = from.Payout;
     SetPayout(m_strip, m_options.Payout);
 }
 

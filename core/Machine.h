@@ -138,6 +138,9 @@ public:
 private:
     friend class BillCount;
     friend class Spin;
+    // The options a game file carries (and the Game Options dialog sets):
+    // wheel speed, sounds, denomination, payout mode, with its wheels.
+    void takeGameOptions(const GameOptions& from);
 
     RandomSource& m_random;
     SlotGame m_game;

@@ -99,6 +99,13 @@ void MachineOperator::playCoin()
         m_p.sound.playToEnd(Sound::Coin);
 }
 
+// A coin taken or paid: its sound, then the credits it leaves.
+void MachineOperator::coinMoved()
+{
+    playCoin();
+    showCredits(true);
+}
+
 void MachineOperator::insertBill(int dollars)
 {
     if (!m_p.machine.takesBill(dollars))
@@ -174,8 +181,7 @@ void MachineOperator::show(const MachineStep& step)
         break;
     case MachineStep::Kind::CoinTaken:
         m_face.setPlayedText(QString::fromStdString(step.shown), true);
-        playCoin();
-        showCredits(true);
+        coinMoved();
         break;
     case MachineStep::Kind::WheelsStarted:
         m_p.sound.stop();
@@ -195,8 +201,7 @@ void MachineOperator::show(const MachineStep& step)
         break;
     case MachineStep::Kind::CoinPaid:
         m_face.setWonText(QString::fromStdString(step.shown), true);
-        playCoin();
-        showCredits(true);
+        coinMoved();
         break;
     case MachineStep::Kind::PayoutEnded: m_p.sound.stop(); break;
     }

@@ -59,6 +59,7 @@ private:
     void lock();
     void unlock();
     void playCoin();
+    void coinMoved();
     void spin(int bet);
     void show(const MachineStep& step);
 

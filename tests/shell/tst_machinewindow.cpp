@@ -306,6 +306,24 @@ private slots:
         QCOMPARE(rig.game().Credits, 510);
     }
 
+    // What the dialogs chose is on the machine and its face at once: the
+    // credits converted, the denomination's coin, the Cash Out choice.
+    void dialogsChoicesInForce()
+    {
+        Rig rig;
+        rig.start();
+        WindowRig::click(rig.face().billSlot(10));
+        whenShown<QDialog>(rig.window.get(), [](QDialog* d) { playSteps(*d, "optNickel OK"); });
+        rig.gameAction("Game O&ptions")->trigger();
+        QCOMPARE(rig.face().creditsLabel()->text(), QString(" 200"));
+        QCOMPARE(rig.face().denominationShown(), 5);
+        whenShown<QDialog>(rig.window.get(), [](QDialog* d) { playSteps(*d, "optNewGame OK"); });
+        rig.gameAction("&Configure Cash Out Button")->trigger();
+        QCOMPARE(rig.window->machine().options().CashOut, std::string("New"));
+        QCOMPARE(rig.store()->value("CashOut/CashOut").toString(), QString("New"));
+        QCOMPARE(rig.store()->value("Options/Machine").toString(), QString("20"));
+    }
+
     // A settings store that cannot be written is reported for the dialog
     // that saves it, each under its own title, once it has closed.
     void settingsSaveFailures_data()
