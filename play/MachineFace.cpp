@@ -1,6 +1,10 @@
 #include "play/MachineFace.h"
 
 #include "assets/art/Art.h"
+#include "play/FaceAccessibility.h"
+
+#include <QAccessible>
+#include <QApplication>
 
 namespace strhaven {
 
@@ -16,10 +20,25 @@ DprPixmap buttonArt(art::Button b, art::ButtonState s)
     return DprPixmap([b, s](qreal dpr) { return art::button(b, s, dpr); });
 }
 
+// The printed rows in words a screen reader reads well: the art's captions
+// are in capitals for the eye ("3 RED SEVENS" reads as "3 red sevens").
+std::vector<PayTableArea::Row> payTableRows(const PayTable& table)
+{
+    std::vector<PayTableArea::Row> rows;
+    for (const art::PayRow& printed : art::payRows(table)) {
+        QString words = printed.label.toLower();
+        if (!words.isEmpty())
+            words[0] = words[0].toUpper();
+        rows.push_back({words, printed.pays});
+    }
+    return rows;
+}
+
 } // namespace
 
 MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(parent)
 {
+    installFaceAccessibility();
     setObjectName("machineFace");
     setPicture(DprPixmap([table](qreal dpr) { return art::machineFace(table, dpr); }));
     for (int s = 0; s < 7; ++s)
@@ -32,12 +51,12 @@ MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(pa
         m_positions[static_cast<std::size_t>(i)] = p;
     }
 
-    m_payline = new QWidget(this);
+    m_payline = new PayLine([this] { return payLineText(); }, this);
     m_payline->setObjectName("payLine");
-    m_payline->setAutoFillBackground(true);
-    QPalette black = m_payline->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    m_payline->setPalette(black);
+    m_payline->setAccessibleName(tr("Pay line"));
+    m_payTable = new PayTableArea(payTableRows(table), this);
+    m_payTable->setObjectName("payTable");
+    m_payTable->setAccessibleName(tr("Pay table"));
 
     m_wheelWindowTop = new PictureBox(this);
     m_wheelWindowTop->setObjectName("wheelWindowTop");
@@ -45,12 +64,9 @@ MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(pa
     m_displayPanel = new PictureBox(this);
     m_displayPanel->setObjectName("displayPanel");
     m_displayPanel->setPicture(DprPixmap([](qreal dpr) { return art::frameBottom(dpr); }));
-    m_wonDisplay = makeDisplay(m_displayPanel);
-    m_wonDisplay->setObjectName("wonDisplay");
-    m_creditsDisplay = makeDisplay(m_displayPanel);
-    m_creditsDisplay->setObjectName("creditsDisplay");
-    m_betDisplay = makeDisplay(m_displayPanel);
-    m_betDisplay->setObjectName("betDisplay");
+    m_wonDisplay = makeDisplay(m_displayPanel, "wonDisplay", tr("Won"));
+    m_creditsDisplay = makeDisplay(m_displayPanel, "creditsDisplay", tr("Credits"));
+    m_betDisplay = makeDisplay(m_displayPanel, "betDisplay", tr("Bet"));
 
     m_denomination = new PictureBox(this);
     m_denomination->setObjectName("denomination");
@@ -59,6 +75,7 @@ MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(pa
     for (int bet = 1; bet <= 3; ++bet) {
         auto* b = new ImageButton(this);
         b->setObjectName(QStringLiteral("play%1Button").arg(bet));
+        b->setAccessibleName(bet == 3 ? tr("Play Max") : tr("Play %1").arg(bet));
         const art::Button k = kinds[bet - 1];
         b->setPictures(buttonArt(k, art::ButtonState::Normal), buttonArt(k, art::ButtonState::Pressed),
                        buttonArt(k, art::ButtonState::Disabled));
@@ -70,6 +87,7 @@ MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(pa
     }
     m_cashOut = new ImageButton(this);
     m_cashOut->setObjectName("cashOutButton");
+    m_cashOut->setAccessibleName(tr("Cash Out"));
     m_cashOut->setPictures(buttonArt(art::Button::CashOut, art::ButtonState::Normal),
                            buttonArt(art::Button::CashOut, art::ButtonState::Pressed),
                            buttonArt(art::Button::CashOut, art::ButtonState::Disabled));
@@ -80,18 +98,26 @@ MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(pa
         auto* slot = new BillSlot(place.dollars, this);
         slot->setObjectName(QStringLiteral("bill%1Slot").arg(place.dollars));
         slot->setToolTip(tr("Insert a $%1 bill").arg(place.dollars));
+        slot->setAccessibleName(slot->toolTip());
         const int dollars = place.dollars;
         connect(slot, &BillSlot::released, this, [this, dollars](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
             emit billReleased(dollars, button, modifiers);
         });
         m_billSlots[place.dollars] = slot;
     }
+    // Tab goes through the controls as they lie, the buttons' row first.
+    QWidget* order[] = {m_cashOut, m_play[0], m_play[1], m_play[2], m_billSlots.at(5), m_billSlots.at(10),
+                        m_billSlots.at(20), m_billSlots.at(50), m_billSlots.at(100)};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     layOut();
 }
 
-QLabel* MachineFace::makeDisplay(QWidget* parent)
+QLabel* MachineFace::makeDisplay(QWidget* parent, const char* objectName, const QString& name)
 {
-    auto* label = new QLabel(QStringLiteral("0"), parent);
+    auto* label = new FaceDisplay(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setAccessibleName(name);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
@@ -116,6 +142,7 @@ void MachineFace::layOut()
     for (int i = 0; i < 9; ++i)
         m_positions[static_cast<std::size_t>(i)]->setGeometry(PositionLeft[i % 3], PositionTop[i / 3], 80, 60);
     m_payline->setGeometry(331, 98, 295, 1);
+    m_payTable->setGeometry(art::payCellRect(0, 0).united(art::payCellRect(int(m_payTable->rows().size()) - 1, 3)).toAlignedRect());
     // The top strip hangs 97 twips (6.5 px) above the face; whole pixels here.
     m_wheelWindowTop->setGeometry(344, -6, 279, 18);
     m_displayPanel->setGeometry(345, 192, 277, 45);
@@ -170,6 +197,12 @@ void MachineFace::showButtonPicture(int bet, ImageButton::Picture picture)
 
 void MachineFace::setLocked(bool locked)
 {
+    // The focused control is disabled with the rest while the machine is
+    // busy; the keyboard's player finds it focused again afterwards.
+    if (locked) {
+        QWidget* focus = QApplication::focusWidget();
+        m_focusBeforeLock = focus && isAncestorOf(focus) ? focus : nullptr;
+    }
     const auto picture = locked ? ImageButton::Picture::Disabled : ImageButton::Picture::Normal;
     for (auto* b : m_play) {
         b->setEnabled(!locked);
@@ -182,6 +215,71 @@ void MachineFace::setLocked(bool locked)
             continue;
         slot->setEnabled(!locked);
     }
+    if (!locked)
+        restoreFocus();
 }
+
+void MachineFace::restoreFocus()
+{
+    if (m_focusBeforeLock && m_focusBeforeLock->isEnabled())
+        m_focusBeforeLock->setFocus(Qt::OtherFocusReason);
+    m_focusBeforeLock = nullptr;
+}
+
+QString MachineFace::symbolName(int symbol)
+{
+    switch (symbolFromIndex(symbol)) {
+    case Symbol::Blank: return tr("Blank");
+    case Symbol::Emblem: return tr("Emblem");
+    case Symbol::RedSeven: return tr("Red Seven");
+    case Symbol::TripleBar: return tr("Triple Bar");
+    case Symbol::DoubleBar: return tr("Double Bar");
+    case Symbol::WhiteSeven: return tr("White Seven");
+    case Symbol::SingleBar: return tr("Single Bar");
+    }
+    return {};
+}
+
+QString MachineFace::payLineText() const
+{
+    QStringList names;
+    for (int wheel = 0; wheel < 3; ++wheel) {
+        const std::optional<int> symbol = m_positions[std::size_t(ReelGrid::position(wheel, 1))]->symbol();
+        names << (symbol ? symbolName(*symbol) : tr("nothing"));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+// The text a screen reader holds for a control changed from `before` to
+// `after`: it reads the change as it reads typed text.
+static void announceText(QWidget* control, const QString& before, const QString& after)
+{
+    QAccessibleTextUpdateEvent changed(control, 0, before, after);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void MachineFace::announceDisplays()
+{
+    for (QLabel* display : {m_wonDisplay, m_creditsDisplay, m_betDisplay}) {
+        const QString shown = display->text().trimmed();
+        QString& announced = m_announced[display];
+        if (shown == announced)
+            continue;
+        announceText(display, std::exchange(announced, shown), shown);
+    }
+}
+
+void MachineFace::announcePayLine()
+{
+    const QString symbols = payLineText();
+    QString& announced = m_announced[m_payline];
+    if (symbols == announced)
+        return;
+    announceText(m_payline, std::exchange(announced, symbols), symbols);
+    QAccessibleEvent described(m_payline, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+}
+
+void MachineFace::setPayTableShown(bool shown) { m_payTable->setVisible(shown); }
 
 } // namespace strhaven

@@ -5,6 +5,7 @@
 #include "core/ReelGrid.h"
 
 #include <QLabel>
+#include <QPointer>
 
 #include <array>
 #include <map>
@@ -34,7 +35,18 @@ public:
     // Locked: play buttons, Cash Out and bill slots disabled with their
     // disabled pictures. Unlocking re-opens the $5 slot only when it is
     // transparent, so a shut slot stays shut.
+    // The control that had the focus has it again once unlocked.
     void setLocked(bool locked);
+
+    // For a screen reader: the displays whose figures changed since the last
+    // time are announced (not every credit of a count), and the pay line's
+    // symbols once the wheels have stopped.
+    void announceDisplays();
+    void announcePayLine();
+    QString payLineText() const;
+    static QString symbolName(int symbol);
+    // The pay table is hidden with the payouts panel.
+    void setPayTableShown(bool shown);
     // The idle flag of the whole window.
     bool isIdle() const { return m_cashOut->isEnabled(); }
 
@@ -58,14 +70,18 @@ signals:
     void billReleased(int dollars, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
 private:
-    QLabel* makeDisplay(QWidget* parent);
+    QLabel* makeDisplay(QWidget* parent, const char* objectName, const QString& name);
+    void restoreFocus();
     const QPixmap& symbolArt(int symbol, qreal dpr);
 
     std::array<ReelPosition*, 9> m_positions{};
     std::array<ImageButton*, 3> m_play{};
     ImageButton* m_cashOut = nullptr;
     std::map<int, BillSlot*> m_billSlots;
-    QWidget* m_payline = nullptr;
+    PayLine* m_payline = nullptr;
+    PayTableArea* m_payTable = nullptr;
+    QPointer<QWidget> m_focusBeforeLock;
+    std::map<QWidget*, QString> m_announced; // what a screen reader last heard each control say
     PictureBox* m_wheelWindowTop = nullptr;
     PictureBox* m_displayPanel = nullptr;
     PictureBox* m_denomination = nullptr;

@@ -91,6 +91,8 @@ void MachineOperator::showGame()
     m_face.setWonText(QString::fromStdString(game.Won), false);
     m_face.setPlayedText(QString::fromStdString(game.Played), false);
     m_face.showGrid(game.Grid);
+    m_face.announceDisplays();
+    m_face.announcePayLine();
 }
 
 void MachineOperator::playCoin()
@@ -118,6 +120,7 @@ void MachineOperator::insertBill(int dollars)
         show(*step);
     m_p.sound.stop();
     count.finish();
+    m_face.announceDisplays();
 }
 
 void MachineOperator::billReleased(int dollars, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
@@ -184,6 +187,7 @@ void MachineOperator::show(const MachineStep& step)
         coinMoved();
         break;
     case MachineStep::Kind::WheelsStarted:
+        m_face.announceDisplays();
         m_p.sound.stop();
         if (options.wheelSoundOn())
             m_p.sound.playLooping(Sound::Wheel);
@@ -194,7 +198,10 @@ void MachineOperator::show(const MachineStep& step)
         if (step.fresh)
             m_p.pacer.letEventsRun();
         break;
-    case MachineStep::Kind::WheelsStopped: m_p.sound.stop(); break;
+    case MachineStep::Kind::WheelsStopped:
+        m_p.sound.stop();
+        m_face.announcePayLine();
+        break;
     case MachineStep::Kind::Jackpot:
         if (options.jackPotSoundOn())
             m_p.sound.playToEnd(Sound::Jackpot);
@@ -203,7 +210,10 @@ void MachineOperator::show(const MachineStep& step)
         m_face.setWonText(QString::fromStdString(step.shown), true);
         coinMoved();
         break;
-    case MachineStep::Kind::PayoutEnded: m_p.sound.stop(); break;
+    case MachineStep::Kind::PayoutEnded:
+        m_p.sound.stop();
+        m_face.announceDisplays();
+        break;
     }
 }
 

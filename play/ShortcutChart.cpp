@@ -33,6 +33,9 @@ ShortcutChart::ShortcutChart(QWidget* owner)
     chart->setObjectName("chartPicture");
     chart->setGeometry(QRect(QPoint(0, 0), art::ShortcutChartSize));
     chart->setPicture(DprPixmap(art::shortcutChart));
+    // Read by a screen reader line by line, as the picture shows them.
+    chart->setAccessibleName(tr("Shortcut keys"));
+    chart->setAccessibleDescription(art::shortcutChartLines().join(QStringLiteral("; ")));
 
     // Default and cancel at once: Enter and Esc both close the window.
     auto* ok = new QPushButton(tr("OK"), this);

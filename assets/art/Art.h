@@ -5,8 +5,10 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QRectF>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -28,6 +30,7 @@ QPixmap button(Button b, ButtonState state, qreal dpr); // 68 x 30
 QPixmap denomination(int cents, qreal dpr);             // 42 x 38
 QPixmap splash(qreal dpr);                              // 365 x 185
 QPixmap shortcutChart(qreal dpr);                       // 245 x 168
+QStringList shortcutChartLines();                       // what the chart says, line by line
 QIcon programIcon();                                    // 16 to 256 px
 
 // One printed line of the pay table: its caption, the pay code it stands
@@ -38,6 +41,9 @@ struct PayRow {
     std::array<int, 3> pays;
 };
 std::vector<PayRow> payRows(const PayTable& table);
+// Where the printed pay table shows a row's cell, in face coordinates:
+// column 0 is the combination, 1 to 3 the wins for one to three coins.
+QRectF payCellRect(int row, int column);
 
 // Logical sizes, for the widgets that show these pictures.
 inline constexpr QSize FaceSize{640, 424};

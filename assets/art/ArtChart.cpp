@@ -53,6 +53,17 @@ QFont chartFont()
 
 } // namespace
 
+QStringList shortcutChartLines()
+{
+    QStringList lines;
+    for (const auto* block : {&LeftLines, &RightLines})
+        for (const char* line : *block)
+            lines << ArtText::tr(line);
+    for (const char* line : PlayLines)
+        lines << ArtText::tr(line);
+    return lines;
+}
+
 QPixmap shortcutChart(qreal dpr)
 {
     QPixmap pm = makeCanvas(ShortcutChartSize, dpr);

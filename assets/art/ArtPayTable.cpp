@@ -144,6 +144,14 @@ std::vector<PayRow> payRows(const PayTable& table)
     return rows;
 }
 
+QRectF payCellRect(int row, int column)
+{
+    const QRectF rect = rowRect(std::size_t(row));
+    if (column == 0)
+        return {rect.left(), rect.top(), ColumnLeft[0] - rect.left(), rect.height()};
+    return {ColumnLeft[column - 1], rect.top(), ColumnWidth, rect.height()};
+}
+
 void drawPayTable(QPainter& p, const PayTable& table)
 {
     p.save();

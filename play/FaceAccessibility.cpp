@@ -1,0 +1,303 @@
+#include "play/FaceAccessibility.h"
+
+#include "assets/art/Art.h"
+#include "play/FaceWidgets.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+namespace strhaven {
+
+namespace {
+
+struct FaceText {
+    Q_DECLARE_TR_FUNCTIONS(MachineFace)
+};
+
+// A bill slot or a picture button as a push button. Its press is a plain
+// left click, made once the screen reader's call has returned: a spin or a
+// count takes seconds, and the reader must not wait for it.
+class FaceButtonAccessible final : public QAccessibleWidget {
+public:
+    explicit FaceButtonAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction())
+            return QAccessibleWidget::doAction(action);
+        if (!widget()->isEnabled())
+            return;
+        QTimer::singleShot(0, widget(), [w = QPointer<QWidget>(widget())] {
+            if (auto* button = qobject_cast<ImageButton*>(w))
+                button->click();
+            else if (auto* slot = qobject_cast<BillSlot*>(w))
+                slot->click();
+        });
+    }
+
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        return action == pressAction() ? QStringList{QStringLiteral("Space")} : QAccessibleWidget::keyBindingsForAction(action);
+    }
+};
+
+// Read-only text for a screen reader: what a display shows, or the symbols
+// on the pay line. The reader reads it after the name; nothing in it can be
+// selected or edited.
+class ReadOnlyText : public QAccessibleTextInterface {
+public:
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override
+    {
+        return shownText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(shownText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+protected:
+    virtual QString shownText() const = 0;
+};
+
+// A display: its name ("Credits") and the figure it shows as its text.
+class DisplayAccessible final : public QAccessibleWidget, public ReadOnlyText {
+public:
+    explicit DisplayAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? shownText() : QAccessibleWidget::text(t);
+    }
+    using ReadOnlyText::text;
+
+protected:
+    QString shownText() const override { return static_cast<const QLabel*>(widget())->text().trimmed(); }
+};
+
+// The pay line: its symbols by name, as its text and description.
+class PayLineAccessible final : public QAccessibleWidget, public ReadOnlyText {
+public:
+    explicit PayLineAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description || t == QAccessible::Value)
+            return shownText();
+        return QAccessibleWidget::text(t);
+    }
+    using ReadOnlyText::text;
+
+protected:
+    QString shownText() const override { return static_cast<const PayLine*>(widget())->symbols(); }
+};
+
+class PayTableAccessible;
+
+// One cell of the printed pay table.
+class PayCellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    PayCellAccessible(PayTableAccessible* table, int row, int column) : m_table(table), m_row(row), m_column(column) {}
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.readOnly = true;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return m_column; }
+    int rowIndex() const override { return m_row; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override;
+
+private:
+    PayTableAccessible* m_table;
+    int m_row;
+    int m_column;
+};
+
+// The printed pay table as a table: a row for each printed line, the
+// combination first, then the wins for one, two and three coins.
+class PayTableAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    static constexpr int Columns = 4;
+
+    explicit PayTableAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Table)
+    {
+        const int cells = rowCount() * Columns;
+        for (int i = 0; i < cells; ++i) {
+            auto* cell = new PayCellAccessible(this, i / Columns, i % Columns);
+            m_cells.push_back(QAccessible::registerAccessibleInterface(cell));
+        }
+    }
+    ~PayTableAccessible() override
+    {
+        for (QAccessible::Id id : m_cells)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    const PayTableArea& area() const { return *static_cast<const PayTableArea*>(widget()); }
+    const QWidget* areaWidget() const { return widget(); }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    int childCount() const override { return int(m_cells.size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < childCount() ? QAccessible::accessibleInterface(m_cells[std::size_t(index)]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < childCount(); ++i)
+            if (QAccessible::accessibleInterface(m_cells[std::size_t(i)]) == child)
+                return i;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int i = 0; i < childCount(); ++i)
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        return nullptr;
+    }
+
+    QString cellText(int row, int column) const
+    {
+        const PayTableArea::Row& r = area().rows()[std::size_t(row)];
+        return column == 0 ? r.combination : QString::number(r.wins[std::size_t(column - 1)]);
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override
+    {
+        return row >= 0 && row < rowCount() && column >= 0 && column < Columns ? child(row * Columns + column) : nullptr;
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int column) const override
+    {
+        switch (column) {
+        case 0: return FaceText::tr("Combination");
+        case 1: return FaceText::tr("1 coin");
+        case 2: return FaceText::tr("2 coins");
+        default: return FaceText::tr("3 coins");
+        }
+    }
+    int columnCount() const override { return Columns; }
+    QString rowDescription(int row) const override { return cellText(row, 0); }
+    int rowCount() const override { return int(area().rows().size()); }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+    std::vector<QAccessible::Id> m_cells;
+};
+
+bool PayCellAccessible::isValid() const { return m_table->isValid(); }
+QWindow* PayCellAccessible::window() const { return m_table->window(); }
+QAccessibleInterface* PayCellAccessible::parent() const { return m_table; }
+QAccessibleInterface* PayCellAccessible::table() const { return m_table; }
+QString PayCellAccessible::text(QAccessible::Text t) const
+{
+    return t == QAccessible::Name ? m_table->cellText(m_row, m_column) : QString();
+}
+QRect PayCellAccessible::rect() const
+{
+    // The area lies where the printed table does, so the art's own layout
+    // places each cell.
+    const QWidget* area = m_table->areaWidget();
+    const QRect local = art::payCellRect(m_row, m_column).toAlignedRect().translated(-area->pos());
+    return QRect(area->mapToGlobal(local.topLeft()), local.size());
+}
+
+QAccessibleInterface* faceAccessible(const QString& className, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String("strhaven::ImageButton") || className == QLatin1String("strhaven::BillSlot"))
+        return new FaceButtonAccessible(widget);
+    if (className == QLatin1String("strhaven::FaceDisplay"))
+        return new DisplayAccessible(widget);
+    if (className == QLatin1String("strhaven::PayLine"))
+        return new PayLineAccessible(widget);
+    if (className == QLatin1String("strhaven::PayTableArea"))
+        return new PayTableAccessible(widget);
+    return nullptr;
+}
+
+} // namespace
+
+void installFaceAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(faceAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed)
+}
+
+} // namespace strhaven
