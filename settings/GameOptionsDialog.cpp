@@ -86,6 +86,8 @@ void GameOptionsDialog::createWheelSpeedFrame(DesignLayout& layout)
     m_wheelSpeed->setTickPosition(QSlider::TicksBelow);
     // Eleven settings only: a click beside the handle moves one of them.
     m_wheelSpeed->setPageStep(1);
+    m_wheelSpeed->setAccessibleName(tr("Wheel speed"));
+    m_wheelSpeed->setAccessibleDescription(tr("From faster to slower"));
     layout.place(new QLabel(tr("Faster"), frame), "Label1", {12, 16, 45, 13});
     // Over the slider's right end, and ending there however wide the word.
     auto* slower = layout.place(new QLabel(tr("Slower"), frame), "Label2", {143, 16, 53, 21});

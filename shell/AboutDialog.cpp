@@ -21,6 +21,7 @@ AboutDialog::AboutDialog(QWidget* owner)
     // keeps its size when a large font scales the rest of the box.
     auto* icon = new PictureBox(this);
     icon->setObjectName("picIcon");
+    icon->setAccessibleName(tr("Program icon"));
     icon->setGeometry(16, 16, 36, 36);
     icon->setPicture(DprPixmap([](qreal dpr) { return art::programIcon().pixmap(QSize(36, 36), dpr); }));
 

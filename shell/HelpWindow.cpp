@@ -36,6 +36,7 @@ void HelpWindow::build()
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setAccessibleName(tr("Help page"));
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(false);
 

@@ -161,6 +161,7 @@ void MachineWindow::hidePayoutsPanel()
         m_drawingArea->setFixedWidth(art::FaceSize.width());
         m_face->move(0, 0);
     }
+    m_face->setPayTableShown(!m_hidePanel->isChecked());
 }
 
 void MachineWindow::showWholeGame()
@@ -184,6 +185,7 @@ void MachineWindow::showOptions()
     if (change.credits)
         m_operator->showCredits(true);
     m_operator->showMachine();
+    m_face->announceDisplays();
     // A store that cannot be written is reported under the command's title;
     // the options are in force for this run.
     WaitCursor cursor;

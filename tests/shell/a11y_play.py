@@ -1,0 +1,171 @@
+"""Plays the running game through the accessibility tree alone, as a
+screen reader would: checks what the machine face shows a reader (names,
+roles, states, actions, texts, the pay table), counts a bill, spins, saves
+through the Game menu and cashes out. Run with Debian's python3 (pyatspi).
+
+    a11y_play.py DUMP_FILE
+
+The game must be running on a Two Dollars game of 0 credits opened from a
+file (so the $5 slot is shut and Save needs no dialog), with the Cash Out
+button set to exit without the statistics.
+"""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+TITLE = "Star Haven Virtual Slots"
+SYMBOLS = {"Blank", "Emblem", "Red Seven", "White Seven", "Triple Bar", "Double Bar", "Single Bar"}
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def pump():
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
+def wait_for(what, condition, timeout=30):
+    end = time.time() + timeout
+    while time.time() < end:
+        pump()
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    fail("waited in vain for " + what)
+
+
+def application():
+    def find():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == TITLE:
+                return app
+        return None
+    return wait_for("the game on the accessibility bus", find)
+
+
+def walk(node, depth=0):
+    yield node, depth
+    for child in node:
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def states(node):
+    return {pyatspi.stateToString(s) for s in node.getState().getStates()}
+
+
+def actions(node):
+    try:
+        action = node.queryAction()
+    except NotImplementedError:
+        return []
+    return [action.getName(i) for i in range(action.nActions)]
+
+
+def text_of(node):
+    try:
+        text = node.queryText()
+    except NotImplementedError:
+        return None
+    return text.getText(0, text.characterCount)
+
+
+def describe(node, depth):
+    shown = text_of(node)
+    return "%s%s %r%s%s%s" % (
+        "  " * depth, node.getRoleName(), node.name,
+        " text=%r" % shown if shown is not None else "",
+        " description=%r" % node.description if node.description else "",
+        " actions=%s" % actions(node) if actions(node) else "")
+
+
+def named(app, role, name):
+    found = [n for n, _ in walk(app) if n.getRoleName() == role and n.name == name]
+    if not found:
+        fail("no %s named %r" % (role, name))
+    return found[0]
+
+
+def press(node):
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if "Press" not in names:
+        fail("%r cannot be pressed: %s" % (node.name, names))
+    action.doAction(names.index("Press"))
+
+
+def main():
+    dump_file = sys.argv[1]
+    app = application()
+    frame = wait_for("the machine's window", lambda: next(
+        (n for n, _ in walk(app) if n.getRoleName() == "frame" and n.name.startswith(TITLE + " - ")), None))
+    with open(dump_file, "w") as dump:
+        for node, depth in walk(frame):
+            dump.write(describe(node, depth) + "\n")
+
+    # Every control a sighted player clicks, as a reader finds it.
+    for name in ["Insert a $%d bill" % d for d in (5, 10, 20, 50, 100)] + ["Play 1", "Play 2", "Play Max", "Cash Out"]:
+        button = named(frame, "push button", name)
+        if "Press" not in actions(button):
+            fail("%r has no press action" % name)
+        if "focusable" not in states(button):
+            fail("%r cannot take the focus" % name)
+        expected = name != "Insert a $5 bill"  # shut on the Two Dollars machine
+        if ("sensitive" in states(button)) != expected:
+            fail("%r is %s" % (name, "disabled" if expected else "enabled"))
+    displays = {name: named(frame, "label", name) for name in ("Credits", "Won", "Bet")}
+    for name, display in displays.items():
+        if text_of(display) != "0":
+            fail("%s reads %r, not 0" % (name, text_of(display)))
+    pay_line = named(frame, "label", "Pay line")
+    table = named(frame, "table", "Pay table").queryTable()
+    if (table.nRows, table.nColumns) != (11, 4):
+        fail("the pay table has %d rows and %d columns" % (table.nRows, table.nColumns))
+    first = [table.getAccessibleAt(0, c).name for c in range(4)]
+    if first != ["3 emblems", "1500", "3000", "5000"]:
+        fail("the pay table's first row reads %s" % first)
+
+    # Heard: each display's changes, so that a count is said once, not per credit.
+    heard = []
+    pyatspi.Registry.registerEventListener(lambda e: heard.append(e.source.name), "object:text-changed")
+
+    press(named(frame, "push button", "Insert a $100 bill"))
+    wait_for("the credits of a $100 bill", lambda: text_of(displays["Credits"]) == "50")
+    pump()
+    credits_heard = heard.count("Credits")
+    if not 1 <= credits_heard <= 2:
+        fail("the count of 50 credits was announced %d times" % credits_heard)
+
+    heard.clear()
+    press(named(frame, "push button", "Play 1"))
+    wait_for("the spin's end", lambda: text_of(displays["Bet"]) == "1" and "sensitive" in states(
+        named(frame, "push button", "Play 1")))
+    symbols = [s.strip() for s in text_of(pay_line).split(",")]
+    if len(symbols) != 3 or not set(symbols) <= SYMBOLS:
+        fail("the pay line reads %r" % text_of(pay_line))
+    if "Pay line" not in heard:
+        fail("the pay line was not announced when the wheels stopped")
+    won = int(text_of(displays["Won"]))
+    if int(text_of(displays["Credits"])) != 49 + won:
+        fail("credits %s after winning %d" % (text_of(displays["Credits"]), won))
+
+    # Saved through the Game menu: the game has its own file.
+    game_menu = named(app, "menu item", "Game")
+    save = next((n for n, _ in walk(game_menu) if n.getRoleName() == "menu item" and n.name == "Save Game"), None)
+    if save is None:
+        fail("no Save Game in the Game menu")
+    # Handled before the press below: the game answers the reader in order.
+    save.queryAction().doAction(0)
+
+    press(named(frame, "push button", "Cash Out"))
+    print("played through the accessibility tree: $100 counted, a spin won %d, saved, cashed out" % won)
+
+
+main()
