@@ -81,5 +81,7 @@ else()
   string(PREPEND CPACK_DEBIAN_PACKAGE_DEPENDS
          "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), ")
 endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
+# qt6-wayland: in a Wayland session the game is a native client of the
+# compositor with it; without it, it runs through XWayland, where there is one.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, qt6-wayland")
 include(CPack)

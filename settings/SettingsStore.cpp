@@ -145,9 +145,9 @@ StoredSettings LoadSettings(QSettings& store, int screenWidthPixels)
     return s;
 }
 
-void SaveSettings(QSettings& store, const StoredSettings& s, bool minimized)
+void SaveSettings(QSettings& store, const StoredSettings& s, bool keepStoredPosition)
 {
-    if (!minimized) {
+    if (!keepStoredPosition) {
         store.setValue(QStringLiteral("Window/Top"), QString::number(s.windowTop));
         store.setValue(QStringLiteral("Window/Left"), QString::number(s.windowLeft));
     }

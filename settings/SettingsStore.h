@@ -38,10 +38,11 @@ std::unique_ptr<QSettings> openSettingsStore();
 // pixels wide, else 900/1000.
 StoredSettings LoadSettings(QSettings& store, int screenWidthPixels);
 
-// Writes every key; a minimized window's position is not written, so the
-// last normal one survives. Throws RunError(PermissionDenied) when the
+// Writes every key but, with keepStoredPosition, the window's position: a
+// minimized window's, or one the window system keeps to itself, is not
+// written, so the last one the player left survives. Throws RunError(PermissionDenied) when the
 // store cannot be written.
-void SaveSettings(QSettings& store, const StoredSettings& settings, bool minimized);
+void SaveSettings(QSettings& store, const StoredSettings& settings, bool keepStoredPosition);
 
 // Window/FirstTime: true until the first run's desktop integration is done.
 bool readFirstTime(QSettings& store);

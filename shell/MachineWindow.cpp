@@ -14,6 +14,7 @@
 #include "settings/GameOptionsDialog.h"
 #include "settings/SettingsStore.h"
 #include "shell/AboutDialog.h"
+#include "shell/WindowPlacement.h"
 #include "widgets/WaitCursor.h"
 
 #include <QApplication>
@@ -252,7 +253,7 @@ void MachineWindow::saveSettingsReporting(const QString& errorTitle)
 void MachineWindow::saveSettings()
 {
     std::unique_ptr<QSettings> store = m_seams.openSettings();
-    SaveSettings(*store, settingsToStore(), isMinimized());
+    SaveSettings(*store, settingsToStore(), isMinimized() || !canPlaceWindows());
 }
 
 QByteArray MachineWindow::gameState() const

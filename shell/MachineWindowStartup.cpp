@@ -99,6 +99,8 @@ void MachineWindow::applySettings(const StoredSettings& storedSettings)
 void MachineWindow::restorePosition(const QPoint& frame)
 {
     adjustSize();
+    if (!canPlaceWindows())
+        return;
     // A position stored on a monitor that is gone, or a damaged one, must
     // not put the window where nobody can see it.
     move(keptOnScreen(QRect(frame, frameGeometry().size()), availableScreenAreas()));

@@ -33,6 +33,13 @@ int clampedStart(int start, int length, int areaStart, int areaLength)
 
 } // namespace
 
+bool canPlaceWindows(const QString& platformName)
+{
+    return !platformName.startsWith(QLatin1String("wayland"));
+}
+
+bool canPlaceWindows() { return canPlaceWindows(QGuiApplication::platformName()); }
+
 QPoint keptOnScreen(const QRect& frame, const QList<QRect>& screens)
 {
     if (screens.isEmpty())

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 
 namespace strhaven {
 
@@ -11,6 +12,12 @@ namespace strhaven {
 // screen it overlaps most, or, off every screen, onto the nearest one, as far
 // as needed to lie wholly on it (top-left first when it is larger).
 QPoint keptOnScreen(const QRect& frame, const QList<QRect>& screens);
+
+// Whether windows may place themselves on this platform (Qt's platform
+// name). A Wayland compositor places every window itself and tells a client
+// nothing of where: the stored position is neither applied nor overwritten.
+bool canPlaceWindows(const QString& platformName);
+bool canPlaceWindows();
 
 // The areas of the screens there are now, less task bars and panels.
 QList<QRect> availableScreenAreas();

@@ -1,13 +1,14 @@
-# Sourced by the tests that drive the real game in an X server of their own:
+# Sourced by the tests that drive the real game in a display server of their
+# own (Xvfb, or weston for Wayland):
 # a scratch folder $tmp, and at exit the game ($game_pid, while one runs) and
-# the X server ended and $tmp removed.
+# the server ended and $tmp removed.
 
 tmp=$(mktemp -d)
-xvfb_pid=
+server_pid=
 game_pid=
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
   rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -19,10 +20,23 @@ start_xvfb() {
   # -noreset: a server that resets when its last client leaves refuses the
   # next start for a moment, and each test starts the game several times.
   Xvfb -displayfd 5 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
+  server_pid=$!
   for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
   export DISPLAY=:$(head -n1 "$tmp/display")
   [ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
+}
+
+# Starts a headless Wayland compositor and points WAYLAND_DISPLAY and Qt at
+# it, with no X server to fall back on. Needs XDG_RUNTIME_DIR.
+start_weston() {
+  mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+  weston --backend=headless-backend.so --socket=wayland-strhaven --idle-time=0 \
+    > "$tmp/weston.log" 2>&1 &
+  server_pid=$!
+  for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/wayland-strhaven" ] && break; sleep 0.1; done
+  [ -S "$XDG_RUNTIME_DIR/wayland-strhaven" ] || fail "weston did not start: $(tail -3 "$tmp/weston.log")"
+  export WAYLAND_DISPLAY=wayland-strhaven QT_QPA_PLATFORM=wayland
+  unset DISPLAY
 }
 
 # Waits until a window with exactly this title is on the screen; prints its

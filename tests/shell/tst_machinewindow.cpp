@@ -372,6 +372,24 @@ private slots:
         QCOMPARE(strhaven::keptOnScreen(frame, screens), placed);
     }
 
+    // Only where a compositor places every window does the window leave its
+    // stored position alone.
+    void canPlaceWindows_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("placed");
+        for (const char* own : {"xcb", "offscreen", "windows", "cocoa", "minimal"})
+            QTest::newRow(own) << QString(own) << true;
+        for (const char* compositor : {"wayland", "wayland-egl", "wayland-xcomposite-glx"})
+            QTest::newRow(compositor) << QString(compositor) << false;
+    }
+    void canPlaceWindows()
+    {
+        QFETCH(QString, platform);
+        QFETCH(bool, placed);
+        QCOMPARE(strhaven::canPlaceWindows(platform), placed);
+    }
+
     void storedPositionOffEveryScreen()
     {
         Rig rig;
