@@ -81,5 +81,6 @@ else()
   string(PREPEND CPACK_DEBIAN_PACKAGE_DEPENDS
          "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), ")
 endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
+# Qt's own texts (standard buttons, file dialogs) in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, qt6-translations-l10n")
 include(CPack)
