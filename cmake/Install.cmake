@@ -60,7 +60,8 @@ if(TARGET strhaven-sound)
   strhaven_install_target(strhaven-sound ${STRHAVEN_MODULE_DIR} Runtime)
 endif()
 
-# The readme and the web pages, as the assets expose them.
+# The readme (with its translations) and the web pages, as the assets
+# expose them.
 get_property(_strhaven_global_readme GLOBAL PROPERTY STRHAVEN_README_FILE)
 get_property(_strhaven_global_web GLOBAL PROPERTY STRHAVEN_WEB_FILES)
 if(NOT DEFINED STRHAVEN_README_FILE AND _strhaven_global_readme)
@@ -78,6 +79,10 @@ endif()
 if(STRHAVEN_README_FILE)
   strhaven_install_file(${STRHAVEN_README_FILE} ${STRHAVEN_PROGRAM_DIR} RENAME readme.txt)
 endif()
+get_property(_strhaven_translated_readmes GLOBAL PROPERTY STRHAVEN_TRANSLATED_README_FILES)
+foreach(readme ${_strhaven_translated_readmes})
+  strhaven_install_file(${readme} ${STRHAVEN_PROGRAM_DIR})
+endforeach()
 foreach(page ${STRHAVEN_WEB_FILES})
   strhaven_install_file(${page} ${STRHAVEN_PROGRAM_DIR}/web)
 endforeach()

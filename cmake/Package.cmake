@@ -83,5 +83,7 @@ else()
 endif()
 # qt6-wayland: in a Wayland session the game is a native client of the
 # compositor with it; without it, it runs through XWayland, where there is one.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, qt6-wayland")
+# qt6-translations-l10n: Qt's own texts (standard buttons, file dialogs) in
+# the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, qt6-wayland, qt6-translations-l10n")
 include(CPack)

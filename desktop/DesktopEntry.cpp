@@ -2,8 +2,10 @@
 
 #include "seams/AppTitle.h"
 #include "desktop/DesktopIdentity.h"
+#include "i18n/Translations.h"
 
 #include <QStringList>
+#include <QTranslator>
 
 namespace strhaven::desktop {
 
@@ -66,6 +68,32 @@ QString unescapeStringValue(const QString& value)
 
 } // namespace
 
+DesktopWording desktopWording(const char* source)
+{
+    DesktopWording wording{QString::fromUtf8(source), {}};
+    for (const QString& language : translatedLanguages()) {
+        const std::unique_ptr<QTranslator> translator = programTranslator(language);
+        const QString text = translator ? translator->translate("Desktop", source) : QString();
+        if (!text.isEmpty())
+            wording.translations.append({language, text});
+    }
+    return wording;
+}
+
+namespace {
+
+// The key with the English value, then the key of each language.
+QStringList localizedKey(const QString& key, const char* source)
+{
+    const DesktopWording wording = desktopWording(source);
+    QStringList lines{key + u'=' + escapeStringValue(wording.english)};
+    for (const auto& [language, text] : wording.translations)
+        lines << key + u'[' + language + QStringLiteral("]=") + escapeStringValue(text);
+    return lines;
+}
+
+} // namespace
+
 QString execValue(const QString& program)
 {
     return escapeStringValue(quoteExecArgument(program) + QStringLiteral(" %f"));
@@ -73,21 +101,24 @@ QString execValue(const QString& program)
 
 QByteArray desktopEntry(const QString& program)
 {
-    const QStringList lines{
+    const QStringList lines = QStringList{
         QStringLiteral("[Desktop Entry]"),
         QStringLiteral("Type=Application"),
         QStringLiteral("Version=1.4"),
-        QStringLiteral("Name=") + ApplicationTitle(),
-        QStringLiteral("GenericName=") + DesktopText::tr("Slot Machine"),
-        QStringLiteral("Comment=") + DesktopText::tr("A three-wheel slot machine, played for fun with play money"),
+        QStringLiteral("Name=") + ApplicationTitle()}
+        + localizedKey(QStringLiteral("GenericName"), QT_TRANSLATE_NOOP("Desktop", "Slot Machine"))
+        + localizedKey(QStringLiteral("Comment"),
+                       QT_TRANSLATE_NOOP("Desktop", "A three-wheel slot machine, played for fun with play money"))
+        + QStringList{
         QStringLiteral("Icon=") + iconName(),
         // Desktops hide an entry whose program is gone, so a per-user entry
         // left behind by a removed copy does not linger in the menus.
         QStringLiteral("TryExec=") + escapeStringValue(program),
         QStringLiteral("Exec=") + execValue(program),
         QStringLiteral("Terminal=false"),
-        QStringLiteral("Categories=Game;ArcadeGame;"),
-        QStringLiteral("Keywords=") + DesktopText::tr("slots;slot machine;casino;jackpot;"),
+        QStringLiteral("Categories=Game;ArcadeGame;")}
+        + localizedKey(QStringLiteral("Keywords"), QT_TRANSLATE_NOOP("Desktop", "slots;slot machine;casino;jackpot;"))
+        + QStringList{
         QStringLiteral("MimeType=") + gameFileMimeType() + u';',
         QStringLiteral("StartupNotify=true"),
         QStringLiteral("StartupWMClass=") + programName(),

@@ -19,6 +19,17 @@ namespace {
 
 QString xmlText(const QString& text) { return text.toHtmlEscaped(); }
 
+// An element with the English text, then one for each language built in,
+// each line indented as the first.
+QString localizedElements(const QString& indent, const QString& tag, const char* source)
+{
+    const DesktopWording wording = desktopWording(source);
+    QString elements = QStringLiteral("<%1>%2</%1>").arg(tag, xmlText(wording.english));
+    for (const auto& [language, text] : wording.translations)
+        elements += QStringLiteral("\n%1<%2 xml:lang=\"%3\">%4</%2>").arg(indent, tag, language, xmlText(text));
+    return elements;
+}
+
 QString iconPath(int size)
 {
     return QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(iconName());
@@ -50,14 +61,15 @@ QByteArray mimePackage()
     return QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
 <mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
   <mime-type type="%1">
-    <comment>%2</comment>
+    %2
     <sub-class-of type="text/plain"/>
     <icon name="%3"/>
     <glob pattern="*%4"/>
   </mime-type>
 </mime-info>
 )")
-        .arg(gameFileMimeType(), xmlText(gameFileDescription()), iconName(), gameFileExtension())
+        .arg(gameFileMimeType(), localizedElements(QStringLiteral("    "), QStringLiteral("comment"), GameFileDescription),
+             iconName(), gameFileExtension())
         .toUtf8();
 }
 
@@ -86,11 +98,11 @@ DesktopFile metainfoFile(const QString& version, const QString& releaseDate)
   <metadata_license>CC0-1.0</metadata_license>
   <project_license>LicenseRef-proprietary</project_license>
   <name>%2</name>
-  <summary>%3</summary>
+  %3
   <developer_name>Quillfern</developer_name>
   <description>
-    <p>%4</p>
-    <p>%5</p>
+    %4
+    %5
   </description>
   <launchable type="desktop-id">%6</launchable>
   <provides>
@@ -109,12 +121,18 @@ DesktopFile metainfoFile(const QString& version, const QString& releaseDate)
 </component>
 )");
     const QString text =
-        xml.arg(appId(), xmlText(ApplicationTitle()), xmlText(DesktopText::tr("A three-wheel slot machine")),
-                xmlText(DesktopText::tr("Insert play bills, bet one, two or three credits and watch the three "
-                                        "wheels stop one after another. The pay table is printed on the machine "
-                                        "and pays exactly what it shows.")),
-                xmlText(DesktopText::tr("Choose the machine's denomination, one of three payout modes, the wheel "
-                                        "speed and the sounds. Games are saved to and opened from small files.")),
+        xml.arg(appId(), xmlText(ApplicationTitle()),
+                localizedElements(QStringLiteral("  "), QStringLiteral("summary"),
+                                  QT_TRANSLATE_NOOP("Desktop", "A three-wheel slot machine")),
+                localizedElements(QStringLiteral("    "), QStringLiteral("p"),
+                                  QT_TRANSLATE_NOOP("Desktop", "Insert play bills, bet one, two or three credits and "
+                                                               "watch the three wheels stop one after another. The pay "
+                                                               "table is printed on the machine and pays exactly what "
+                                                               "it shows.")),
+                localizedElements(QStringLiteral("    "), QStringLiteral("p"),
+                                  QT_TRANSLATE_NOOP("Desktop", "Choose the machine's denomination, one of three payout "
+                                                               "modes, the wheel speed and the sounds. Games are saved "
+                                                               "to and opened from small files.")),
                 desktopFileName(), programName(), gameFileMimeType(), version)
             .arg(releaseDate);
     return {metainfoPath(), text.toUtf8()};

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include <array>
@@ -28,7 +30,18 @@ struct DesktopText {
     Q_DECLARE_TR_FUNCTIONS(Desktop)
 };
 
-inline QString gameFileDescription() { return DesktopText::tr("Star Haven Virtual Slots Game File"); }
+inline constexpr const char* GameFileDescription = QT_TRANSLATE_NOOP("Desktop", "Star Haven Virtual Slots Game File");
+inline QString gameFileDescription() { return DesktopText::tr(GameFileDescription); }
+
+// A text the desktop shows: the English, which the desktop's files keep as
+// the plain value whatever language the program that writes them runs in,
+// and its translation into each language built in, for the desktop to show
+// in the user's language.
+struct DesktopWording {
+    QString english;
+    QList<QPair<QString, QString>> translations; // language, text
+};
+DesktopWording desktopWording(const char* source);
 
 // The uninstall log an installer keeps in the program's folder.
 inline QString uninstallLogName() { return QStringLiteral("st5unst.log"); }

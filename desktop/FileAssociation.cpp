@@ -99,8 +99,8 @@ void RegisterFileType(Prompter& prompter, QWidget* owner, const QString& program
     } catch (const std::exception&) {
         prompter.message(owner, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(),
                          DesktopText::tr("There was an error registering the game extension, shs. You will not be "
-                                         "able to select a game file from Explorer to start ") +
-                             ApplicationTitle());
+                                         "able to select a game file from Explorer to start %1")
+                             .arg(ApplicationTitle()));
     }
 }
 

@@ -38,9 +38,9 @@ QString below(const QString& parent, const QString& child) { return parent + u'\
 void showLogMessage(Prompter& prompter, QWidget* owner)
 {
     prompter.message(owner, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(),
-                     DesktopText::tr("The uninstall information may be corrupt. If you decide to uninstall ") +
-                         ApplicationTitle() +
-                         DesktopText::tr(" you may need to do it manually. The Readme.txt file has instructions."));
+                     DesktopText::tr("The uninstall information may be corrupt. If you decide to uninstall %1 you "
+                                     "may need to do it manually. The Readme.txt file has instructions.")
+                         .arg(ApplicationTitle()));
 }
 
 // An entry appended to a log whose last line lacks its line break would

@@ -1,5 +1,6 @@
 #include "play/KeyboardPlay.h"
 
+#include "assets/art/Art.h"
 #include "play/FaceWidgets.h"
 #include "seams/HelpViewer.h"
 #include "seams/KeyboardState.h"
@@ -25,17 +26,34 @@ constexpr quint32 NumberRow[3] = {0x02, 0x03, 0x04};
 constexpr quint32 NumberRow[3] = {10, 11, 12};
 #endif
 
+// The letter a button's caption underlines, in the player's language (M
+// for Play Max and C for Cash Out in English), as a key; none for a digit.
+int captionKey(art::Button b)
+{
+    const QString caption = art::buttonCaption(b);
+    const qsizetype at = caption.indexOf(u'&');
+    if (at < 0 || at + 1 >= caption.size() || !caption.at(at + 1).isLetter())
+        return 0;
+    // A letter's key code is its capital's code point.
+    return caption.at(at + 1).toUpper().unicode();
+}
+
 // The button a key stands for: a bet of 1 to 3, Cash Out, or none.
 std::optional<int> buttonOf(int key)
 {
     switch (key) {
     case Qt::Key_1: return 1;
     case Qt::Key_2: return 2;
-    case Qt::Key_3:
-    case Qt::Key_M: return 3;
-    case Qt::Key_C: return CashOutButton;
-    default: return std::nullopt;
+    case Qt::Key_3: return 3;
+    default: break;
     }
+    if (key == 0)
+        return std::nullopt;
+    if (key == captionKey(art::Button::PlayMax))
+        return 3;
+    if (key == captionKey(art::Button::CashOut))
+        return CashOutButton;
+    return std::nullopt;
 }
 
 int billOf(int key)

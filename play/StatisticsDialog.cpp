@@ -35,6 +35,14 @@ const Row Rows[] = {
     {167, "Label5", QT_TRANSLATE_NOOP("strhaven::StatisticsDialog", "Percent of return:"), "lblReturn", QColor(0, 255, 255)},
 };
 
+// The row of Label9 says where the player stands, in one of these; its
+// caption column is as wide as the widest of them, whichever shows.
+const char* const Standings[] = {
+    QT_TRANSLATE_NOOP("strhaven::StatisticsDialog", "You are ahead:"),
+    QT_TRANSLATE_NOOP("strhaven::StatisticsDialog", "You are even:"),
+    QT_TRANSLATE_NOOP("strhaven::StatisticsDialog", "You are down:"),
+};
+
 } // namespace
 
 StatisticsDialog::StatisticsDialog(const SlotGame& game, const GameOptions& options, HelpViewer& help, QWidget* owner)
@@ -47,6 +55,8 @@ StatisticsDialog::StatisticsDialog(const SlotGame& game, const GameOptions& opti
     int captionWidth = 93;
     for (const Row& row : Rows)
         captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(tr(row.caption)) + 4);
+    for (const char* standing : Standings)
+        captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(tr(standing)) + 4);
     const int valueLeft = 7 + captionWidth;
     // Room for the largest figure a game can reach.
     const int valueWidth = std::max(63, fontMetrics().horizontalAdvance(money(100000.0) + QLatin1Char(' ')) + 6);
@@ -106,8 +116,7 @@ void StatisticsDialog::showFigures(const SlotGame& game, const GameOptions& opti
     auto set = [this](const char* name, const QString& text) { label(name)->setText(text + QLatin1Char(' ')); };
     if (std::isfinite(cashOutValue)) {
         set("lblCreditsValue", money(cashOutValue));
-        label("Label9")->setText(difference > 0 ? tr("You are ahead:") : difference == 0 ? tr("You are even:")
-                                                                                         : tr("You are down:"));
+        label("Label9")->setText(tr(Standings[difference > 0 ? 0 : difference == 0 ? 1 : 2]));
         set("lblAheadorDown", money(std::fabs(difference)));
     }
     set("lblSpins", count(game.Spins));

@@ -32,6 +32,28 @@ const PayoutCaption PayoutCaptions[] = {
     {PayoutMode::Realistic, QT_TRANSLATE_NOOP("strhaven::GameOptionsDialog", "Realistic")},
 };
 
+// The machines' captions, marked here for translation because core knows
+// no Qt; they must be core's own, in core's order.
+constexpr const char* MachineCaptions[] = {
+    QT_TRANSLATE_NOOP("strhaven::GameOptionsDialog", "Nickel"),
+    QT_TRANSLATE_NOOP("strhaven::GameOptionsDialog", "Dime"),
+    QT_TRANSLATE_NOOP("strhaven::GameOptionsDialog", "Quarter"),
+    QT_TRANSLATE_NOOP("strhaven::GameOptionsDialog", "Half Dollar"),
+    QT_TRANSLATE_NOOP("strhaven::GameOptionsDialog", "Dollar"),
+    QT_TRANSLATE_NOOP("strhaven::GameOptionsDialog", "Two Dollars"),
+    QT_TRANSLATE_NOOP("strhaven::GameOptionsDialog", "Five Dollars"),
+};
+constexpr bool captionsAreCores()
+{
+    if (std::size(MachineCaptions) != Denominations.size())
+        return false;
+    for (std::size_t i = 0; i < Denominations.size(); ++i)
+        if (Denominations[i].caption != MachineCaptions[i])
+            return false;
+    return true;
+}
+static_assert(captionsAreCores(), "every machine caption is marked for translation");
+
 QString optionName(std::string_view caption)
 {
     return QStringLiteral("opt") + QString::fromLatin1(caption.data(), qsizetype(caption.size())).remove(QLatin1Char(' '));

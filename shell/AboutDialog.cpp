@@ -15,7 +15,7 @@ AboutDialog::AboutDialog(QWidget* owner)
     : OwnedDialog(owner)
 {
     setObjectName("AboutDialog");
-    setWindowTitle(tr("About ") + ApplicationTitle());
+    setWindowTitle(tr("About %1").arg(ApplicationTitle()));
 
     // Drawn for the screen's pixel ratio, not scaled from another size. It
     // keeps its size when a large font scales the rest of the box.
@@ -27,7 +27,7 @@ AboutDialog::AboutDialog(QWidget* owner)
 
     DesignLayout layout(this, {333, 104});
     layout.place(new QLabel(ApplicationTitle(), this), "lblTitle", {70, 16, 167, 15});
-    layout.place(new QLabel(tr("Version ") + versionText(), this), "lblVersion", {70, 33, 167, 15});
+    layout.place(new QLabel(tr("Version %1").arg(versionText()), this), "lblVersion", {70, 33, 167, 15});
     layout.place(new QLabel(tr("Copyright \u00a9 Quillfern") + QLatin1Char('\n') + tr("All rights reserved.") +
                                 QLatin1Char('\n') + tr("Played for fun, never for money."),
                             this),

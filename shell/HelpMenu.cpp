@@ -1,5 +1,6 @@
 #include "shell/HelpMenu.h"
 
+#include "i18n/Translations.h"
 #include "seams/AppTitle.h"
 #include "seams/DocumentOpener.h"
 #include "seams/ErrorReport.h"
@@ -67,7 +68,9 @@ void HelpMenu::keyboardShortcuts()
 void HelpMenu::readmeFile()
 {
     runCommand(m_p.prompter, m_p.window, tr("A program associated with text files could not be found."), [this] {
-        const QString path = QDir(m_p.folder).filePath(QStringLiteral("readme.txt"));
+        // The readme in the player's language where there is one.
+        const QString path =
+            documentPath(QDir(m_p.folder).filePath(QStringLiteral("readme.txt")), CopyPlace::LanguageInName);
         if (!QFileInfo::exists(path)) {
             exclaim(tr("The Readme.txt file could not be found."));
             return;

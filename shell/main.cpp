@@ -6,6 +6,7 @@
 #include "platform/DisplayKeyboardState.h"
 #include "shell/MachineWindow.h"
 #include "shell/HelpWindow.h"
+#include "i18n/Translations.h"
 #include "platform/RealPacer.h"
 #include "platform/QtPrompter.h"
 #include "platform/LazySoundOutput.h"
@@ -26,15 +27,23 @@ int main(int argc, char* argv[])
 {
     using namespace strhaven;
     const QStringList arguments = pathArguments(argc, argv);
-    // --help and --version answer without a display.
-    if (const std::optional<int> status = runInfoArgument(QStringList{QString()} + arguments))
-        return *status;
+    // --help and --version answer without a display, in the player's
+    // language.
+    const QStringList commandLineWords = QStringList{QString()} + arguments;
+    if (infoText(commandLineWords)) {
+        int coreArgc = 1;
+        QCoreApplication core(coreArgc, argv);
+        installTranslations(core);
+        return runInfoArgument(commandLineWords).value_or(1);
+    }
     // The whole command line is the game file's path: the toolkit gets none
     // of it, or it would take "-reverse" or "-platform" as its own.
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
     QApplication::setApplicationName(ApplicationTitle());
     QApplication::setApplicationVersion(versionText());
+    // Before anything shows a text: each is translated as it is made.
+    installTranslations(app);
 
     QtPrompter prompter;
     const InstanceLock instance = lockSingleInstance();

@@ -22,6 +22,10 @@ namespace strhaven::art {
 enum class Button { Play1, Play2, PlayMax, CashOut };
 enum class ButtonState { Normal, Pressed, Disabled };
 
+// A button's caption in the player's language; '&' marks the underlined
+// letter, the key that presses the button.
+QString buttonCaption(Button b);
+
 QPixmap machineFace(const PayTable& table, qreal dpr);  // 640 x 424
 QPixmap frameTop(qreal dpr);                            // 279 x 18
 QPixmap frameBottom(qreal dpr);                         // 277 x 45

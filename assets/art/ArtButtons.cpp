@@ -35,6 +35,8 @@ QColor darker(const QColor& c, int percent) { return c.darker(percent); }
 
 } // namespace
 
+QString buttonCaption(Button b) { return ArtText::tr(artFor(b).text); }
+
 QPixmap button(Button b, ButtonState state, qreal dpr)
 {
     const ButtonArt& art = artFor(b);
@@ -77,11 +79,12 @@ QPixmap button(Button b, ButtonState state, qreal dpr)
     p.setBrush(Qt::NoBrush);
     p.drawPath(bodyPath);
 
-    QString text = ArtText::tr(art.text);
+    QString text = buttonCaption(b);
     const qsizetype keyLetter = text.indexOf(u'&');
     if (keyLetter >= 0)
         text.remove(keyLetter, 1);
-    const QFont font = artFont(Face::Sans, 11);
+    // A longer caption in another language takes condensed or smaller type.
+    const QFont font = fittedFont({Face::Sans, Face::SansCondensed}, 11, text, face.width() - 4);
     const QPainterPath label = textPath(text, font, face.adjusted(0, 0, 0, -1), Qt::AlignCenter);
     const QColor ink = state == ButtonState::Disabled ? art.greyInk : art.ink;
     const bool lightInk = ink.lightness() > 160;

@@ -89,7 +89,8 @@ void drawGoldSign(QPainter& p, const QPainterPath& shape, const QLineF& highligh
     drawOutlined(p, shape, goldGradient(bounds.top(), bounds.bottom()), colour::GoldOutline, 0.5);
     p.setPen(QPen(QColor(255, 255, 255, 170), 0.8));
     p.drawLine(highlight);
-    p.fillPath(textPath(text, artFont(Face::SansCondensed, 10), textBox, Qt::AlignCenter), colour::CabinetShadow);
+    const QFont font = fittedFont({Face::SansCondensed}, 10, text, textBox.width());
+    p.fillPath(textPath(text, font, textBox, Qt::AlignCenter), colour::CabinetShadow);
 }
 
 void drawPaylineTag(QPainter& p)

@@ -91,14 +91,14 @@ void drawProductName(QPainter& p)
     warm.setColorAt(1, QColor(0xFF, 0x40, 0x30, 0));
     p.fillPath(path, warm);
 
-    const QPainterPath name = textPath(ArtText::tr("STAR HAVEN"), artFont(Face::Serif, 33), {belly.left(), 354, belly.width(), 32},
+    const QPainterPath name = textPath(productName(), artFont(Face::Serif, 33), {belly.left(), 354, belly.width(), 32},
                                        Qt::AlignCenter);
     drawGlow(p, name, QColor(0xFF, 0xC6, 0x3C, 200), 6);
     drawOutlined(p, name, goldGradient(358, 384), QColor(0x3A, 0x22, 0x02), 1.3);
     p.fillPath(name.subtracted(name.translated(0.7, 0.9)), QColor(255, 255, 255, 150));
 
     const QFont small = artFont(Face::Serif, 15, false, true);
-    const QPainterPath subtitle = textPath(ArtText::tr("Virtual Slots"), small, {belly.left(), 392, belly.width(), 16}, Qt::AlignCenter);
+    const QPainterPath subtitle = textPath(productSubtitle(), small, {belly.left(), 392, belly.width(), 16}, Qt::AlignCenter);
     drawGlow(p, subtitle, QColor(0xFF, 0xC6, 0x3C, 120), 3);
     drawOutlined(p, subtitle, QColor(0xFF, 0xEE, 0xB8), QColor(0x3A, 0x22, 0x02), 0.8);
     for (qreal x : {belly.left() + 86, belly.right() - 86}) {

@@ -75,11 +75,12 @@ QPixmap frameBottom(qreal dpr)
     p.fillRect(QRectF(0, 3.5, all.width(), 3), gradient({0, 3.5}, {0, 6.5}, {QColor(0, 0, 0, 120), QColor(0, 0, 0, 0)}));
     p.fillRect(QRectF(0, 42, all.width(), all.height() - 42), gradient({0, 42}, {0, 45}, {QColor(0, 0, 0, 0), QColor(0, 0, 0, 110)}));
 
-    const QFont font = artFont(Face::SansCondensed, 11);
     for (const DisplayArt& d : Displays) {
         drawDisplayBox(p, d.box);
         const QRectF captionBox(d.box.left() - 10, 6, d.box.width() + 20, 10);
-        const QPainterPath caption = textPath(ArtText::tr(d.caption), font, captionBox, Qt::AlignCenter);
+        const QString text = ArtText::tr(d.caption);
+        const QFont font = fittedFont({Face::SansCondensed}, 11, text, captionBox.width());
+        const QPainterPath caption = textPath(text, font, captionBox, Qt::AlignCenter);
         drawOutlined(p, caption, goldGradient(6, 16), QColor(0x4A, 0x04, 0x08), 0.7);
     }
     return pm;

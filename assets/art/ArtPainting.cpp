@@ -90,10 +90,23 @@ QFont artFont(Face face, int pixelSize, bool bold, bool italic)
         f.setStretch(QFont::Condensed);
     // Greyscale smoothing: a picture may be shown on any screen, any subpixel order.
     f.setStyleStrategy(QFont::NoSubpixelAntialias);
-    f.setPixelSize(std::max(8, pixelSize));
+    f.setPixelSize(std::max(MinimumPixels, pixelSize));
     f.setBold(bold);
     f.setItalic(italic);
     return f;
+}
+
+QFont fittedFont(std::initializer_list<Face> faces, int pixelSize, const QString& text, qreal width, bool bold,
+                 bool italic)
+{
+    QFont font;
+    for (int size = std::max(MinimumPixels, pixelSize); size >= MinimumPixels; --size)
+        for (Face face : faces) {
+            font = artFont(face, size, bold, italic);
+            if (QFontMetricsF(font).horizontalAdvance(text) <= width)
+                return font;
+        }
+    return font;
 }
 
 QLinearGradient gradient(QPointF from, QPointF to, std::initializer_list<QColor> stops)

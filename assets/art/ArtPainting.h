@@ -23,6 +23,11 @@ class ArtText {
     Q_DECLARE_TR_FUNCTIONS(ArtText)
 };
 
+// The product's name as the pictures print it: a name, the same in every
+// language, like the application title.
+inline QString productName() { return QStringLiteral("STAR HAVEN"); }
+inline QString productSubtitle() { return QStringLiteral("Virtual Slots"); }
+
 namespace colour {
 inline const QColor CabinetRed{0xB0, 0x12, 0x1B};
 inline const QColor CabinetLit{0xD9, 0x26, 0x2E};
@@ -41,6 +46,8 @@ inline const QColor NoteInk{0x2F, 0x5D, 0x34};
 } // namespace colour
 
 enum class Face { Sans, SansCondensed, Serif };
+// No text is printed smaller: below it, type does not read on a screen.
+inline constexpr int MinimumPixels = 8;
 
 // A transparent pixmap of the logical size at the ratio, ready to paint in
 // logical coordinates.
@@ -51,6 +58,13 @@ void prepare(QPainter& p);
 QRectF canvasRect(const QPixmap& canvas);
 
 QFont artFont(Face face, int pixelSize, bool bold = true, bool italic = false);
+// The largest of the faces' fonts, from the pixel size down to the 8 px
+// below which type is not printed, in which the text is no wider than
+// `width`; at one size the faces are tried in their order. A translation
+// longer than the English text so keeps within its box; when even 8 px is
+// too wide, the tightest font.
+QFont fittedFont(std::initializer_list<Face> faces, int pixelSize, const QString& text, qreal width, bool bold = true,
+                 bool italic = false);
 
 QLinearGradient gradient(QPointF from, QPointF to, std::initializer_list<QColor> stops);
 QLinearGradient chromeGradient(QPointF from, QPointF to);

@@ -67,18 +67,21 @@ void drawPanel(QPainter& p)
 void drawHeadings(QPainter& p)
 {
     const QFont numeral = artFont(Face::Serif, 17);
-    const QFont word = artFont(Face::SansCondensed, 9);
     const char* words[] = {QT_TRANSLATE_NOOP("ArtText", "COIN"), QT_TRANSLATE_NOOP("ArtText", "COINS"),
                            QT_TRANSLATE_NOOP("ArtText", "COINS")};
     for (int i = 0; i < 3; ++i) {
         const QRectF col(ColumnLeft[i], HeadTop, ColumnWidth, 34);
         drawOutlined(p, textPath(QString::number(i + 1), numeral, {col.left(), col.top() + 2, col.width(), 16}, Qt::AlignCenter),
                      goldGradient(col.top(), col.top() + 18), colour::GoldOutline, 0.7);
-        drawOutlined(p, textPath(ArtText::tr(words[i]), word, {col.left(), col.top() + 22, col.width(), 10}, Qt::AlignCenter),
+        const QRectF wordBox(col.left(), col.top() + 22, col.width() - 4, 10);
+        const QString text = ArtText::tr(words[i]);
+        drawOutlined(p, textPath(text, fittedFont({Face::SansCondensed}, 9, text, wordBox.width()), wordBox, Qt::AlignCenter),
                      colour::Gold, colour::GoldOutline, 0.5);
     }
-    const QFont title = artFont(Face::Serif, 18);
-    const QPainterPath pays = textPath(ArtText::tr("PAYS"), title, {CaptionLeft, HeadTop, 94, 34}, Qt::AlignCenter);
+    const QString paysText = ArtText::tr("PAYS");
+    const QRectF paysBox(CaptionLeft, HeadTop, 94, 34);
+    const QFont title = fittedFont({Face::Serif}, 18, paysText, paysBox.width());
+    const QPainterPath pays = textPath(paysText, title, paysBox, Qt::AlignCenter);
     drawGlow(p, pays, QColor(0xFF, 0xC8, 0x40, 150), 3);
     drawOutlined(p, pays, goldGradient(HeadTop + 8, HeadTop + 26), colour::GoldOutline, 0.9);
 }
@@ -106,14 +109,27 @@ void drawJackpotBand(QPainter& p)
     p.drawPath(path);
 }
 
+// The word before the miniature cards of a row that pays for any of
+// several symbols: two meanings in English, perhaps two words elsewhere.
+QString leadWord(const RowArt& row)
+{
+    if (row.cards[0] == Symbol::Emblem)
+        return ArtText::tr("ANY", "before Emblems that may stand anywhere on the pay line");
+    return ArtText::tr("ANY", "before three mixed sevens or mixed bars");
+}
+
 void drawCards(QPainter& p, const RowArt& row, const QRectF& rect)
 {
     qreal x = CaptionLeft;
     const bool small = row.any;
     const QSizeF card = small ? QSizeF(22, 16.5) : QSizeF(28, 21);
     if (row.any) {
-        const QFont font = artFont(Face::SansCondensed, row.cardCount == 0 ? 11 : 10);
-        const QString text = ArtText::tr(row.cardCount == 0 ? row.label : QT_TRANSLATE_NOOP("ArtText", "ANY"));
+        // The caption and the cards end before the rule of the first
+        // column of pays.
+        const QString text = row.cardCount == 0 ? ArtText::tr(row.label) : leadWord(row);
+        const qreal cards = row.cardCount == 0 ? 0 : row.cardCount * (card.width() + 2) - 2 + 5;
+        const qreal room = ColumnLeft[0] - 3 - CaptionLeft - cards;
+        const QFont font = fittedFont({Face::SansCondensed}, row.cardCount == 0 ? 11 : 10, text, room);
         drawOutlined(p, textPath(text, font, {x, rect.top(), 96, rect.height()}, Qt::AlignLeft | Qt::AlignVCenter), colour::Gold,
                      colour::GoldOutline, 0.6);
         x += QFontMetricsF(font).horizontalAdvance(text) + 5;

@@ -10,9 +10,11 @@ namespace strhaven::art {
 
 namespace {
 
+constexpr qreal NoticeWidth = 150;
+
 void drawLogo(QPainter& p)
 {
-    const QPainterPath logo = textPath(ArtText::tr("STAR HAVEN"), artFont(Face::Serif, 42), {16, 14, 340, 52}, Qt::AlignLeft | Qt::AlignVCenter);
+    const QPainterPath logo = textPath(productName(), artFont(Face::Serif, 42), {16, 14, 340, 52}, Qt::AlignLeft | Qt::AlignVCenter);
     drawGlow(p, logo, QColor(0xFF, 0x30, 0x20, 150), 8);
     drawOutlined(p, logo, QColor(0x20, 0x10, 0x00), QColor(0x20, 0x10, 0x00), 2.6);
     drawOutlined(p, logo, gradient({0, 24}, {0, 56}, {QColor(0xFF, 0x5A, 0x5E), colour::CabinetLit, colour::CabinetRed, colour::CabinetShadow}),
@@ -20,7 +22,7 @@ void drawLogo(QPainter& p)
     p.fillPath(logo.subtracted(logo.translated(0.8, 1.0)), QColor(255, 230, 200, 170));
 
     const QPainterPath subtitle =
-        textPath(ArtText::tr("Virtual Slots"), artFont(Face::Serif, 20, false, true), {20, 74, 200, 22}, Qt::AlignLeft | Qt::AlignVCenter);
+        textPath(productSubtitle(), artFont(Face::Serif, 20, false, true), {20, 74, 200, 22}, Qt::AlignLeft | Qt::AlignVCenter);
     drawGlow(p, subtitle, QColor(0xFF, 0xC6, 0x3C, 110), 3);
     drawOutlined(p, subtitle, goldGradient(76, 94), colour::GoldOutline, 0.5);
 }
@@ -70,9 +72,13 @@ QPixmap splash(qreal dpr)
     drawBillFan(p);
     drawEmblem(p, {34, 134}, 16);
     p.setPen(QColor(0xC8, 0xC8, 0xC8));
-    p.setFont(artFont(Face::Sans, 9, false));
-    p.drawText(QRectF(58, 126, 180, 16), Qt::AlignLeft | Qt::AlignVCenter, ArtText::tr("For amusement only."));
-    p.drawText(QRectF(58, 140, 180, 16), Qt::AlignLeft | Qt::AlignVCenter, ArtText::tr("No real money is paid out."));
+    // The notice ends before the fan of bills.
+    const QString notice[] = {ArtText::tr("For amusement only."), ArtText::tr("No real money is paid out.")};
+    for (int i = 0; i < 2; ++i) {
+        const QRectF line(58, 126 + 14 * i, NoticeWidth, 16);
+        p.setFont(fittedFont({Face::Sans, Face::SansCondensed}, 9, notice[i], line.width(), false));
+        p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, notice[i]);
+    }
     p.setPen(QPen(QBrush(goldGradient(0, 185)), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(all.adjusted(2.5, 2.5, -2.5, -2.5));

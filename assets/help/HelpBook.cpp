@@ -1,16 +1,29 @@
 #include "assets/help/HelpBook.h"
 
+#include "i18n/Translations.h"
 #include "seams/HelpViewer.h"
 
 namespace strhaven {
 
-QUrl helpContentsUrl() { return QUrl(QStringLiteral("qrc:/help/contents.html")); }
+namespace {
+
+// A page in the program's language, from the language's folder beside the
+// English pages; a page not yet translated is shown in English. Its links
+// are relative, so they stay within the language it is written in.
+QUrl pageUrl(const QString& name)
+{
+    return QUrl(QStringLiteral("qrc") + documentPath(QStringLiteral(":/help/") + name, CopyPlace::LanguageFolder));
+}
+
+} // namespace
+
+QUrl helpContentsUrl() { return pageUrl(QStringLiteral("contents.html")); }
 
 QUrl helpTopicUrl(int topic)
 {
     if (!helpTopics().contains(topic))
         return {};
-    return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(topic));
+    return pageUrl(QStringLiteral("topic%1.html").arg(topic));
 }
 
 QList<int> helpTopics()
