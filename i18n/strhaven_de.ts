@@ -436,6 +436,25 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
+    <name>MachineFace</name>
+    <message>
+        <source>Combination</source>
+        <translation>Kombination</translation>
+    </message>
+    <message>
+        <source>1 coin</source>
+        <translation>1 Münze</translation>
+    </message>
+    <message>
+        <source>2 coins</source>
+        <translation>2 Münzen</translation>
+    </message>
+    <message>
+        <source>3 coins</source>
+        <translation>3 Münzen</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Star Haven Virtual Slots is already running. Please check the Taskbar.</source>
@@ -493,6 +512,10 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Programmsymbol</translation>
     </message>
 </context>
 <context>
@@ -679,6 +702,14 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
         <source>Payout Percentage</source>
         <translation>Auszahlungsquote</translation>
     </message>
+    <message>
+        <source>Wheel speed</source>
+        <translation>Walzentempo</translation>
+    </message>
+    <message>
+        <source>From faster to slower</source>
+        <translation>Von schneller bis langsamer</translation>
+    </message>
 </context>
 <context>
     <name>strhaven::HelpWindow</name>
@@ -698,12 +729,124 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
         <source>&amp;Forward</source>
         <translation>&amp;Vor</translation>
     </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
+    </message>
 </context>
 <context>
     <name>strhaven::MachineFace</name>
     <message>
         <source>Insert a $%1 bill</source>
         <translation>Einen $%1-Schein einführen</translation>
+    </message>
+    <message>
+        <source>Pay line</source>
+        <translation>Gewinnlinie</translation>
+    </message>
+    <message>
+        <source>Pay table</source>
+        <translation>Gewinntabelle</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Guthaben</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>Play Max</source>
+        <translation>Einsatz Max</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>Einsatz %1</translation>
+    </message>
+    <message>
+        <source>Cash Out</source>
+        <translation>Auszahlen</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Leerfeld</translation>
+    </message>
+    <message>
+        <source>Emblem</source>
+        <translation>Emblem</translation>
+    </message>
+    <message>
+        <source>Red Seven</source>
+        <translation>Rote Sieben</translation>
+    </message>
+    <message>
+        <source>Triple Bar</source>
+        <translation>Dreifach-Bar</translation>
+    </message>
+    <message>
+        <source>Double Bar</source>
+        <translation>Doppel-Bar</translation>
+    </message>
+    <message>
+        <source>White Seven</source>
+        <translation>Weiße Sieben</translation>
+    </message>
+    <message>
+        <source>Single Bar</source>
+        <translation>Einfach-Bar</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>3 emblems</source>
+        <translation>3 Embleme</translation>
+    </message>
+    <message>
+        <source>Any 3 emblems</source>
+        <translation>3 Embleme irgendwo</translation>
+    </message>
+    <message>
+        <source>3 red sevens</source>
+        <translation>3 rote Siebenen</translation>
+    </message>
+    <message>
+        <source>3 white sevens</source>
+        <translation>3 weiße Siebenen</translation>
+    </message>
+    <message>
+        <source>Any 3 sevens</source>
+        <translation>3 gemischte Siebenen</translation>
+    </message>
+    <message>
+        <source>3 triple bars</source>
+        <translation>3 Dreifach-Bars</translation>
+    </message>
+    <message>
+        <source>3 double bars</source>
+        <translation>3 Doppel-Bars</translation>
+    </message>
+    <message>
+        <source>3 single bars</source>
+        <translation>3 Einfach-Bars</translation>
+    </message>
+    <message>
+        <source>Any 3 bars</source>
+        <translation>3 gemischte Bars</translation>
+    </message>
+    <message>
+        <source>Any 2 emblems</source>
+        <translation>2 beliebige Embleme</translation>
+    </message>
+    <message>
+        <source>Any 1 emblem</source>
+        <translation>1 beliebiges Emblem</translation>
     </message>
 </context>
 <context>
@@ -829,6 +972,10 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Shortcut keys</source>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>

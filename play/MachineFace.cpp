@@ -20,21 +20,35 @@ DprPixmap buttonArt(art::Button b, art::ButtonState s)
     return DprPixmap([b, s](qreal dpr) { return art::button(b, s, dpr); });
 }
 
+} // namespace
+
 // The printed rows in words a screen reader reads well: the art's captions
-// are in capitals for the eye ("3 RED SEVENS" reads as "3 red sevens").
-std::vector<PayTableArea::Row> payTableRows(const PayTable& table)
+// are in capitals for the eye, and its cards say nothing to the ear.
+std::vector<PayTableArea::Row> MachineFace::payTableRows(const PayTable& table)
 {
     std::vector<PayTableArea::Row> rows;
-    for (const art::PayRow& printed : art::payRows(table)) {
-        QString words = printed.label.toLower();
-        if (!words.isEmpty())
-            words[0] = words[0].toUpper();
-        rows.push_back({words, printed.pays});
-    }
+    for (const art::PayRow& printed : art::payRows(table))
+        rows.push_back({payRowName(printed.code, printed.label), printed.pays});
     return rows;
 }
 
-} // namespace
+QString MachineFace::payRowName(int code, const QString& printed)
+{
+    switch (code) {
+    case ThreeEmblemCode: return tr("3 emblems");
+    case AnywhereCode: return tr("Any 3 emblems");
+    case 222: return tr("3 red sevens");
+    case 555: return tr("3 white sevens");
+    case 252: return tr("Any 3 sevens");
+    case 333: return tr("3 triple bars");
+    case 444: return tr("3 double bars");
+    case 666: return tr("3 single bars");
+    case 346: return tr("Any 3 bars");
+    case 110: return tr("Any 2 emblems");
+    case 100: return tr("Any 1 emblem");
+    }
+    return printed;
+}
 
 MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(parent)
 {

@@ -45,6 +45,8 @@ public:
     void announcePayLine();
     QString payLineText() const;
     static QString symbolName(int symbol);
+    // A pay table row, by its pay code, as a screen reader says it.
+    static QString payRowName(int code, const QString& printed);
     // The pay table is hidden with the payouts panel.
     void setPayTableShown(bool shown);
     // The idle flag of the whole window.
@@ -70,6 +72,7 @@ signals:
     void billReleased(int dollars, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
 private:
+    static std::vector<PayTableArea::Row> payTableRows(const PayTable& table);
     QLabel* makeDisplay(QWidget* parent, const char* objectName, const QString& name);
     void restoreFocus();
     const QPixmap& symbolArt(int symbol, qreal dpr);
