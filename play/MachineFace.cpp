@@ -283,11 +283,11 @@ void MachineFace::announceDisplays()
     }
 }
 
-void MachineFace::announcePayLine()
+void MachineFace::announcePayLine(Announce when)
 {
     const QString symbols = payLineText();
     QString& announced = m_announced[m_payline];
-    if (symbols == announced)
+    if (symbols == announced && when == Announce::IfChanged)
         return;
     announceText(m_payline, std::exchange(announced, symbols), symbols);
     QAccessibleEvent described(m_payline, QAccessible::DescriptionChanged);

@@ -42,7 +42,8 @@ public:
     // time are announced (not every credit of a count), and the pay line's
     // symbols once the wheels have stopped.
     void announceDisplays();
-    void announcePayLine();
+    enum class Announce { IfChanged, Always };
+    void announcePayLine(Announce when = Announce::IfChanged);
     QString payLineText() const;
     static QString symbolName(int symbol);
     // A pay table row, by its pay code, as a screen reader says it.

@@ -200,7 +200,8 @@ void MachineOperator::show(const MachineStep& step)
         break;
     case MachineStep::Kind::WheelsStopped:
         m_p.sound.stop();
-        m_face.announcePayLine();
+        // Wheels that stop where they stood still tell the player the result.
+        m_face.announcePayLine(MachineFace::Announce::Always);
         break;
     case MachineStep::Kind::Jackpot:
         if (options.jackPotSoundOn())

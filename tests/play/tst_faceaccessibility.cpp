@@ -135,6 +135,17 @@ private slots:
         QCOMPARE(listener.count("Won"), 1); // the 1500 paid; it showed 0 already
         QCOMPARE(listener.count("Bet"), 1);
         QCOMPARE(listener.count("Credits"), 2); // the bet taken, then the win paid
+
+        // The wheels stopping on the symbols they showed before is news too.
+        emblems = FastRandom(ThreeEmblemsSeed);
+        listener.events.clear();
+        rig.click(rig.face.playButton(1));
+        QCOMPARE(rig.face.payLineText(), QString("Emblem, Emblem, Emblem"));
+        QCOMPARE(listener.count("Pay line"), 1);
+        // A game shown again as it was is not.
+        listener.events.clear();
+        rig.player.showGame();
+        QCOMPARE(listener.count("Pay line"), 0);
     }
 
     // The printed pay table reads as a table, row by row.

@@ -138,6 +138,8 @@ def main():
 
     press(named(frame, "push button", "Insert a $100 bill"))
     wait_for("the credits of a $100 bill", lambda: text_of(displays["Credits"]) == "50")
+    wait_for("the count announced", lambda: "Credits" in heard, timeout=10)
+    time.sleep(0.3)
     pump()
     credits_heard = heard.count("Credits")
     if not 1 <= credits_heard <= 2:
@@ -150,8 +152,7 @@ def main():
     symbols = [s.strip() for s in text_of(pay_line).split(",")]
     if len(symbols) != 3 or not set(symbols) <= SYMBOLS:
         fail("the pay line reads %r" % text_of(pay_line))
-    if "Pay line" not in heard:
-        fail("the pay line was not announced when the wheels stopped")
+    wait_for("the pay line announced when the wheels stopped", lambda: "Pay line" in heard, timeout=10)
     won = int(text_of(displays["Won"]))
     if int(text_of(displays["Credits"])) != 49 + won:
         fail("credits %s after winning %d" % (text_of(displays["Credits"]), won))
