@@ -35,7 +35,11 @@ status=0
 ' "$game" "$saved" "$tmp" "$here/a11y_play.py" || status=$?
 echo "--- the machine as a screen reader reads it"
 cat "$tmp/dump.txt" 2>/dev/null | grep -E "push button|label|table '|frame" || true
-[ "$status" = 0 ] || fail "playing through the accessibility tree"
+if [ "$status" != 0 ]; then
+  echo "--- the game's output"
+  tail -n 40 "$tmp/game.log" 2>/dev/null || true
+  fail "playing through the accessibility tree"
+fi
 line() { sed -n "${1}p" "$saved" | tr -d '\r'; }
 [ "$(line 8)" = 1 ] || fail "the saved game has $(line 8) spins, not 1"
 [ "$(line 9)" = 100 ] || fail "the saved game has \$$(line 9) inserted, not \$100"
