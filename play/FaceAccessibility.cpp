@@ -49,11 +49,32 @@ public:
     }
 };
 
-// Read-only text for a screen reader: what a display shows, or the symbols
-// on the pay line. The reader reads it after the name; nothing in it can be
-// selected or edited.
-class ReadOnlyText : public QAccessibleTextInterface {
+// A display or the pay line: its name ("Credits", "Pay line") and what it
+// shows (a figure, the symbols by name) as its value and as read-only text,
+// which a screen reader reads after the name. The pay line also gives it as
+// its description, which readers say when the focus passes by.
+class ReadOutAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
+    using Shown = QString (*)(const QWidget*);
+    enum class Described { No, Yes };
+    ReadOutAccessible(QWidget* widget, Shown shown, Described described)
+        : QAccessibleWidget(widget, QAccessible::StaticText), m_shown(shown), m_described(described)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value || (t == QAccessible::Description && m_described == Described::Yes))
+            return shownText();
+        return QAccessibleWidget::text(t);
+    }
+
+    // Nothing in it can be selected or edited.
     void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
@@ -76,49 +97,11 @@ public:
         return {};
     }
 
-protected:
-    virtual QString shownText() const = 0;
-};
+private:
+    QString shownText() const { return m_shown(widget()); }
 
-// A display: its name ("Credits") and the figure it shows as its text.
-class DisplayAccessible final : public QAccessibleWidget, public ReadOnlyText {
-public:
-    explicit DisplayAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
-                                                  : QAccessibleWidget::interface_cast(type);
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Value ? shownText() : QAccessibleWidget::text(t);
-    }
-    using ReadOnlyText::text;
-
-protected:
-    QString shownText() const override { return static_cast<const QLabel*>(widget())->text().trimmed(); }
-};
-
-// The pay line: its symbols by name, as its text and description.
-class PayLineAccessible final : public QAccessibleWidget, public ReadOnlyText {
-public:
-    explicit PayLineAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
-                                                  : QAccessibleWidget::interface_cast(type);
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Description || t == QAccessible::Value)
-            return shownText();
-        return QAccessibleWidget::text(t);
-    }
-    using ReadOnlyText::text;
-
-protected:
-    QString shownText() const override { return static_cast<const PayLine*>(widget())->symbols(); }
+    Shown m_shown;
+    Described m_described;
 };
 
 class PayTableAccessible;
@@ -281,9 +264,13 @@ QAccessibleInterface* faceAccessible(const QString& className, QObject* object)
     if (className == QLatin1String("strhaven::ImageButton") || className == QLatin1String("strhaven::BillSlot"))
         return new FaceButtonAccessible(widget);
     if (className == QLatin1String("strhaven::FaceDisplay"))
-        return new DisplayAccessible(widget);
+        return new ReadOutAccessible(
+            widget, [](const QWidget* w) { return static_cast<const QLabel*>(w)->text().trimmed(); },
+            ReadOutAccessible::Described::No);
     if (className == QLatin1String("strhaven::PayLine"))
-        return new PayLineAccessible(widget);
+        return new ReadOutAccessible(
+            widget, [](const QWidget* w) { return static_cast<const PayLine*>(w)->symbols(); },
+            ReadOutAccessible::Described::Yes);
     if (className == QLatin1String("strhaven::PayTableArea"))
         return new PayTableAccessible(widget);
     return nullptr;
