@@ -92,6 +92,11 @@ private slots:
                                actions && iface->role() == QAccessible::Button ? actions->actionNames().join(',') : QString(),
                                QString::number(!iface->state().disabled)};
         QCOMPARE(seen.join('|'), read);
+        // What it shows is its value too; the pay line's, its description.
+        if (text) {
+            QCOMPARE(iface->text(QAccessible::Value), seen[2]);
+            QCOMPARE(iface->text(QAccessible::Description) == seen[2], object == "payLine");
+        }
     }
 
     // The press action does what a left click does, once the reader's call
