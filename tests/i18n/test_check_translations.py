@@ -1,14 +1,14 @@
 #!/usr/bin/env python3
 """The translation checker catches each kind of fault it is there for, and
-passes a sound translation. Run with the checker beside it; LUPDATE names
-lupdate for the cases that compare with the sources."""
+passes a sound translation. LUPDATE names lupdate for the cases that
+compare with the sources."""
 import os
 import shutil
 import sys
 import tempfile
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "i18n"))
 import check_translations as checker  # noqa: E402
 
 HEAD = '<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n<TS version="2.1" language="de_DE">\n'

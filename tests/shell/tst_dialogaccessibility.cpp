@@ -1,19 +1,13 @@
-#include "fakes/FakeHelpViewer.h"
+#include "fakes/EveryDialog.h"
 #include "fakes/WindowRig.h"
-#include "play/CashOutButtonDialog.h"
-#include "play/ShortcutChart.h"
-#include "play/StatisticsDialog.h"
-#include "settings/GameOptionsDialog.h"
-#include "shell/AboutDialog.h"
-#include "shell/HelpWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
 
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -21,44 +15,12 @@ using namespace strhaven;
 
 namespace {
 
-// The letter after a single '&', as Qt underlines it; none without one.
+// The key a caption's access key is, as Qt reads the caption; none without.
 QChar accessKey(const QString& text)
 {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&')
-            continue;
-        if (text[i + 1] != '&')
-            return text[i + 1].toLower();
-        ++i;
-    }
-    return {};
+    const QKeySequence alt = QKeySequence::mnemonic(text);
+    return alt.isEmpty() ? QChar() : QChar(alt[0].key()).toLower();
 }
-
-struct Dialogs {
-    FakeHelpViewer help;
-    SlotGame game;
-    GameOptions options;
-    QWidget owner;
-
-    std::unique_ptr<QWidget> make(const QString& name)
-    {
-        const std::map<QString, std::function<QWidget*()>> makers{
-            {"Options", [this] { return new GameOptionsDialog(options, help, &owner); }},
-            {"Cash Out Button", [this] { return new CashOutButtonDialog(help, &owner); }},
-            {"Statistics", [this] { return new StatisticsDialog(game, options, help, &owner); }},
-            {"About", [this] { return new AboutDialog(&owner); }},
-            {"Keyboard Shortcuts", [this] { return new ShortcutChart(&owner); }},
-            {"Help", [this] {
-                 auto* window = new HelpWindow;
-                 window->showTopic(&owner, 0);
-                 return window;
-             }},
-        };
-        std::unique_ptr<QWidget> window(makers.at(name)());
-        window->show();
-        return window;
-    }
-};
 
 } // namespace
 
@@ -71,14 +33,14 @@ private slots:
     void dialogs_data()
     {
         QTest::addColumn<QString>("dialog");
-        for (const char* name : {"Options", "Cash Out Button", "Statistics", "About", "Keyboard Shortcuts", "Help"})
-            QTest::newRow(name) << QString(name);
+        for (const QString& title : EveryDialog::titles())
+            QTest::newRow(qPrintable(title)) << title;
     }
     void dialogs()
     {
         QFETCH(QString, dialog);
-        Dialogs rig;
-        std::unique_ptr<QWidget> window = rig.make(dialog);
+        EveryDialog dialogs;
+        std::unique_ptr<QWidget> window = dialogs.show(dialog);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QVERIFY(!QAccessible::queryAccessibleInterface(window.get())->text(QAccessible::Name).isEmpty());
 

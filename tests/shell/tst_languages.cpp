@@ -1,15 +1,9 @@
 #include "fakes/DialogSteps.h"
-#include "fakes/FakeHelpViewer.h"
+#include "fakes/EveryDialog.h"
 #include "fakes/ModalWatch.h"
 #include "fakes/TestFiles.h"
 #include "fakes/WindowRig.h"
-#include "core/SlotGame.h"
 #include "i18n/Translations.h"
-#include "play/CashOutButtonDialog.h"
-#include "play/ShortcutChart.h"
-#include "play/StatisticsDialog.h"
-#include "settings/GameOptionsDialog.h"
-#include "shell/AboutDialog.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -210,28 +204,18 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, dialog);
         Speaking speaking(language);
-        FakeHelpViewer help;
-        GameOptions options;
-        options.Machine = 4.0f;
-        SlotGame game;
+        EveryDialog dialogs;
+        dialogs.options.Machine = 4.0f;
+        SlotGame& game = dialogs.game;
         game.AmountInserted = 100000;
         game.Spins = game.CreditsPlayed = game.CreditsWon = 100000;
         game.Credits = dialog.endsWith("ahead") ? 100000 * 4 : dialog.endsWith("even") ? 100000 * 4 : 1;
         if (dialog.endsWith("ahead"))
             game.AmountInserted = 1;
-        std::unique_ptr<QDialog> d;
-        if (dialog == "Game Options")
-            d = std::make_unique<GameOptionsDialog>(options, help, nullptr);
-        else if (dialog == "Configure Cash Out Button")
-            d = std::make_unique<CashOutButtonDialog>(help, nullptr);
-        else if (dialog.startsWith("Statistics"))
-            d = std::make_unique<StatisticsDialog>(game, options, help, nullptr);
-        else if (dialog == "About")
-            d = std::make_unique<AboutDialog>(nullptr);
-        else
-            d = std::make_unique<ShortcutChart>(nullptr);
-        d->show();
-        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+        const auto shown = dialogs.show(dialog.section(',', 0, 0));
+        auto* d = qobject_cast<QDialog*>(shown.get());
+        QVERIFY(d);
+        QVERIFY(QTest::qWaitForWindowExposed(d));
         QCOMPARE(cutCaptions(*d).join(QStringLiteral("; ")), QString());
     }
 };
