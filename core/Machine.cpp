@@ -22,43 +22,43 @@ Machine::Machine(RandomSource& random)
     : m_random(random)
     , m_payTable(BuildPayTable())
 {
-    SetPayout(m_strip, m_options.Payout);
+    m_strip.fill(m_options.payout);
 }
 
-bool Machine::takesBill(int dollars) const { return dollars != 5 || !fiveDollarSlotShut(m_options.Machine); }
+bool Machine::takesBill(int dollars) const { return dollars != 5 || !fiveDollarSlotShut(m_options.machine); }
 
 BillCount Machine::insertBill(int dollars)
 {
     if (!takesBill(dollars))
         return BillCount(*this, 0, 0);
-    return BillCount(*this, dollars, billCredits(dollars, m_options.Machine));
+    return BillCount(*this, dollars, billCredits(dollars, m_options.machine));
 }
 
 std::optional<Machine::Refusal> Machine::refusal(int bet) const
 {
-    if (m_game.Credits >= bet)
+    if (m_game.credits >= bet)
         return std::nullopt;
-    return m_game.Credits < 1 ? Refusal::NoCredits : Refusal::TooFewCredits;
+    return m_game.credits < 1 ? Refusal::NoCredits : Refusal::TooFewCredits;
 }
 
 Spin Machine::play(int bet) { return Spin(*this, bet); }
 
 OptionsChange Machine::changeOptions(const GameOptions& chosen)
 {
-    const std::int32_t before = m_game.Credits;
+    const std::int32_t before = m_game.credits;
     // Converted while Machine still holds the old denomination.
-    m_game.Credits = convertedCredits(m_game.Credits, m_game.AmountInserted, m_options.Machine, chosen.Machine);
+    m_game.credits = convertedCredits(m_game.credits, m_game.amountInserted, m_options.machine, chosen.machine);
     takeGameOptions(chosen);
-    m_options.LoadLastFile = chosen.LoadLastFile;
-    m_game.GameChanged = true;
-    return {m_game.Credits != before};
+    m_options.loadLastFile = chosen.loadLastFile;
+    m_game.changed = true;
+    return {m_game.credits != before};
 }
 
-void Machine::changeCashOut(const std::string& cashOut, const std::string& showStats)
+void Machine::changeCashOut(CashOutAction cashOut, bool showStats)
 {
-    m_options.CashOut = cashOut;
-    m_options.ShowStats = showStats;
-    m_game.GameChanged = true;
+    m_options.cashOut = cashOut;
+    m_options.showStats = showStats;
+    m_game.changed = true;
 }
 
 void Machine::startNewGame(const GameOptions& stored, const ReelGrid& wheel)
@@ -66,31 +66,31 @@ void Machine::startNewGame(const GameOptions& stored, const ReelGrid& wheel)
     m_options = stored;
     // A new game never starts on the Two or Five Dollars machine; a game
     // file may put it there.
-    if (m_options.Machine < 1.0f)
-        m_options.Machine = 1.0f;
-    SetPayout(m_strip, m_options.Payout);
+    if (m_options.machine < 1.0f)
+        m_options.machine = 1.0f;
+    m_strip.fill(m_options.payout);
     m_game.resetCounters();
-    m_game.GameChanged = false;
-    m_game.Grid = wheel;
+    m_game.changed = false;
+    m_game.grid = wheel;
 }
 
 void Machine::takeGame(const GameOptions& carried, const SlotGame& game, bool changed)
 {
     takeGameOptions(carried);
     m_game = game;
-    m_game.GameChanged = changed;
+    m_game.changed = changed;
 }
 
 void Machine::takeGameOptions(const GameOptions& from)
 {
-    m_options.WheelSpeed = from.WheelSpeed;
-    m_options.Sound = from.Sound;
-    m_options.WheelSound = from.WheelSound;
-    m_options.CoinSound = from.CoinSound;
-    m_options.JackPotSound = from.JackPotSound;
-    m_options.Machine = from.Machine;
-    m_options.Payout = from.Payout;
-    SetPayout(m_strip, m_options.Payout);
+    m_options.wheelSpeed = from.wheelSpeed;
+    m_options.sound = from.sound;
+    m_options.wheelSound = from.wheelSound;
+    m_options.coinSound = from.coinSound;
+    m_options.jackPotSound = from.jackPotSound;
+    m_options.machine = from.machine;
+    m_options.payout = from.payout;
+    m_strip.fill(m_options.payout);
 }
 
 BillCount::BillCount(Machine& machine, int dollars, std::int32_t credits)
@@ -106,8 +106,8 @@ std::optional<MachineStep> BillCount::next()
         return std::nullopt;
     --m_left;
     SlotGame& game = m_machine->m_game;
-    addCapped(game.Credits, 1);
-    return stepOf(MachineStep::Kind::CreditCounted, game.Credits);
+    addCapped(game.credits, 1);
+    return stepOf(MachineStep::Kind::CreditCounted, game.credits);
 }
 
 void BillCount::finish()
@@ -116,8 +116,8 @@ void BillCount::finish()
         return;
     m_finished = true;
     SlotGame& game = m_machine->m_game;
-    addCapped(game.AmountInserted, m_dollars);
-    game.GameChanged = true;
+    addCapped(game.amountInserted, m_dollars);
+    game.changed = true;
 }
 
 Spin::Spin(Machine& machine, int bet)
@@ -135,62 +135,62 @@ std::optional<MachineStep> Spin::next()
     case Stage::Reset:
         // Moved in, not copied from a literal: g++ 12 takes the copy for an
         // overlapping one and warns (its bug 105329).
-        game.Won = std::string(1, '0');
-        game.Played = std::string(1, '0');
+        game.wonShown = std::string(1, '0');
+        game.playedShown = std::string(1, '0');
         m_stage = Stage::Bet;
-        return stepOf(Kind::DisplaysReset, game.Credits);
+        return stepOf(Kind::DisplaysReset, game.credits);
     case Stage::Bet:
         if (m_coins < m_bet) {
             ++m_coins;
-            game.Credits -= 1;
-            game.Played = advancedDisplay(game.Played);
-            return stepOf(Kind::CoinTaken, game.Credits, game.Played);
+            game.credits -= 1;
+            game.playedShown = advancedDisplay(game.playedShown);
+            return stepOf(Kind::CoinTaken, game.credits, game.playedShown);
         }
         m_stage = Stage::Turning;
-        return stepOf(Kind::WheelsStarted, game.Credits);
+        return stepOf(Kind::WheelsStarted, game.credits);
     case Stage::Turning: {
         const SpinStep& step = spinSteps()[static_cast<std::size_t>(m_step)];
         if (!m_paused) {
             m_paused = true;
-            MachineStep pause = stepOf(Kind::Pause, game.Credits);
-            pause.units = pauseUnits(step.phase, m_machine->m_options.WheelSpeed);
+            MachineStep pause = stepOf(Kind::Pause, game.credits);
+            pause.units = pauseUnits(step.phase, m_machine->m_options.wheelSpeed);
             return pause;
         }
-        applyStep(step, game.Grid, m_sets, m_machine->m_random);
+        applyStep(step, game.grid, m_sets, m_machine->m_random);
         m_paused = false;
         if (++m_step == SpinStepCount)
             m_stage = Stage::Stop;
-        MachineStep moved = stepOf(Kind::SymbolMoved, game.Credits);
+        MachineStep moved = stepOf(Kind::SymbolMoved, game.credits);
         moved.fresh = step.kind == SpinStep::Kind::Next;
         moved.position = moved.fresh ? ReelGrid::position(step.from, 0) : step.to;
         return moved;
     }
     case Stage::Stop:
         m_stage = Stage::Payout;
-        return stepOf(Kind::WheelsStopped, game.Credits);
+        return stepOf(Kind::WheelsStopped, game.credits);
     case Stage::Payout:
         if (!m_evaluated) { // what the pay line pays
-            m_win = evaluate(game.Grid, m_machine->m_payTable, m_bet).win;
+            m_win = evaluate(game.grid, m_machine->m_payTable, m_bet).win;
             m_evaluated = true;
             if (m_win == JackpotWin)
-                return stepOf(Kind::Jackpot, game.Credits);
+                return stepOf(Kind::Jackpot, game.credits);
         }
         if (m_paid < m_win) {
             ++m_paid;
-            game.Credits += 1;
-            game.Won = advancedDisplay(game.Won);
-            if (game.Credits > CounterCap)
-                game.Credits = CounterCap;
-            return stepOf(Kind::CoinPaid, game.Credits, game.Won);
+            game.credits += 1;
+            game.wonShown = advancedDisplay(game.wonShown);
+            if (game.credits > CounterCap)
+                game.credits = CounterCap;
+            return stepOf(Kind::CoinPaid, game.credits, game.wonShown);
         }
         m_stage = Stage::FanfareAfter;
         if (m_win == JackpotWin)
-            return stepOf(Kind::Jackpot, game.Credits);
+            return stepOf(Kind::Jackpot, game.credits);
         [[fallthrough]];
     case Stage::FanfareAfter:
         m_stage = Stage::Done;
-        addCapped(game.CreditsWon, m_win);
-        return stepOf(Kind::PayoutEnded, game.Credits);
+        addCapped(game.creditsWon, m_win);
+        return stepOf(Kind::PayoutEnded, game.credits);
     case Stage::Done: break;
     }
     return std::nullopt;
@@ -202,9 +202,9 @@ void Spin::finish()
         return;
     m_finished = true;
     SlotGame& game = m_machine->m_game;
-    addCapped(game.CreditsPlayed, m_bet);
-    addCapped(game.Spins, 1);
-    game.GameChanged = true;
+    addCapped(game.creditsPlayed, m_bet);
+    addCapped(game.spins, 1);
+    game.changed = true;
 }
 
 } // namespace strhaven

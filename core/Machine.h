@@ -119,7 +119,7 @@ public:
     // mode. The game counts as changed whatever changed.
     OptionsChange changeOptions(const GameOptions& chosen);
     // The Cash Out button's configuration; the game counts as changed.
-    void changeCashOut(const std::string& cashOut, const std::string& showStats);
+    void changeCashOut(CashOutAction cashOut, bool showStats);
 
     // A new game on the options and symbols last stored: counters at zero,
     // never on a machine below the Dollar one, unchanged.
@@ -130,10 +130,7 @@ public:
     // against its file, unless it is a kept game taken up again.
     void takeGame(const GameOptions& carried, const SlotGame& game, bool changed = false);
     // The game has been written to its file.
-    void markSaved() { m_game.GameChanged = false; }
-    // Options that are the settings' own, not the game's (loading the last
-    // game): they change no game.
-    void setLoadLastFile(int loadLastFile) { m_options.LoadLastFile = loadLastFile; }
+    void markSaved() { m_game.changed = false; }
 
 private:
     friend class BillCount;

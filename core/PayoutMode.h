@@ -8,7 +8,7 @@ namespace strhaven {
 // How generous the wheels are; stored by these exact, case-sensitive strings.
 enum class PayoutMode { Realistic, GoodDay, Fantasy };
 
-inline constexpr std::string_view DefaultPayout = "GoodDay";
+inline constexpr PayoutMode DefaultPayout = PayoutMode::GoodDay;
 
 constexpr std::string_view toString(PayoutMode m)
 {

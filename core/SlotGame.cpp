@@ -20,9 +20,9 @@ std::string advancedDisplay(const std::string& shown)
 
 void SlotGame::resetCounters()
 {
-    Credits = Spins = AmountInserted = CreditsPlayed = CreditsWon = 0;
-    Won = "0";
-    Played = "0";
+    credits = spins = amountInserted = creditsPlayed = creditsWon = 0;
+    wonShown = "0";
+    playedShown = "0";
 }
 
 } // namespace strhaven

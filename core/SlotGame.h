@@ -23,15 +23,15 @@ std::string advancedDisplay(const std::string& shown);
 // The one game of a run. The bet and the win of the last spin are kept as
 // the texts the displays show, because game files carry them unchanged.
 struct SlotGame {
-    std::int32_t Credits = 0;
-    std::int32_t Spins = 0;
-    std::int32_t AmountInserted = 0;
-    std::int32_t CreditsPlayed = 0;
-    std::int32_t CreditsWon = 0;
-    bool GameChanged = false;
-    std::string Won = "0";
-    std::string Played = "0";
-    ReelGrid Grid = ReelGrid::defaultGrid();
+    std::int32_t credits = 0;
+    std::int32_t spins = 0;
+    std::int32_t amountInserted = 0; // dollars
+    std::int32_t creditsPlayed = 0;
+    std::int32_t creditsWon = 0;
+    bool changed = false; // against the game's file
+    std::string wonShown = "0";
+    std::string playedShown = "0";
+    ReelGrid grid = ReelGrid::defaultGrid();
 
     // What start-up and every new game do to the counters and displays.
     void resetCounters();

@@ -19,7 +19,6 @@ enum class Symbol : std::uint8_t {
 inline constexpr int SymbolCount = 7;
 
 constexpr int toIndex(Symbol s) { return static_cast<int>(s); }
-constexpr bool isSymbolIndex(int i) { return i >= 0 && i < SymbolCount; }
 constexpr Symbol symbolFromIndex(int i) { return static_cast<Symbol>(i); }
 
 } // namespace strhaven

@@ -23,7 +23,7 @@ constexpr const Odd& oddStops(PayoutMode mode)
 
 } // namespace
 
-WheelStrip::WheelStrip() { fill(PayoutMode::GoodDay); }
+WheelStrip::WheelStrip() { fill(DefaultPayout); }
 
 void WheelStrip::fill(PayoutMode mode)
 {
@@ -37,15 +37,6 @@ void WheelStrip::fill(PayoutMode mode)
 int WheelStrip::count(Symbol s) const
 {
     return static_cast<int>(std::count(m_stops.begin(), m_stops.end(), s));
-}
-
-bool SetPayout(WheelStrip& strip, std::string_view mode)
-{
-    const auto parsed = payoutModeFromString(mode);
-    if (!parsed)
-        return false;
-    strip.fill(*parsed);
-    return true;
 }
 
 } // namespace strhaven

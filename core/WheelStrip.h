@@ -4,7 +4,6 @@
 #include "core/Symbol.h"
 
 #include <array>
-#include <string_view>
 
 namespace strhaven {
 
@@ -13,17 +12,14 @@ namespace strhaven {
 // odds; the order is kept so the strips read as the mode tables do.
 //
 // A strip always carries symbols: it starts out filled for the default
-// mode, and a mode string that is none of the three is refused, leaving
-// the strip as it was. A strip without symbols would make the stop choice
-// loop for ever once a wheel shows Blank at the top.
+// mode. A strip without symbols would make the stop choice loop for ever
+// once a wheel shows Blank at the top.
 class WheelStrip {
 public:
     static constexpr int Stops = 42;
 
     WheelStrip();
 
-    // Stop 1..42.
-    Symbol stop(int number) const { return m_stops[static_cast<std::size_t>(number - 1)]; }
     // Stop by zero-based index, as the stop choice draws it.
     Symbol operator[](int index) const { return m_stops[static_cast<std::size_t>(index)]; }
 
@@ -35,9 +31,5 @@ public:
 private:
     std::array<Symbol, Stops> m_stops{};
 };
-
-// Fills the strip for the mode named exactly (case-sensitive). Returns false
-// and changes no symbol for any other string.
-bool SetPayout(WheelStrip& strip, std::string_view mode);
 
 } // namespace strhaven

@@ -1,6 +1,5 @@
 #include "files/GameFile.h"
 
-#include "seams/AppTitle.h"
 #include "seams/ErrorReport.h"
 #include "seams/LocalFiles.h"
 #include "seams/NumberText.h"
@@ -102,13 +101,15 @@ public:
     }
 
     // Exactly one of the mode names: case and blanks count.
-    std::string payout()
+    PayoutMode payout()
     {
-        const std::string text = line().toStdString();
-        if (!payoutModeFromString(text))
+        const auto mode = payoutModeFromString(line().toStdString());
+        if (!mode)
             throw RunError(ErrorNumber::TypeMismatch);
-        return text;
+        return *mode;
     }
+
+    bool onOff() { return whole(0, 1) != 0; }
 
 private:
     std::unique_ptr<QFile> m_file;
@@ -121,16 +122,17 @@ QByteArray gameFileBytes(const GameFileContent& content)
     const GameOptions& o = content.options;
     const SlotGame& g = content.game;
     QStringList lines;
-    for (int flag : {o.WheelSpeed, o.Sound, o.WheelSound, o.CoinSound, o.JackPotSound})
-        lines << QString::number(flag);
-    lines << shortestText(o.Machine) << QString::fromStdString(o.Payout);
-    for (std::int32_t counter : {g.Spins, g.AmountInserted, g.CreditsPlayed, g.CreditsWon, g.Credits})
+    lines << QString::number(o.wheelSpeed);
+    for (bool on : {o.sound, o.wheelSound, o.coinSound, o.jackPotSound})
+        lines << QString::number(on ? 1 : 0);
+    lines << shortestText(o.machine) << QString::fromStdString(std::string(toString(o.payout)));
+    for (std::int32_t counter : {g.spins, g.amountInserted, g.creditsPlayed, g.creditsWon, g.credits})
         lines << QString::number(counter);
-    lines << QString::fromStdString(g.Won) << QString::fromStdString(g.Played);
+    lines << QString::fromStdString(g.wonShown) << QString::fromStdString(g.playedShown);
     // A position showing nothing is written as Blank: leaving its line out
     // would give a file that can never be opened again.
     for (int pos = 0; pos < ReelGrid::Positions; ++pos)
-        lines << QString::number(toIndex(g.Grid.at(pos)));
+        lines << QString::number(toIndex(g.grid.at(pos)));
     const QString crlf = QStringLiteral("\r\n");
     return (lines.join(crlf) + crlf).toUtf8();
 }
@@ -143,17 +145,17 @@ GameFileContent readGameFile(const QString& path)
     GameFileContent content;
     GameOptions& o = content.options;
     SlotGame& g = content.game;
-    o.WheelSpeed = in.whole(0, 10);
-    for (int* flag : {&o.Sound, &o.WheelSound, &o.CoinSound, &o.JackPotSound})
-        *flag = in.whole(0, 1);
-    o.Machine = in.machine();
-    o.Payout = in.payout();
-    for (std::int32_t* counter : {&g.Spins, &g.AmountInserted, &g.CreditsPlayed, &g.CreditsWon, &g.Credits})
+    o.wheelSpeed = in.whole(0, 10);
+    for (bool* on : {&o.sound, &o.wheelSound, &o.coinSound, &o.jackPotSound})
+        *on = in.onOff();
+    o.machine = in.machine();
+    o.payout = in.payout();
+    for (std::int32_t* counter : {&g.spins, &g.amountInserted, &g.creditsPlayed, &g.creditsWon, &g.credits})
         *counter = in.whole(0, CounterCap);
-    g.Won = in.display(0, 7000);
-    g.Played = in.display(0, 3);
+    g.wonShown = in.display(0, 7000);
+    g.playedShown = in.display(0, 3);
     for (int pos = 0; pos < ReelGrid::Positions; ++pos)
-        g.Grid.set(pos, symbolFromIndex(in.whole(0, SymbolCount - 1)));
+        g.grid.set(pos, symbolFromIndex(in.whole(0, SymbolCount - 1)));
     return content;
 }
 
@@ -176,15 +178,10 @@ void writeGameFile(const QString& path, const GameFileContent& content)
     replaceFileContent(path, gameFileBytes(content));
 }
 
-bool TransferGameFile(const QString& path, int flag, GameFileContent& content, Prompter& prompter, QWidget* owner)
+bool TransferGameFile(const QString& path, Transfer transfer, GameFileContent& content, Prompter& prompter,
+                      QWidget* owner)
 {
-    if (flag != TransferFlag::Read && flag != TransferFlag::Write) {
-        prompter.message(owner, Prompter::Icon::Critical, Prompter::Buttons::Ok, ApplicationTitle(),
-                         GameFileText::tr("Incorrect flag value. Please report this error to Technical Support."),
-                         true);
-        return false;
-    }
-    const bool reading = flag == TransferFlag::Read;
+    const bool reading = transfer == Transfer::Read;
     try {
         if (reading)
             content = readGameFile(path);

@@ -53,17 +53,13 @@ GameFileContent readGameFile(const QString& path);
 // an existing file is left as it was.
 void writeGameFile(const QString& path, const GameFileContent& content);
 
-namespace TransferFlag {
-inline constexpr int Read = 1;
-inline constexpr int Write = 2;
-} // namespace TransferFlag
+enum class Transfer { Read, Write };
 
 // Read: fills content from the file. Write: writes content to the file.
 // Returns true when the transfer is complete; a failure has then already
 // been reported ("Error reading file." / "Error writing file.") and content
-// is unchanged. Any other flag touches no file and is refused with a
-// system-modal critical box.
-bool TransferGameFile(const QString& path, int flag, GameFileContent& content, Prompter& prompter,
+// is unchanged.
+bool TransferGameFile(const QString& path, Transfer transfer, GameFileContent& content, Prompter& prompter,
                       QWidget* owner = nullptr);
 
 } // namespace strhaven

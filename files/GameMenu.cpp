@@ -7,7 +7,7 @@
 #include "seams/AppTitle.h"
 #include "seams/ErrorReport.h"
 #include "seams/Prompter.h"
-#include "widgets/WaitCursor.h"
+#include "widgets/OverrideCursor.h"
 
 namespace strhaven {
 
@@ -32,9 +32,9 @@ GameMenu::Question GameMenu::askToSaveChanges()
 
 bool GameMenu::writeTo(const QString& path)
 {
-    WaitCursor cursor;
+    OverrideCursor cursor(Qt::WaitCursor);
     GameFileContent content = gameFileContent(m_machine.options(), m_machine.game());
-    if (!TransferGameFile(path, TransferFlag::Write, content, m_prompter, m_window))
+    if (!TransferGameFile(path, Transfer::Write, content, m_prompter, m_window))
         return false;
     m_machine.markSaved();
     return true;
@@ -67,7 +67,7 @@ void GameMenu::setUntitled()
 void GameMenu::newGame()
 {
     runCommand(m_prompter, m_window, tr("Error starting new game."), [this] {
-        if (m_machine.game().GameChanged) {
+        if (m_machine.game().changed) {
             switch (askToSaveChanges()) {
             case Question::Cancel: return;
             case Question::Yes:
@@ -88,7 +88,7 @@ void GameMenu::openGame()
         const auto path = m_prompter.openFile(m_window, {tr("Open Game"), m_folder, m_fileName});
         if (!path)
             throw CommandCancelled{};
-        WaitCursor cursor;
+        OverrideCursor cursor(Qt::WaitCursor);
         // Checked while it is read, so a file changed in between can never
         // be half applied.
         GameFileContent content;

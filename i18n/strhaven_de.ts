@@ -335,10 +335,6 @@ Einstellungen: die Datei „%1.ini“ im Konfigurationsordner des Benutzers.
 <context>
     <name>GameFile</name>
     <message>
-        <source>Incorrect flag value. Please report this error to Technical Support.</source>
-        <translation>Ungültiger Kennwert. Bitte melden Sie diesen Fehler dem technischen Support.</translation>
-    </message>
-    <message>
         <source>Error reading file.</source>
         <translation>Fehler beim Lesen der Datei.</translation>
     </message>

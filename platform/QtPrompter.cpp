@@ -1,6 +1,6 @@
 #include "platform/QtPrompter.h"
 
-#include "widgets/WaitCursor.h"
+#include "widgets/OverrideCursor.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -79,7 +79,7 @@ Prompter::Answer QtPrompter::message(QWidget* owner, Icon icon, Buttons buttons,
         box.setWindowModality(Qt::ApplicationModal);
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
-    NormalPointer pointer;
+    OverrideCursor pointer(Qt::ArrowCursor);
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes: return Answer::Yes;
@@ -121,7 +121,7 @@ std::optional<QString> QtPrompter::runFileDialog(QWidget* owner, const FileReque
     }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
-    NormalPointer pointer;
+    OverrideCursor pointer(Qt::ArrowCursor);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();

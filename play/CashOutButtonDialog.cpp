@@ -34,8 +34,8 @@ CashOutButtonDialog::CashOutButtonDialog(HelpViewer& help, QWidget* owner)
     layout.apply();
 
     // Selecting an option, by a click or by the opening steps, is the choice.
-    connect(m_optExitGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = "Exit"; });
-    connect(m_optNewGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = "New"; });
+    connect(m_optExitGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = CashOutAction::Exit; });
+    connect(m_optNewGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = CashOutAction::NewGame; });
     connect(m_ok, &QPushButton::clicked, this, &CashOutButtonDialog::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, &HelpDialog::showHelpTopic);
@@ -51,10 +51,10 @@ void CashOutButtonDialog::showEvent(QShowEvent* e)
 void CashOutButtonDialog::fillControls()
 {
     m_ok->setFocus();
-    m_chkShowStats->setChecked(m_options.statsFirst());
-    if (m_options.CashOut == "Exit") {
+    m_chkShowStats->setChecked(m_options.showStats);
+    if (m_options.cashOut == CashOutAction::Exit) {
         m_optExitGame->setChecked(true);
-    } else if (m_options.CashOut == "New") {
+    } else if (m_options.cashOut == CashOutAction::NewGame) {
         m_optNewGame->setChecked(true);
     } else {
         // Neither option shows, so OK must not store a choice made in an
@@ -64,7 +64,7 @@ void CashOutButtonDialog::fillControls()
             option->setChecked(false);
             option->setAutoExclusive(true);
         }
-        m_pending.clear();
+        m_pending = CashOutAction::Unchosen;
     }
 }
 
@@ -76,8 +76,8 @@ bool CashOutButtonDialog::ask(const GameOptions& current)
 
 void CashOutButtonDialog::okClicked()
 {
-    m_options.CashOut = m_pending;
-    m_options.ShowStats = m_chkShowStats->isChecked() ? "1" : "0";
+    m_options.cashOut = m_pending;
+    m_options.showStats = m_chkShowStats->isChecked();
     accept();
 }
 

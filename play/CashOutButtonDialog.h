@@ -3,8 +3,6 @@
 #include "core/GameOptions.h"
 #include "widgets/HelpDialog.h"
 
-#include <string>
-
 class QCheckBox;
 class QPushButton;
 class QRadioButton;
@@ -25,8 +23,8 @@ public:
     bool ask(const GameOptions& current);
     // The options the next showing starts from.
     void setOptions(const GameOptions& current) { m_options = current; }
-    const std::string& chosenCashOut() const { return m_options.CashOut; }
-    const std::string& chosenShowStats() const { return m_options.ShowStats; }
+    CashOutAction chosenCashOut() const { return m_options.cashOut; }
+    bool chosenShowStats() const { return m_options.showStats; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -36,9 +34,9 @@ private:
     void okClicked();
 
     GameOptions m_options;
-    // What OK stores as CashOut: "Exit" or "New" as last selected, or empty
-    // while neither option shows.
-    std::string m_pending;
+    // What OK stores as the action: the option last selected, or none while
+    // neither option shows.
+    CashOutAction m_pending = CashOutAction::Unchosen;
     QRadioButton* m_optExitGame = nullptr;
     QRadioButton* m_optNewGame = nullptr;
     QCheckBox* m_chkShowStats = nullptr;

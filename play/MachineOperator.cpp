@@ -5,7 +5,7 @@
 #include "seams/ErrorReport.h"
 #include "seams/Pacer.h"
 #include "seams/Prompter.h"
-#include "widgets/WaitCursor.h"
+#include "widgets/OverrideCursor.h"
 
 namespace strhaven {
 
@@ -74,12 +74,12 @@ void MachineOperator::unlock()
 
 void MachineOperator::showCredits(bool repaintNow)
 {
-    m_face.setCreditsText(QStringLiteral(" %1").arg(m_p.machine.game().Credits), repaintNow);
+    m_face.setCreditsText(QStringLiteral(" %1").arg(m_p.machine.game().credits), repaintNow);
 }
 
 void MachineOperator::showMachine()
 {
-    const float machine = m_p.machine.options().Machine;
+    const float machine = m_p.machine.options().machine;
     m_face.setDenomination(coinCents(machine));
     m_face.setFiveDollarSlotShut(!m_p.machine.takesBill(5));
 }
@@ -88,9 +88,9 @@ void MachineOperator::showGame()
 {
     const SlotGame& game = m_p.machine.game();
     showCredits(false);
-    m_face.setWonText(QString::fromStdString(game.Won), false);
-    m_face.setPlayedText(QString::fromStdString(game.Played), false);
-    m_face.showGrid(game.Grid);
+    m_face.setWonText(QString::fromStdString(game.wonShown), false);
+    m_face.setPlayedText(QString::fromStdString(game.playedShown), false);
+    m_face.showGrid(game.grid);
     m_face.announceDisplays();
     m_face.announcePayLine();
 }
@@ -113,7 +113,7 @@ void MachineOperator::insertBill(int dollars)
     if (!m_p.machine.takesBill(dollars))
         return;
     Operation operation(*this);
-    WaitCursor cursor;
+    OverrideCursor cursor(Qt::WaitCursor);
     Busy busy(*this);
     BillCount count = m_p.machine.insertBill(dollars);
     while (const auto step = count.next())
@@ -148,7 +148,7 @@ void MachineOperator::playReleased(int bet, Qt::MouseButton button, Qt::Keyboard
         return;
     }
     Operation operation(*this);
-    WaitCursor cursor;
+    OverrideCursor cursor(Qt::WaitCursor);
     Busy busy(*this);
     spin(bet);
 }
@@ -194,7 +194,7 @@ void MachineOperator::show(const MachineStep& step)
         break;
     case MachineStep::Kind::Pause: m_p.pacer.pause(step.units); break;
     case MachineStep::Kind::SymbolMoved:
-        m_face.showPosition(m_p.machine.game().Grid, step.position);
+        m_face.showPosition(m_p.machine.game().grid, step.position);
         if (step.fresh)
             m_p.pacer.letEventsRun();
         break;

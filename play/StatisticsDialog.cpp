@@ -4,7 +4,7 @@
 #include "seams/HelpViewer.h"
 #include "core/SlotGame.h"
 
-#include "widgets/WaitCursor.h"
+#include "widgets/OverrideCursor.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -107,24 +107,24 @@ QString StatisticsDialog::percent(double ratio)
 
 void StatisticsDialog::showFigures(const SlotGame& game, const GameOptions& options)
 {
-    WaitCursor cursor;
+    OverrideCursor cursor(Qt::WaitCursor);
     // Single precision, so that a value the player reckons exact is shown
     // exact: 2 credits at 0.2 per dollar are $10.00 and "even", where double
     // precision would make them a hair less and the player "down".
-    const float cashOutValue = static_cast<float>(game.Credits) / options.Machine;
-    const float difference = cashOutValue - static_cast<float>(game.AmountInserted);
+    const float cashOutValue = static_cast<float>(game.credits) / options.machine;
+    const float difference = cashOutValue - static_cast<float>(game.amountInserted);
     auto set = [this](const char* name, const QString& text) { label(name)->setText(text + QLatin1Char(' ')); };
     if (std::isfinite(cashOutValue)) {
         set("lblCreditsValue", money(cashOutValue));
         label("Label9")->setText(tr(Standings[difference > 0 ? 0 : difference == 0 ? 1 : 2]));
         set("lblAheadorDown", money(std::fabs(difference)));
     }
-    set("lblSpins", count(game.Spins));
-    set("lblAmtIns", money(game.AmountInserted));
-    set("lblPlayed", count(game.CreditsPlayed));
-    set("lblWon", count(game.CreditsWon));
-    if (game.CreditsPlayed > 0)
-        set("lblReturn", percent(static_cast<double>(game.CreditsWon) / game.CreditsPlayed));
+    set("lblSpins", count(game.spins));
+    set("lblAmtIns", money(game.amountInserted));
+    set("lblPlayed", count(game.creditsPlayed));
+    set("lblWon", count(game.creditsWon));
+    if (game.creditsPlayed > 0)
+        set("lblReturn", percent(static_cast<double>(game.creditsWon) / game.creditsPlayed));
     else
         set("lblReturn", QString()); // nothing played, nothing to compare
     // A screen reader reads each figure under its caption: "Credits won: 40".

@@ -240,10 +240,12 @@ void replaceFileContent(const QString& path, const QByteArray& content)
     }
     // The owner goes first: changing it can clear the set-id bits that the
     // mode then puts back. Neither may fail the save: a file another user
-    // owns simply becomes this user's, as any editor's save would make it.
-    if (replacing && ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
-    }
-    ::fchmod(fd, replacing ? existing.st_mode & 07777 : newFileMode());
+    // owns simply becomes this user's, as any editor's save would make it,
+    // but without set-id bits that were given to the other user.
+    mode_t mode = replacing ? existing.st_mode & 07777 : newFileMode();
+    if (replacing && ::fchown(fd, existing.st_uid, existing.st_gid) != 0)
+        mode &= ~mode_t(S_ISUID | S_ISGID);
+    ::fchmod(fd, mode);
     // Every step is checked: the data of a full disk shows up as a failed
     // write, a failed flush or a failed close, depending on the file system.
     const bool written = writeAll(fd, content) && ::fsync(fd) == 0;

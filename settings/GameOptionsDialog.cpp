@@ -4,7 +4,7 @@
 #include "widgets/DesignLayout.h"
 #include "core/GameOptions.h"
 #include "core/PayoutMode.h"
-#include "widgets/WaitCursor.h"
+#include "widgets/OverrideCursor.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -17,10 +17,6 @@
 namespace strhaven {
 
 namespace {
-
-// Shown selected when a stored value matches none of the options.
-constexpr float DesignMachine = 1.0f;
-constexpr std::string_view DesignMode = "GoodDay";
 
 struct PayoutCaption {
     PayoutMode mode;
@@ -138,8 +134,8 @@ void GameOptionsDialog::createPayoutFrame(DesignLayout& layout)
     auto* frame = layout.place(new QGroupBox(tr("Payout Percentage"), this), "framePayout", {230, 184, 121, 87});
     int top = 20;
     for (const PayoutCaption& p : PayoutCaptions) {
-        const std::string mode{toString(p.mode)};
-        auto* option = layout.place(new QRadioButton(tr(p.caption), frame), optionName(mode), {12, top, 97, 17});
+        const PayoutMode mode = p.mode;
+        auto* option = layout.place(new QRadioButton(tr(p.caption), frame), optionName(toString(mode)), {12, top, 97, 17});
         top += 20;
         connect(option, &QRadioButton::toggled, this, [this, mode](bool on) {
             if (on)
@@ -158,30 +154,26 @@ void GameOptionsDialog::showEvent(QShowEvent* e)
 
 void GameOptionsDialog::fillControls()
 {
-    WaitCursor cursor;
-    // The options as designed, for a stored value that matches none of them.
+    OverrideCursor cursor(Qt::WaitCursor);
+    // The default machine shows for a value that matches none of them.
     for (const auto& m : m_machines)
-        if (m.machine == DesignMachine)
+        if (m.machine == DefaultMachine)
             m.button->setChecked(true);
-    for (const auto& p : m_payouts)
-        if (p.mode == DesignMode)
-            p.button->setChecked(true);
-
-    m_wheelSpeed->setValue(m_options.WheelSpeed);
-    m_chkSound->setChecked(m_options.Sound != 0);
-    m_chkWheelSound->setChecked(m_options.WheelSound != 0);
-    m_chkCoinSound->setChecked(m_options.CoinSound != 0);
-    m_chkJackPotSound->setChecked(m_options.JackPotSound != 0);
+    m_wheelSpeed->setValue(m_options.wheelSpeed);
+    m_chkSound->setChecked(m_options.sound);
+    m_chkWheelSound->setChecked(m_options.wheelSound);
+    m_chkCoinSound->setChecked(m_options.coinSound);
+    m_chkJackPotSound->setChecked(m_options.jackPotSound);
     soundSwitched();
-    m_chkLoadLastFile->setChecked(m_options.LoadLastFile != 0);
+    m_chkLoadLastFile->setChecked(m_options.loadLastFile);
 
-    m_selectedMachine = m_options.Machine;
+    m_selectedMachine = m_options.machine;
     for (const auto& m : m_machines)
-        if (m.machine == m_options.Machine)
+        if (m.machine == m_options.machine)
             m.button->setChecked(true);
-    m_selectedMode = m_options.Payout;
+    m_selectedMode = m_options.payout;
     for (const auto& p : m_payouts)
-        if (p.mode == m_options.Payout)
+        if (p.mode == m_options.payout)
             p.button->setChecked(true);
 }
 
@@ -194,14 +186,14 @@ void GameOptionsDialog::soundSwitched()
 
 void GameOptionsDialog::okClicked()
 {
-    m_options.WheelSpeed = m_wheelSpeed->value();
-    m_options.CoinSound = m_chkCoinSound->isChecked() ? 1 : 0;
-    m_options.JackPotSound = m_chkJackPotSound->isChecked() ? 1 : 0;
-    m_options.WheelSound = m_chkWheelSound->isChecked() ? 1 : 0;
-    m_options.Sound = m_chkSound->isChecked() ? 1 : 0;
-    m_options.LoadLastFile = m_chkLoadLastFile->isChecked() ? 1 : 0;
-    m_options.Machine = m_selectedMachine;
-    m_options.Payout = m_selectedMode;
+    m_options.wheelSpeed = m_wheelSpeed->value();
+    m_options.coinSound = m_chkCoinSound->isChecked();
+    m_options.jackPotSound = m_chkJackPotSound->isChecked();
+    m_options.wheelSound = m_chkWheelSound->isChecked();
+    m_options.sound = m_chkSound->isChecked();
+    m_options.loadLastFile = m_chkLoadLastFile->isChecked();
+    m_options.machine = m_selectedMachine;
+    m_options.payout = m_selectedMode;
     accept();
 }
 

@@ -3,7 +3,6 @@
 #include "core/GameOptions.h"
 #include "widgets/HelpDialog.h"
 
-#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -35,7 +34,7 @@ private:
     };
     struct PayoutOption {
         QRadioButton* button;
-        std::string mode;
+        PayoutMode mode;
     };
 
     void createSoundFrame(DesignLayout& layout);
@@ -47,10 +46,9 @@ private:
     void okClicked();
 
     GameOptions m_options;
-    // The choices OK applies, kept apart from the options because a stored
-    // value that matches no option must survive an OK that did not touch it.
-    float m_selectedMachine = 0.0f;
-    std::string m_selectedMode;
+    // The choices OK applies, as the radio buttons last selected them.
+    float m_selectedMachine = DefaultMachine;
+    PayoutMode m_selectedMode = DefaultPayout;
     QCheckBox* m_chkSound = nullptr;
     QCheckBox* m_chkWheelSound = nullptr;
     QCheckBox* m_chkCoinSound = nullptr;

@@ -69,12 +69,44 @@ float readMachine(QSettings& store, float fallback)
     return denomination ? denomination->machine : fallback;
 }
 
-std::string readPayout(QSettings& store, const std::string& fallback)
+PayoutMode readPayout(QSettings& store, PayoutMode fallback)
 {
     const auto text = readText(store, QStringLiteral("Options/Payout"));
-    if (!text || !payoutModeFromString(text->toStdString()))
-        return fallback;
-    return text->toStdString();
+    return text ? payoutModeFromString(text->toStdString()).value_or(fallback) : fallback;
+}
+
+// Stored as text: exactly "New" or "Exit" is that action; any other text
+// acts as Exit, and the dialog shows neither choice for it.
+const QString NewGameText = QStringLiteral("New");
+const QString ExitText = QStringLiteral("Exit");
+
+CashOutAction readCashOut(QSettings& store)
+{
+    const auto text = readText(store, QStringLiteral("CashOut/CashOut"));
+    if (!text || *text == ExitText)
+        return CashOutAction::Exit;
+    return *text == NewGameText ? CashOutAction::NewGame : CashOutAction::Unchosen;
+}
+
+QString cashOutText(CashOutAction action)
+{
+    switch (action) {
+    case CashOutAction::Exit: return ExitText;
+    case CashOutAction::NewGame: return NewGameText;
+    case CashOutAction::Unchosen: break;
+    }
+    return QString();
+}
+
+// Stored as text too: on when it reads as a non-zero number, blanks around
+// it allowed; anything else is off rather than stopping the cash-out.
+bool readShowStats(QSettings& store)
+{
+    const auto text = readText(store, QStringLiteral("CashOut/ShowStats"));
+    if (!text)
+        return true;
+    const auto number = parseNumber(text->trimmed());
+    return number && *number != 0.0;
 }
 
 QString wheelKey(int pos)
@@ -82,17 +114,18 @@ QString wheelKey(int pos)
     return QStringLiteral("Wheel/%1").arg(pos + 1);
 }
 
-// The sound switches and LoadLastFile, in the order they are stored.
-struct FlagKey {
+// The sound switches and LoadLastFile, in the order they are stored, as 0
+// or 1.
+struct SwitchKey {
     const char* key;
-    int GameOptions::*field;
+    bool GameOptions::*field;
 };
-constexpr FlagKey FlagKeys[] = {
-    {"Options/CoinSound", &GameOptions::CoinSound},
-    {"Options/JackPotSound", &GameOptions::JackPotSound},
-    {"Options/WheelSound", &GameOptions::WheelSound},
-    {"Options/Sound", &GameOptions::Sound},
-    {"Options/LoadLastFile", &GameOptions::LoadLastFile},
+constexpr SwitchKey SwitchKeys[] = {
+    {"Options/CoinSound", &GameOptions::coinSound},
+    {"Options/JackPotSound", &GameOptions::jackPotSound},
+    {"Options/WheelSound", &GameOptions::wheelSound},
+    {"Options/Sound", &GameOptions::sound},
+    {"Options/LoadLastFile", &GameOptions::loadLastFile},
 };
 
 const QString trueText = QStringLiteral("True");
@@ -124,13 +157,13 @@ StoredSettings LoadSettings(QSettings& store, int screenWidthPixels)
     s.payoutsHidden = readBool(store, QStringLiteral("Window/Payouts"), false);
 
     GameOptions& o = s.options;
-    o.WheelSpeed = readWhole(store, QStringLiteral("Options/WheelSpeed"), 0, 10, o.WheelSpeed);
-    for (const FlagKey& flag : FlagKeys)
-        o.*flag.field = readWhole(store, QString::fromLatin1(flag.key), 0, 1, o.*flag.field);
-    o.Machine = readMachine(store, o.Machine);
-    o.Payout = readPayout(store, o.Payout);
-    o.ShowStats = readText(store, QStringLiteral("CashOut/ShowStats")).value_or(QStringLiteral("1")).toStdString();
-    o.CashOut = readText(store, QStringLiteral("CashOut/CashOut")).value_or(QStringLiteral("Exit")).toStdString();
+    o.wheelSpeed = readWhole(store, QStringLiteral("Options/WheelSpeed"), 0, 10, o.wheelSpeed);
+    for (const SwitchKey& on : SwitchKeys)
+        o.*on.field = readWhole(store, QString::fromLatin1(on.key), 0, 1, o.*on.field ? 1 : 0) != 0;
+    o.machine = readMachine(store, o.machine);
+    o.payout = readPayout(store, o.payout);
+    o.showStats = readShowStats(store);
+    o.cashOut = readCashOut(store);
 
     // A name that is not UTF-8 is kept as its bytes (see LocalFiles).
     const QVariant lastFile = store.value(QStringLiteral("LastFile/Name"));
@@ -154,13 +187,13 @@ void SaveSettings(QSettings& store, const StoredSettings& s, bool keepStoredPosi
     store.setValue(QStringLiteral("Window/Payouts"), s.payoutsHidden ? trueText : falseText);
 
     const GameOptions& o = s.options;
-    store.setValue(QStringLiteral("Options/WheelSpeed"), QString::number(o.WheelSpeed));
-    for (const FlagKey& flag : FlagKeys)
-        store.setValue(QString::fromLatin1(flag.key), QString::number(o.*flag.field));
-    store.setValue(QStringLiteral("Options/Machine"), shortestText(o.Machine));
-    store.setValue(QStringLiteral("Options/Payout"), QString::fromStdString(o.Payout));
-    store.setValue(QStringLiteral("CashOut/ShowStats"), QString::fromStdString(o.ShowStats));
-    store.setValue(QStringLiteral("CashOut/CashOut"), QString::fromStdString(o.CashOut));
+    store.setValue(QStringLiteral("Options/WheelSpeed"), QString::number(o.wheelSpeed));
+    for (const SwitchKey& on : SwitchKeys)
+        store.setValue(QString::fromLatin1(on.key), QString::number(o.*on.field ? 1 : 0));
+    store.setValue(QStringLiteral("Options/Machine"), shortestText(o.machine));
+    store.setValue(QStringLiteral("Options/Payout"), QString::fromStdString(std::string(toString(o.payout))));
+    store.setValue(QStringLiteral("CashOut/ShowStats"), QString::number(o.showStats ? 1 : 0));
+    store.setValue(QStringLiteral("CashOut/CashOut"), cashOutText(o.cashOut));
 
     const QByteArray lastFileName = nativePath(s.lastFile);
     store.setValue(QStringLiteral("LastFile/Name"),

@@ -15,7 +15,7 @@
 #include "settings/SettingsStore.h"
 #include "shell/AboutDialog.h"
 #include "shell/WindowPlacement.h"
-#include "widgets/WaitCursor.h"
+#include "widgets/OverrideCursor.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -189,7 +189,7 @@ void MachineWindow::showOptions()
     m_face->announceDisplays();
     // A store that cannot be written is reported under the command's title;
     // the options are in force for this run.
-    WaitCursor cursor;
+    OverrideCursor cursor(Qt::WaitCursor);
     saveSettings();
 }
 
@@ -201,7 +201,7 @@ void MachineWindow::showCashOutDialog()
     if (!m_cashOutDialog->ask(m_machine.options()))
         return;
     m_machine.changeCashOut(m_cashOutDialog->chosenCashOut(), m_cashOutDialog->chosenShowStats());
-    WaitCursor cursor;
+    OverrideCursor cursor(Qt::WaitCursor);
     saveSettings();
 }
 
@@ -218,13 +218,13 @@ void MachineWindow::cashOutReleased(Qt::MouseButton button, Qt::KeyboardModifier
     if (!isPlainLeftClick(button, modifiers) || !m_operator->isIdle())
         return;
     m_face->showButtonPicture(0, ImageButton::Picture::Normal);
-    if (m_machine.options().statsFirst())
+    if (m_machine.options().showStats)
         showStatistics();
     {
-        WaitCursor cursor;
+        OverrideCursor cursor(Qt::WaitCursor);
         saveSettingsReporting(tr("Error saving settings."));
     }
-    if (m_machine.options().CashOut == "New")
+    if (m_machine.options().cashOut == CashOutAction::NewGame)
         startNewGame();
     else
         endAtOnce();
@@ -259,7 +259,7 @@ void MachineWindow::saveSettings()
 QByteArray MachineWindow::gameState() const
 {
     return gameFileBytes(gameFileContent(m_machine.options(), m_machine.game())) +
-           (m_machine.game().GameChanged ? "changed" : "");
+           (m_machine.game().changed ? "changed" : "");
 }
 
 bool MachineWindow::eventFilter(QObject* watched, QEvent* event)

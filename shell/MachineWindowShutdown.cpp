@@ -7,7 +7,7 @@
 #include "play/MachineOperator.h"
 #include "seams/ErrorReport.h"
 #include "seams/HelpViewer.h"
-#include "widgets/WaitCursor.h"
+#include "widgets/OverrideCursor.h"
 
 #include <QCloseEvent>
 #include <QSessionManager>
@@ -17,7 +17,7 @@ namespace strhaven {
 
 void MachineWindow::keepChangedGame()
 {
-    if (!m_machine.game().GameChanged)
+    if (!m_machine.game().changed)
         return;
     try {
         writeKeptGame(keptGamePath(), {gameFileContent(m_machine.options(), m_machine.game()),
@@ -34,16 +34,16 @@ void MachineWindow::keepChangedGame()
 // window, to see it.
 bool MachineWindow::queryUnload(CloseReason reason)
 {
-    WaitCursor cursor;
+    OverrideCursor cursor(Qt::WaitCursor);
     const bool session = reason != CloseReason::Window;
     const bool mayAsk = reason != CloseReason::SessionWithoutQuestions;
     bool cancel = false;
     try {
         m_sound.stop();
         ShowHelp(m_seams.help, this, HelpCommand::Quit, 0);
-        if (m_machine.game().GameChanged && !mayAsk)
+        if (m_machine.game().changed && !mayAsk)
             keepChangedGame();
-        if (m_machine.game().GameChanged && mayAsk) {
+        if (m_machine.game().changed && mayAsk) {
             switch (m_gameMenuCommands.askToSaveChanges()) {
             case GameMenu::Question::Yes:
                 switch (m_gameMenuCommands.saveCurrentGame()) {

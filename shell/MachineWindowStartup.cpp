@@ -16,7 +16,7 @@
 #include "seams/Prompter.h"
 #include "settings/SettingsStore.h"
 #include "shell/WindowPlacement.h"
-#include "widgets/WaitCursor.h"
+#include "widgets/OverrideCursor.h"
 
 #include <QAction>
 #include <QDir>
@@ -50,7 +50,7 @@ int screenWidth()
 void MachineWindow::startNewGame()
 {
     try {
-        WaitCursor cursor;
+        OverrideCursor cursor(Qt::WaitCursor);
         std::unique_ptr<QSettings> store = m_seams.openSettings();
         // Registered once: where its "done" mark cannot be stored, every
         // start would register (and fail) again.
@@ -115,14 +115,14 @@ StoredSettings MachineWindow::settingsToStore() const
     s.payoutsHidden = m_hidePanel->isChecked();
     s.options = m_machine.options();
     s.lastFile = m_gameMenuCommands.fileName();
-    s.wheel = m_machine.game().Grid;
+    s.wheel = m_machine.game().grid;
     return s;
 }
 
 void MachineWindow::openStartupGame()
 {
     const QString commandLine = m_seams.commandLine;
-    if (commandLine.isEmpty() && m_machine.options().LoadLastFile == 0)
+    if (commandLine.isEmpty() && !m_machine.options().loadLastFile)
         return;
     // Kept absolute, so the stored last file still opens from another folder.
     const QString path = commandLine.isEmpty() ? m_gameMenuCommands.fileName() : QFileInfo(commandLine).absoluteFilePath();

@@ -21,11 +21,11 @@ struct Rig {
     void setUp(std::int32_t credits, float denomination = 1.0f, const std::string& payout = "GoodDay", int speed = 5)
     {
         GameOptions o;
-        o.Machine = denomination;
-        o.Payout = payout;
-        o.WheelSpeed = speed;
+        o.machine = denomination;
+        o.payout = *payoutModeFromString(payout);
+        o.wheelSpeed = speed;
         SlotGame g;
-        g.Credits = credits;
+        g.credits = credits;
         machine.takeGame(o, g);
     }
     // Every step of an operation, then its booking.
@@ -120,14 +120,14 @@ private slots:
         std::vector<MachineStep> steps;
         while (auto step = count.next()) {
             steps.push_back(*step);
-            QCOMPARE(step->credits, rig.game().Credits); // the credits shown are the credits now
-            QCOMPARE(rig.game().AmountInserted, 0);      // booked only at the end
-            QVERIFY(!rig.game().GameChanged);
+            QCOMPARE(step->credits, rig.game().credits); // the credits shown are the credits now
+            QCOMPARE(rig.game().amountInserted, 0);      // booked only at the end
+            QVERIFY(!rig.game().changed);
         }
         count.finish();
         count.finish(); // once only
-        QCOMPARE(QStringLiteral("%1|%2|%3 %4").arg(summary(steps)).arg(rig.game().Credits).arg(rig.game().AmountInserted)
-                     .arg(rig.game().GameChanged),
+        QCOMPARE(QStringLiteral("%1|%2|%3 %4").arg(summary(steps)).arg(rig.game().credits).arg(rig.game().amountInserted)
+                     .arg(rig.game().changed),
                  outcome);
     }
 
@@ -196,23 +196,23 @@ private slots:
             pauses += step->kind == Kind::Pause;
             if (step->kind == Kind::CoinTaken)
                 bets << QString::fromStdString(step->shown);
-            QCOMPARE(step->credits, rig.game().Credits);
-            QCOMPARE(rig.game().Spins, 0);
-            QCOMPARE(rig.game().CreditsWon, step->kind == Kind::PayoutEnded ? std::stoi(rig.game().Won) : 0);
+            QCOMPARE(step->credits, rig.game().credits);
+            QCOMPARE(rig.game().spins, 0);
+            QCOMPARE(rig.game().creditsWon, step->kind == Kind::PayoutEnded ? std::stoi(rig.game().wonShown) : 0);
         }
-        QVERIFY(!rig.game().GameChanged);
+        QVERIFY(!rig.game().changed);
         spin.finish();
         QCOMPARE(summary(seen), steps);
         QCOMPARE(pauses, 210);
         QCOMPARE(fresh, 70);
         QCOMPARE(bets.join(' '), QStringList({"1", "2", "3"}).mid(0, bet).join(' '));
         const SlotGame& g = rig.game();
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(g.Credits).arg(QString::fromStdString(g.Won))
-                     .arg(QString::fromStdString(g.Played)).arg(g.CreditsWon),
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(g.credits).arg(QString::fromStdString(g.wonShown))
+                     .arg(QString::fromStdString(g.playedShown)).arg(g.creditsWon),
                  after);
-        QCOMPARE(g.Spins, 1);
-        QCOMPARE(g.CreditsPlayed, bet);
-        QVERIFY(g.GameChanged);
+        QCOMPARE(g.spins, 1);
+        QCOMPARE(g.creditsPlayed, bet);
+        QVERIFY(g.changed);
     }
 
     // The pauses of a spin follow the wheel speed: 135 of d1, 60 of d2 and
@@ -251,7 +251,7 @@ private slots:
         } failing;
         Machine machine(failing);
         SlotGame g;
-        g.Credits = 5;
+        g.credits = 5;
         machine.takeGame(GameOptions{}, g);
         Spin spin = machine.play(2);
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, [&] {
@@ -260,7 +260,7 @@ private slots:
         }());
         QVERIFY(!spin.paying());
         spin.finish();
-        QCOMPARE(QStringLiteral("%1 %2 %3").arg(machine.game().Credits).arg(machine.game().Spins).arg(machine.game().CreditsPlayed),
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(machine.game().credits).arg(machine.game().spins).arg(machine.game().creditsPlayed),
                  QString("3 1 2"));
     }
 
@@ -294,22 +294,22 @@ private slots:
         QFETCH(QString, after);
         Rig rig;
         GameOptions o;
-        o.Machine = from;
+        o.machine = from;
         SlotGame g;
-        g.Credits = credits;
-        g.AmountInserted = inserted;
+        g.credits = credits;
+        g.amountInserted = inserted;
         rig.machine.takeGame(o, g);
         GameOptions chosen = rig.machine.options();
-        chosen.Machine = to;
-        chosen.Payout = "Realistic";
-        chosen.WheelSpeed = 2;
-        chosen.CashOut = "New"; // not this dialog's to change
+        chosen.machine = to;
+        chosen.payout = PayoutMode::Realistic;
+        chosen.wheelSpeed = 2;
+        chosen.cashOut = CashOutAction::NewGame; // not this dialog's to change
         const OptionsChange change = rig.machine.changeOptions(chosen);
-        QCOMPARE(QStringLiteral("%1 %2").arg(rig.game().Credits).arg(change.credits), after);
-        QCOMPARE(rig.machine.options().Machine, to);
-        QCOMPARE(rig.machine.options().WheelSpeed, 2);
-        QCOMPARE(rig.machine.options().CashOut, std::string("Exit"));
-        QVERIFY(rig.game().GameChanged);
+        QCOMPARE(QStringLiteral("%1 %2").arg(rig.game().credits).arg(change.credits), after);
+        QCOMPARE(rig.machine.options().machine, to);
+        QCOMPARE(rig.machine.options().wheelSpeed, 2);
+        QVERIFY(rig.machine.options().cashOut == CashOutAction::Exit);
+        QVERIFY(rig.game().changed);
         QCOMPARE(rig.machine.takesBill(5), !fiveDollarSlotShut(to));
     }
 
@@ -317,14 +317,14 @@ private slots:
     // Emblems for seed 711, the Realistic ones do not.
     void payoutModeFillsTheWheels()
     {
-        for (const char* mode : {"Fantasy", "Realistic"}) {
+        for (PayoutMode mode : {PayoutMode::Fantasy, PayoutMode::Realistic}) {
             Rig rig(ThreeEmblemsSeed);
             rig.setUp(1);
             GameOptions chosen = rig.machine.options();
-            chosen.Payout = mode;
+            chosen.payout = mode;
             rig.machine.changeOptions(chosen);
             rig.run(rig.machine.play(1));
-            QCOMPARE(rig.game().CreditsWon == 1500, std::string(mode) == "Fantasy");
+            QCOMPARE(rig.game().creditsWon == 1500, mode == PayoutMode::Fantasy);
         }
     }
 
@@ -335,45 +335,45 @@ private slots:
     {
         Rig rig;
         GameOptions stored;
-        stored.Machine = 0.2f;
-        stored.CashOut = "New";
-        stored.LoadLastFile = 0;
+        stored.machine = 0.2f;
+        stored.cashOut = CashOutAction::NewGame;
+        stored.loadLastFile = false;
         ReelGrid wheel = ReelGrid::defaultGrid();
         wheel.clear(8);
         rig.setUp(50);
         rig.run(rig.machine.insertBill(10));
         rig.machine.startNewGame(stored, wheel);
-        QCOMPARE(rig.machine.options().Machine, 1.0f);
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(rig.game().Credits).arg(rig.game().AmountInserted)
-                     .arg(QString::fromStdString(rig.game().Won)).arg(rig.game().GameChanged),
+        QCOMPARE(rig.machine.options().machine, 1.0f);
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(rig.game().credits).arg(rig.game().amountInserted)
+                     .arg(QString::fromStdString(rig.game().wonShown)).arg(rig.game().changed),
                  QString("0 0 0 0"));
-        QVERIFY(rig.game().Grid.isEmpty(8));
+        QVERIFY(rig.game().grid.isEmpty(8));
 
         GameOptions carried;
-        carried.WheelSpeed = 9;
-        carried.Machine = 0.5f;
-        carried.Payout = "Fantasy";
-        carried.LoadLastFile = 1;
-        carried.CashOut = "Exit";
+        carried.wheelSpeed = 9;
+        carried.machine = 0.5f;
+        carried.payout = PayoutMode::Fantasy;
+        carried.loadLastFile = true;
+        carried.cashOut = CashOutAction::Exit;
         SlotGame fromFile;
-        fromFile.Credits = 77;
-        fromFile.Won = " 12.0";
+        fromFile.credits = 77;
+        fromFile.wonShown = " 12.0";
         rig.machine.takeGame(carried, fromFile);
         const GameOptions& o = rig.machine.options();
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5").arg(o.WheelSpeed).arg(double(o.Machine)).arg(QString::fromStdString(o.Payout))
-                     .arg(o.LoadLastFile).arg(QString::fromStdString(o.CashOut)),
-                 QString("9 0.5 Fantasy 0 New"));
-        QCOMPARE(rig.game().Credits, 77);
-        QCOMPARE(rig.game().Won, std::string(" 12.0"));
-        QVERIFY(!rig.game().GameChanged);
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5").arg(o.wheelSpeed).arg(double(o.machine)).arg(int(o.payout))
+                     .arg(o.loadLastFile).arg(int(o.cashOut)),
+                 QStringLiteral("9 0.5 %1 0 %2").arg(int(PayoutMode::Fantasy)).arg(int(CashOutAction::NewGame)));
+        QCOMPARE(rig.game().credits, 77);
+        QCOMPARE(rig.game().wonShown, std::string(" 12.0"));
+        QVERIFY(!rig.game().changed);
         QVERIFY(!rig.machine.takesBill(5));
         rig.machine.takeGame(carried, fromFile, true); // a kept game taken up again
-        QVERIFY(rig.game().GameChanged);
+        QVERIFY(rig.game().changed);
         rig.machine.markSaved();
-        QVERIFY(!rig.game().GameChanged);
-        rig.machine.changeCashOut("New", "0");
-        QVERIFY(rig.game().GameChanged);
-        QCOMPARE(rig.machine.options().ShowStats, std::string("0"));
+        QVERIFY(!rig.game().changed);
+        rig.machine.changeCashOut(CashOutAction::NewGame, false);
+        QVERIFY(rig.game().changed);
+        QVERIFY(!rig.machine.options().showStats);
     }
 };
 

@@ -47,13 +47,13 @@ private slots:
     void resetKeepsTheGrid()
     {
         SlotGame g;
-        g.Credits = 5;
-        g.Won = std::to_string(20);
-        g.Grid.clear(0);
+        g.credits = 5;
+        g.wonShown = std::to_string(20);
+        g.grid.clear(0);
         g.resetCounters();
-        QCOMPARE(g.Credits, 0);
-        QCOMPARE(g.Won, std::string("0"));
-        QVERIFY(g.Grid.isEmpty(0));
+        QCOMPARE(g.credits, 0);
+        QCOMPARE(g.wonShown, std::string("0"));
+        QVERIFY(g.grid.isEmpty(0));
     }
 };
 

@@ -24,31 +24,31 @@ Symbol S(int i) { return symbolFromIndex(i); }
 class TestWheels : public QObject {
     Q_OBJECT
 private slots:
-    // A fresh strip holds A good day; a string that names no mode is refused
-    // and leaves the strip as it was, never without symbols.
-    void setPayout_data()
+    // A fresh strip holds A good day; only a mode's exact name, as files
+    // and settings store it, names that mode.
+    void payoutModes_data()
     {
-        QTest::addColumn<QString>("before"); // empty: a fresh strip
         QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("after"); // the mode the strip then holds
-        QTest::newRow("Realistic") << "" << "Realistic" << "Realistic";
-        QTest::newRow("GoodDay") << "Realistic" << "GoodDay" << "GoodDay";
-        QTest::newRow("Fantasy") << "" << "Fantasy" << "Fantasy";
-        QTest::newRow("lower case, fresh strip") << "" << "goodday" << "GoodDay";
-        QTest::newRow("trailing blank") << "Realistic" << "Fantasy " << "Realistic";
-        QTest::newRow("empty") << "Realistic" << "" << "Realistic";
+        QTest::addColumn<int>("parsed"); // -1: no mode
+        QTest::newRow("Realistic") << "Realistic" << int(PayoutMode::Realistic);
+        QTest::newRow("GoodDay") << "GoodDay" << int(PayoutMode::GoodDay);
+        QTest::newRow("Fantasy") << "Fantasy" << int(PayoutMode::Fantasy);
+        QTest::newRow("lower case") << "goodday" << -1;
+        QTest::newRow("trailing blank") << "Fantasy " << -1;
+        QTest::newRow("empty") << "" << -1;
     }
-    void setPayout()
+    void payoutModes()
     {
-        QFETCH(QString, before);
         QFETCH(QString, mode);
-        QFETCH(QString, after);
-        WheelStrip strip, expected;
-        if (!before.isEmpty())
-            SetPayout(strip, before.toStdString());
-        QCOMPARE(SetPayout(strip, mode.toStdString()), mode == after);
-        QVERIFY(SetPayout(expected, after.toStdString()));
-        QVERIFY(strip == expected);
+        QFETCH(int, parsed);
+        const auto found = payoutModeFromString(mode.toStdString());
+        QCOMPARE(found ? int(*found) : -1, parsed);
+        if (found)
+            QCOMPARE(QString::fromStdString(std::string(toString(*found))), mode);
+        WheelStrip fresh, goodDay;
+        goodDay.fill(PayoutMode::Realistic);
+        goodDay.fill(PayoutMode::GoodDay);
+        QVERIFY(fresh == goodDay);
     }
 
     // Scripted draws walk through refused stops to the first acceptable one.
@@ -73,7 +73,7 @@ private slots:
         QFETCH(QList<int>, draws);
         QFETCH(int, expected);
         WheelStrip strip;
-        SetPayout(strip, "Realistic");
+        strip.fill(PayoutMode::Realistic);
         ReelGrid grid;
         for (int row = 0; row < 3; ++row)
             if (wheel[row] >= 0)

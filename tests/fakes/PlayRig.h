@@ -27,10 +27,10 @@ struct PlayRig {
     void setGame(std::int32_t credits, float denomination = 1.0f, int sound = 1)
     {
         GameOptions o = machine.options();
-        o.Machine = denomination;
-        o.Sound = sound;
+        o.machine = denomination;
+        o.sound = sound;
         SlotGame g = machine.game();
-        g.Credits = credits;
+        g.credits = credits;
         machine.takeGame(o, g);
         player.showGame();
         player.showMachine();

@@ -64,7 +64,7 @@ struct WindowRig {
     {
         Machine& machine = window->machine();
         SlotGame g = machine.game();
-        g.Credits = credits;
+        g.credits = credits;
         machine.takeGame(machine.options(), g, changed);
         window->machineOperator().showCredits(false);
     }
@@ -94,8 +94,8 @@ struct WindowRig {
     QString saveGameFile(const QString& name, float machine)
     {
         GameFileContent c;
-        c.options.Machine = machine;
-        c.game.Credits = 77;
+        c.options.machine = machine;
+        c.game.credits = 77;
         const QString path = dir.filePath(name);
         writeGameFile(path, c);
         return path;

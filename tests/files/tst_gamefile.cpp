@@ -66,18 +66,18 @@ private slots:
         LocaleScope commaLocale("de_DE"); // the point is written whatever the user's locale
 
         GameOptions options;
-        options.WheelSpeed = 7;
-        options.CoinSound = 0;
-        options.Machine = machine;
-        options.Payout = "Fantasy";
+        options.wheelSpeed = 7;
+        options.coinSound = false;
+        options.machine = machine;
+        options.payout = PayoutMode::Fantasy;
         SlotGame game;
-        game.Credits = 100000;
-        game.Spins = 42;
-        game.Won = won.toStdString();
-        game.Played = "3";
-        game.Grid.set(4, Symbol::RedSeven);
+        game.credits = 100000;
+        game.spins = 42;
+        game.wonShown = won.toStdString();
+        game.playedShown = "3";
+        game.grid.set(4, Symbol::RedSeven);
         if (emptyPosition)
-            game.Grid.clear(8);
+            game.grid.clear(8);
 
         const QString first = path("first.shs");
         writeGameFile(first, gameFileContent(options, game));
@@ -136,9 +136,9 @@ private slots:
         // The failure is reported by number and the game in force is kept.
         FakePrompter prompter;
         GameFileContent content;
-        content.game.Credits = 77;
-        QVERIFY(!TransferGameFile(file, TransferFlag::Read, content, prompter));
-        QCOMPARE(content.game.Credits, 77);
+        content.game.credits = 77;
+        QVERIFY(!TransferGameFile(file, Transfer::Read, content, prompter));
+        QCOMPARE(content.game.credits, 77);
         QCOMPARE(prompter.boxes().size(), 1);
         QVERIFY(prompter.boxes()[0].startsWith(QStringLiteral("Exclamation Ok, Error reading file.: %1:").arg(error)));
     }
@@ -185,11 +185,11 @@ private slots:
         QVERIFY(ValidateGameFile(file));
         const GameFileContent c = readGameFile(file);
         const QMap<QString, QString> fields{
-            {"WheelSpeed", QString::number(c.options.WheelSpeed)},
-            {"Machine", QString::number(c.options.Machine)},
-            {"Payout", QString::fromStdString(c.options.Payout)},
-            {"Won", QString::fromStdString(c.game.Won)},
-            {"Symbol1", QString::number(toIndex(c.game.Grid.at(0)))},
+            {"WheelSpeed", QString::number(c.options.wheelSpeed)},
+            {"Machine", QString::number(c.options.machine)},
+            {"Payout", QString::fromStdString(std::string(toString(c.options.payout)))},
+            {"Won", QString::fromStdString(c.game.wonShown)},
+            {"Symbol1", QString::number(toIndex(c.game.grid.at(0)))},
         };
         QCOMPARE(fields.value(field), expected);
     }
@@ -227,8 +227,8 @@ private slots:
 
         FakePrompter prompter;
         GameFileContent content;
-        content.game.Credits = 5;
-        QVERIFY(!TransferGameFile(target, TransferFlag::Write, content, prompter));
+        content.game.credits = 5;
+        QVERIFY(!TransferGameFile(target, Transfer::Write, content, prompter));
         QCOMPARE(prompter.boxes().size(), 1);
         QVERIFY2(prompter.boxes()[0].startsWith(QStringLiteral("Exclamation Ok, Error writing file.: %1:").arg(error)),
                  qPrintable(prompter.boxes()[0]));
@@ -243,26 +243,12 @@ private slots:
     {
         const QString file = pathFromNative(QFile::encodeName(path("caf")) + "\xe9.shs");
         GameFileContent content;
-        content.game.Credits = 510;
+        content.game.credits = 510;
         writeGameFile(file, content);
         GameFileContent back;
         QVERIFY(ValidateGameFile(file, &back));
-        QCOMPARE(back.game.Credits, 510);
+        QCOMPARE(back.game.credits, 510);
         QVERIFY(::access((QFile::encodeName(path("caf")) + "\xe9.shs").constData(), F_OK) == 0);
-    }
-
-    // A flag that is neither read nor write touches no file and says so in a
-    // critical box that stays above everything.
-    void unknownTransferFlag()
-    {
-        FakePrompter prompter;
-        GameFileContent content;
-        const QString target = path("flag.shs");
-        QVERIFY(!TransferGameFile(target, 3, content, prompter));
-        QVERIFY(!QFile::exists(target));
-        QCOMPARE(prompter.boxes(), QStringList{"Critical Ok, Star Haven Virtual Slots: Incorrect flag value. Please report "
-                                               "this error to Technical Support."});
-        QVERIFY(prompter.messages[0].systemModal);
     }
 };
 

@@ -38,7 +38,7 @@ struct Rig {
     void setGame(int credits, bool changed)
     {
         SlotGame g;
-        g.Credits = credits;
+        g.credits = credits;
         machine.takeGame(machine.options(), g, changed);
     }
 };
@@ -112,7 +112,7 @@ private slots:
             seen << "written";
         for (int i = 0; i < rig.newGames; ++i)
             seen << "new game";
-        if (rig.machine.game().GameChanged)
+        if (rig.machine.game().changed)
             seen << "changed";
         QCOMPARE(seen.join(", "), done);
         const bool ownFile = (titled || QFile::exists(file)) && !rig.newGames;
@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(rig.titles.last(), ownFile ? QString("Star Haven Virtual Slots - game.shs")
                                             : QString("Star Haven Virtual Slots - [untitled]"));
         if (QFile::exists(file))
-            QCOMPARE(readGameFile(file).game.Credits, 5);
+            QCOMPARE(readGameFile(file).game.credits, 5);
     }
 
     void openGame()
@@ -132,7 +132,7 @@ private slots:
         rig.menu.saveGameAs();
         QCOMPARE(rig.prompter.saveRequests[0].title, QString("Save Game As"));
         QVERIFY(rig.menu.hasFile());
-        QVERIFY(!rig.machine.game().GameChanged);
+        QVERIFY(!rig.machine.game().changed);
 
         // A cancelled dialog, then a file that is not a game: nothing changes.
         QVERIFY(writeFile(path("bad.shs"), "not a game\r\n"));
@@ -145,14 +145,14 @@ private slots:
         QCOMPARE(rig.prompter.texts(), QStringList{"Not a valid Star Haven game file."});
         QCOMPARE(rig.menu.fileName(), good);
         QCOMPARE(rig.replaced, 0);
-        QCOMPARE(rig.machine.game().Credits, 7);
+        QCOMPARE(rig.machine.game().credits, 7);
 
         // A valid file replaces a changed game without a question.
         rig.prompter.openResults.push_back(good);
         rig.menu.openGame();
         QCOMPARE(rig.replaced, 1);
-        QCOMPARE(rig.machine.game().Credits, 42);
-        QVERIFY(!rig.machine.game().GameChanged);
+        QCOMPARE(rig.machine.game().credits, 42);
+        QVERIFY(!rig.machine.game().changed);
         QCOMPARE(rig.menu.folder(), m_dir.path() + '/');
         QCOMPARE(rig.prompter.messages.size(), 1);
     }

@@ -1,7 +1,7 @@
 #include "fakes/ModalWatch.h"
 #include "platform/QtPrompter.h"
 #include "fakes/TestFiles.h"
-#include "widgets/WaitCursor.h"
+#include "widgets/OverrideCursor.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -46,7 +46,7 @@ private slots:
                 QTest::keyClick(box, Qt::Key_Escape);
         });
         QtPrompter prompter;
-        WaitCursor busy; // a box shown in the middle of a long operation
+        OverrideCursor busy(Qt::WaitCursor); // a box shown in the middle of a long operation
         const auto result = prompter.message(nullptr, ask ? Prompter::Icon::Question : Prompter::Icon::Critical,
                                              ask ? Prompter::Buttons::YesNoCancel : Prompter::Buttons::Ok,
                                              "Title", "Text", systemModal);
@@ -92,7 +92,7 @@ private slots:
             QMetaObject::invokeMethod(dialog, accept ? "accept" : "reject");
         });
         QtPrompter prompter;
-        WaitCursor busy;
+        OverrideCursor busy(Qt::WaitCursor);
         const Prompter::FileRequest request{save ? "Save Game" : "Open Game", dir.path(), fileName};
         const auto result = save ? prompter.saveFile(nullptr, request) : prompter.openFile(nullptr, request);
         QCOMPARE(result.has_value(), accept);

@@ -75,12 +75,12 @@ private slots:
         QFETCH(QString, read);
         PlayRig rig;
         rig.setGame(25, 0.5f);
-        ReelGrid grid = rig.game().Grid;
+        ReelGrid grid = rig.game().grid;
         grid.set(3, Symbol::RedSeven);
         grid.set(4, Symbol::Blank);
         grid.set(5, Symbol::Emblem);
         SlotGame g = rig.game();
-        g.Grid = grid;
+        g.grid = grid;
         rig.machine.takeGame(rig.machine.options(), g);
         rig.player.showGame();
         QAccessibleInterface* iface = accessibleOf(rig.face.findChild<QWidget*>(object));
@@ -106,16 +106,16 @@ private slots:
         PlayRig rig;
         QAccessibleInterface* bill = accessibleOf(rig.face.billSlot(10));
         bill->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(rig.game().Credits, 0);
-        QTRY_COMPARE(rig.game().Credits, 10);
+        QCOMPARE(rig.game().credits, 0);
+        QTRY_COMPARE(rig.game().credits, 10);
         accessibleOf(rig.face.playButton(2))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(rig.game().Spins, 1);
-        QCOMPARE(rig.game().CreditsPlayed, 2);
+        QTRY_COMPARE(rig.game().spins, 1);
+        QCOMPARE(rig.game().creditsPlayed, 2);
         // Locked machines take no press.
         rig.face.setLocked(true);
         accessibleOf(rig.face.billSlot(20))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTest::qWait(20);
-        QCOMPARE(rig.game().AmountInserted, 10);
+        QCOMPARE(rig.game().amountInserted, 10);
     }
 
     // A count is announced once it is counted, not credit by credit; the
@@ -125,13 +125,13 @@ private slots:
         FastRandom emblems(ThreeEmblemsSeed);
         PlayRig rig(&emblems);
         GameOptions o = rig.machine.options();
-        o.Payout = "Fantasy";
-        o.Sound = 0;
+        o.payout = PayoutMode::Fantasy;
+        o.sound = 0;
         rig.setOptions(o);
         rig.setGame(0, 20.0f, 0);
         Listener listener;
         rig.click(rig.face.billSlot(100));
-        QCOMPARE(rig.game().Credits, 2000);
+        QCOMPARE(rig.game().credits, 2000);
         QCOMPARE(listener.count("Credits"), 1);
         listener.events.clear();
         rig.click(rig.face.playButton(1));
@@ -191,18 +191,18 @@ private slots:
                                           "bill50Slot bill100Slot")); // the shut $5 slot is passed over
         rig.face.billSlot(10)->setFocus();
         QTest::keyClick(rig.face.billSlot(10), Qt::Key_Space);
-        QCOMPARE(rig.game().Credits, 10);
+        QCOMPARE(rig.game().credits, 10);
         rig.face.playButton(1)->setFocus();
         QTest::keyPress(rig.face.playButton(1), Qt::Key_Return);
         QCOMPARE(rig.face.playButton(1)->picture(), ImageButton::Picture::Pressed);
         QTest::keyRelease(rig.face.playButton(1), Qt::Key_Return);
-        QCOMPARE(rig.game().Spins, 1);
+        QCOMPARE(rig.game().spins, 1);
         QCOMPARE(QApplication::focusWidget(), rig.face.playButton(1));
 
         // A release without its press (the Enter that closed a dialog, let
         // go over the face) presses nothing; nor does one whose press went
         // to another control before the focus moved.
-        const int credits = rig.game().Credits;
+        const int credits = rig.game().credits;
         QTest::keyRelease(rig.face.playButton(1), Qt::Key_Return);
         QTest::keyRelease(rig.face.billSlot(20), Qt::Key_Return);
         rig.face.billSlot(20)->setFocus();
@@ -212,8 +212,8 @@ private slots:
         QTest::keyRelease(rig.face.billSlot(20), Qt::Key_Space);
         QTest::keyPress(rig.face.playButton(2), Qt::Key_Space);
         QTest::keyRelease(rig.face.playButton(2), Qt::Key_Return);
-        QCOMPARE(rig.game().Spins, 1);
-        QCOMPARE(rig.game().Credits, credits);
+        QCOMPARE(rig.game().spins, 1);
+        QCOMPARE(rig.game().credits, credits);
     }
 };
 

@@ -39,21 +39,21 @@ struct Rig : PlayRig {
                 held = QString("play%1 pressed").arg(bet);
         if (rig.face.cashOutButton()->picture() == ImageButton::Picture::Pressed)
             held = "cash out pressed";
-        const int creditsBefore = rig.game().Credits;
+        const int creditsBefore = rig.game().credits;
         rig.send(QEvent::KeyRelease, key, mods, false, scan);
         QString effect;
         for (const auto& c : rig.help.calls)
             if (c.kind == FakeHelpViewer::Kind::Topic)
                 effect = QString("topic %1").arg(c.topic);
-        if (rig.game().CreditsPlayed == 0 && rig.game().Credits != creditsBefore)
-            effect = QString("credits %1").arg(rig.game().Credits);
+        if (rig.game().creditsPlayed == 0 && rig.game().credits != creditsBefore)
+            effect = QString("credits %1").arg(rig.game().credits);
         if (rig.cashOuts)
             effect = QString("cash out x%1").arg(rig.cashOuts);
         // The release shows the normal picture again (or, busy, leaves the disabled one).
         for (int bet = 1; bet <= 3; ++bet)
             if (rig.face.playButton(bet)->picture() == ImageButton::Picture::Pressed)
                 return "still pressed";
-        return QString("%1|%2|%3").arg(held).arg(rig.game().CreditsPlayed).arg(effect);
+        return QString("%1|%2|%3").arg(held).arg(rig.game().creditsPlayed).arg(effect);
     }
 };
 
@@ -160,11 +160,11 @@ private slots:
             rig.send(QEvent::KeyRelease, Qt::Key_1, {}, false, one, time);
             rig.send(QEvent::KeyPress, Qt::Key_1, {}, false, one, time);
         }
-        QCOMPARE(rig.game().Spins, displayKnows ? 0 : 1);
+        QCOMPARE(rig.game().spins, displayKnows ? 0 : 1);
         QCOMPARE(rig.face.playButton(1)->picture(), ImageButton::Picture::Pressed);
         rig.keyboard.down.clear();
         rig.send(QEvent::KeyRelease, Qt::Key_1, {}, false, one, 950);
-        QCOMPARE(rig.game().Spins, 1);
+        QCOMPARE(rig.game().spins, 1);
         QCOMPARE(rig.face.playButton(1)->picture(), ImageButton::Picture::Normal);
     }
 #endif
@@ -180,9 +180,9 @@ private slots:
             rig.send(QEvent::KeyPress, Qt::Key_1, {}, true);
         }
         QCOMPARE(rig.face.playButton(1)->picture(), ImageButton::Picture::Pressed);
-        QCOMPARE(rig.game().Spins, 0);
+        QCOMPARE(rig.game().spins, 0);
         rig.send(QEvent::KeyRelease, Qt::Key_1, {});
-        QCOMPARE(rig.game().Spins, 1);
+        QCOMPARE(rig.game().spins, 1);
     }
 
     // A key pressed in the middle of a spin is not a second spin, whether
@@ -211,8 +211,8 @@ private slots:
         rig.send(QEvent::KeyRelease, Qt::Key_3, {});
         if (releasedAfter)
             rig.send(QEvent::KeyRelease, Qt::Key_2, {});
-        QCOMPARE(rig.game().Spins, 1);
-        QCOMPARE(rig.game().CreditsPlayed, 3);
+        QCOMPARE(rig.game().spins, 1);
+        QCOMPARE(rig.game().creditsPlayed, 3);
     }
 };
 

@@ -47,12 +47,12 @@ private slots:
             ++checks;
             QVERIFY(rig.everythingLocked());
             if (soundOf(c) == 2 && seen.size() < 3)
-                seen << QString("%1/%2").arg(rig.game().Credits).arg(rig.face.playedLabel()->text());
+                seen << QString("%1/%2").arg(rig.game().credits).arg(rig.face.playedLabel()->text());
         };
         rig.pacer.onPause = [&] {
             ++checks;
             QVERIFY(rig.everythingLocked());
-            QCOMPARE(rig.game().Spins, 0);
+            QCOMPARE(rig.game().spins, 0);
             if (wonWhileTurning.isEmpty())
                 wonWhileTurning = rig.face.wonLabel()->text();
         };
@@ -66,7 +66,7 @@ private slots:
         QString atWake;
         connect(&rig.player, &MachineOperator::busyChanged, this, [&](bool busy) {
             if (!busy)
-                atWake = QString("%1 %2 %3").arg(rig.game().Spins).arg(rig.game().CreditsPlayed).arg(rig.game().GameChanged);
+                atWake = QString("%1 %2 %3").arg(rig.game().spins).arg(rig.game().creditsPlayed).arg(rig.game().changed);
         });
         rig.click(rig.face.playButton(3));
         QCOMPARE(wonWhileTurning, QString("0"));
@@ -74,11 +74,11 @@ private slots:
         QCOMPARE(seen, QStringList({"2/1", "1/2", "0/3"}));
         QVERIFY(checks > 210);
         QVERIFY(!rig.everythingLocked());
-        QCOMPARE(rig.face.wonLabel()->text(), QString::fromStdString(rig.game().Won));
-        QCOMPARE(rig.face.creditsLabel()->text(), QStringLiteral(" %1").arg(rig.game().Credits));
+        QCOMPARE(rig.face.wonLabel()->text(), QString::fromStdString(rig.game().wonShown));
+        QCOMPARE(rig.face.creditsLabel()->text(), QStringLiteral(" %1").arg(rig.game().credits));
         QCOMPARE(int(rig.pacer.pauses.size()), 210);
         // Events ran after each sound (5 coins of the bill, 3 of the bet, the wheels, the win) and each new symbol, and at the end.
-        QCOMPARE(rig.pacer.yields, 5 + 3 + 1 + 70 + std::stoi(rig.game().Won) + 1);
+        QCOMPARE(rig.pacer.yields, 5 + 3 + 1 + 70 + std::stoi(rig.game().wonShown) + 1);
     }
 
     void notEnoughCredits_data()
@@ -98,8 +98,8 @@ private slots:
         rig.setGame(credits);
         rig.click(rig.face.playButton(bet));
         QCOMPARE(rig.prompter.boxes(), QStringList{"Information Ok, Star Haven Virtual Slots: " + text});
-        QCOMPARE(rig.game().Credits, credits);
-        QCOMPARE(rig.game().Spins, 0);
+        QCOMPARE(rig.game().credits, credits);
+        QCOMPARE(rig.game().spins, 0);
         QCOMPARE(rig.face.playButton(bet)->picture(), ImageButton::Picture::Normal);
     }
 
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(play->picture(), ImageButton::Picture::Normal);
         QCOMPARE(rig.prompter.messages.size(), counts ? 1 : 0); // no credits yet
         rig.click(rig.face.billSlot(10), Qt::MouseButton(button), mods);
-        QCOMPARE(rig.game().AmountInserted, counts ? 10 : 0);
+        QCOMPARE(rig.game().amountInserted, counts ? 10 : 0);
     }
 
     // Each paid credit: WON counts up, the coin sounds, then CREDITS shows
@@ -147,8 +147,8 @@ private slots:
         FastRandom emblems(ThreeEmblemsSeed);
         Rig fantasy(&emblems);
         GameOptions o = fantasy.machine.options();
-        o.Payout = "Fantasy";
-        o.WheelSound = 0;
+        o.payout = PayoutMode::Fantasy;
+        o.wheelSound = 0;
         fantasy.setOptions(o);
         fantasy.setGame(10);
         QStringList seen;
@@ -194,12 +194,12 @@ private slots:
             QVERIFY(!slot->isEnabled());
             QVERIFY(!slot->isTransparent());
             rig.player.insertBill(5); // as F5 would: nothing
-            QCOMPARE(rig.game().Credits, 0);
+            QCOMPARE(rig.game().credits, 0);
             rig.click(rig.face.billSlot(10));
             QVERIFY(!slot->isEnabled()); // stays shut after another bill
             return;
         }
-        QCOMPARE(rig.game().Credits, credits);
+        QCOMPARE(rig.game().credits, credits);
         QCOMPARE(coins, credits);
         QCOMPARE(rig.face.creditsLabel()->text(), QStringLiteral(" %1").arg(credits));
         QVERIFY(rig.face.billSlot(5)->isEnabled() == (denomination >= 1.0f));
@@ -223,9 +223,9 @@ private slots:
         QFETCH(QString, heard);
         Rig rig;
         GameOptions o = rig.machine.options();
-        o.Sound = off != "Sound";
-        o.WheelSound = off != "WheelSound";
-        o.CoinSound = off != "CoinSound";
+        o.sound = off != "Sound";
+        o.wheelSound = off != "WheelSound";
+        o.coinSound = off != "CoinSound";
         rig.setOptions(o);
         rig.sound.devices = off != "device";
         rig.click(rig.face.billSlot(5));
@@ -244,8 +244,8 @@ private slots:
         QCOMPARE(rig.prompter.messages[0].title, QString("Error Spinning Wheels"));
         QVERIFY(rig.face.isIdle());
         QVERIFY(!rig.everythingLocked());
-        QCOMPARE(rig.game().Credits, 4); // the credit taken stays taken
-        QCOMPARE(rig.game().Spins, 1);   // and the spin is still booked
+        QCOMPARE(rig.game().credits, 4); // the credit taken stays taken
+        QCOMPARE(rig.game().spins, 1);   // and the spin is still booked
     }
 };
 

@@ -24,10 +24,11 @@ QString describe(const StoredSettings& s)
 {
     const GameOptions& o = s.options;
     return QStringList{QString::number(s.windowTop), QString::number(s.windowLeft),
-                       s.payoutsHidden ? "hidden" : "shown", QString::number(o.WheelSpeed),
-                       QStringLiteral("%1%2%3%4%5").arg(o.Sound).arg(o.WheelSound).arg(o.CoinSound).arg(o.JackPotSound).arg(o.LoadLastFile),
-                       QString::number(o.Machine), QString::fromStdString(o.Payout),
-                       QString::fromStdString(o.ShowStats), QString::fromStdString(o.CashOut), s.lastFile,
+                       s.payoutsHidden ? "hidden" : "shown", QString::number(o.wheelSpeed),
+                       QStringLiteral("%1%2%3%4%5").arg(o.sound).arg(o.wheelSound).arg(o.coinSound).arg(o.jackPotSound).arg(o.loadLastFile),
+                       QString::number(o.machine), QString::fromStdString(std::string(toString(o.payout))),
+                       QString::number(o.showStats),
+                       QStringList{"Exit", "New", "none"}[int(o.cashOut)], s.lastFile,
                        gridText(s.wheel)}
         .join('|');
 }
@@ -50,13 +51,13 @@ private slots:
         s.windowTop = pixelsToTwips(-20);
         s.windowLeft = pixelsToTwips(300);
         s.payoutsHidden = true;
-        s.options.WheelSpeed = 0;
-        s.options.Sound = 0;
-        s.options.LoadLastFile = 0;
-        s.options.Machine = 0.2f;
-        s.options.Payout = "Realistic";
-        s.options.ShowStats = "0";
-        s.options.CashOut = "New";
+        s.options.wheelSpeed = 0;
+        s.options.sound = false;
+        s.options.loadLastFile = false;
+        s.options.machine = 0.2f;
+        s.options.payout = PayoutMode::Realistic;
+        s.options.showStats = false;
+        s.options.cashOut = CashOutAction::NewGame;
         s.lastFile = "/home/x/a, b.shs";
         s.wheel.set(4, Symbol::RedSeven);
         {
@@ -68,7 +69,8 @@ private slots:
         QCOMPARE(twipsToPixels(s.windowTop), -20);
 
         const QByteArray text = readFile(file);
-        for (const char* line : {"Machine=0.2\n", "Payouts=True\n", "Sound=0\n", "Payout=Realistic\n", "CashOut=New\n"})
+        for (const char* line : {"Machine=0.2\n", "Payouts=True\n", "Sound=0\n", "Payout=Realistic\n", "CashOut=New\n",
+                                 "ShowStats=0\n"})
             QVERIFY2(text.contains(line), line);
     }
 
@@ -92,6 +94,13 @@ private slots:
         QTest::newRow("wheel 1 index 7") << "Wheel/1=7" << 1024 << dflt;
         QTest::newRow("wheel 9 as text") << "Wheel/9=x" << 1024 << dflt;
         QTest::newRow("sound number with a comma") << "Options/Sound=0,5" << 1024 << dflt;
+        QTest::newRow("stats not a number: off") << "CashOut/ShowStats=yes" << 1024
+                                                 << "900|1000|shown|5|11111|1|GoodDay|0|Exit|/x/y.shs|123000456";
+        QTest::newRow("stats a number with blanks") << "CashOut/ShowStats= 2 " << 1024 << dflt;
+        QTest::newRow("cash out in other letters: neither") << "CashOut/CashOut=new" << 1024
+                                                            << "900|1000|shown|5|11111|1|GoodDay|1|none|/x/y.shs|123000456";
+        QTest::newRow("cash out empty: neither") << "CashOut/CashOut=" << 1024
+                                                 << "900|1000|shown|5|11111|1|GoodDay|1|none|/x/y.shs|123000456";
         // Values that do convert, for contrast.
         QTest::newRow("payouts lower case true") << "Window/Payouts=true" << 1024
                                                  << "900|1000|hidden|5|11111|1|GoodDay|1|Exit|/x/y.shs|123000456";

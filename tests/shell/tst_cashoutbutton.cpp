@@ -41,7 +41,7 @@ private slots:
         rig.set("CashOut/CashOut", cashOut);
         rig.set("CashOut/ShowStats", showStats);
         rig.start();
-        rig.setOptions([](GameOptions& o) { o.WheelSpeed = 3; }); // reaches the store only if the settings are saved
+        rig.setOptions([](GameOptions& o) { o.wheelSpeed = 3; }); // reaches the store only if the settings are saved
         rig.setCredits(40, true);
         QString dialogs;
         whenShown<QDialog>(rig.window.get(), [&](QDialog* d) {
@@ -57,7 +57,7 @@ private slots:
         QStringList happened;
         if (rig.store()->value("Options/WheelSpeed").toString() == "3")
             happened << "saved";
-        if (rig.game().Credits == 0 && !rig.game().GameChanged)
+        if (rig.game().credits == 0 && !rig.game().changed)
             happened << "new game";
         if (!rig.programEnds.isEmpty()) {
             // The window is gone, and closing it after the end asks nothing.

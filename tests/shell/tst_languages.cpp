@@ -156,7 +156,7 @@ private slots:
             whenShown<QDialog>(saver.window.get(), [](QDialog* d) { playSteps(*d, "optNewGame chkShowStats OK"); });
             gameItem(saver, CashOutItem)->trigger();
             WindowRig::click(saver.face().billSlot(20));
-            QCOMPARE(saver.game().Credits, 4);
+            QCOMPARE(saver.game().credits, 4);
             saver.prompter.saveResults << path;
             saver.window->gameMenuCommands().saveGame();
             QVERIFY2(saver.prompter.messages.isEmpty(), qPrintable(saver.prompter.texts().join('\n')));
@@ -174,12 +174,12 @@ private slots:
         QVERIFY(writeFile(opener.ini(), settings));
         opener.start(path);
         QVERIFY2(opener.prompter.messages.isEmpty(), qPrintable(opener.prompter.texts().join('\n')));
-        QCOMPARE(opener.game().Credits, 4);
-        QCOMPARE(opener.game().AmountInserted, 20);
-        QCOMPARE(opener.window->machine().options().Payout, std::string("Fantasy"));
-        QCOMPARE(opener.window->machine().options().Machine, 0.2f);
-        QCOMPARE(opener.window->machine().options().CashOut, std::string("New"));
-        QCOMPARE(opener.window->machine().options().ShowStats, std::string("0"));
+        QCOMPARE(opener.game().credits, 4);
+        QCOMPARE(opener.game().amountInserted, 20);
+        QVERIFY(opener.window->machine().options().payout == PayoutMode::Fantasy);
+        QCOMPARE(opener.window->machine().options().machine, 0.2f);
+        QVERIFY(opener.window->machine().options().cashOut == CashOutAction::NewGame);
+        QVERIFY(!opener.window->machine().options().showStats);
         const QString again = opener.dir.filePath("again.shs");
         opener.prompter.saveResults << again;
         opener.window->gameMenuCommands().saveGameAs();
@@ -205,13 +205,13 @@ private slots:
         QFETCH(QString, dialog);
         Speaking speaking(language);
         EveryDialog dialogs;
-        dialogs.options.Machine = 4.0f;
+        dialogs.options.machine = 4.0f;
         SlotGame& game = dialogs.game;
-        game.AmountInserted = 100000;
-        game.Spins = game.CreditsPlayed = game.CreditsWon = 100000;
-        game.Credits = dialog.endsWith("ahead") ? 100000 * 4 : dialog.endsWith("even") ? 100000 * 4 : 1;
+        game.amountInserted = 100000;
+        game.spins = game.creditsPlayed = game.creditsWon = 100000;
+        game.credits = dialog.endsWith("ahead") ? 100000 * 4 : dialog.endsWith("even") ? 100000 * 4 : 1;
         if (dialog.endsWith("ahead"))
-            game.AmountInserted = 1;
+            game.amountInserted = 1;
         const auto shown = dialogs.show(dialog.section(',', 0, 0));
         auto* d = qobject_cast<QDialog*>(shown.get());
         QVERIFY(d);

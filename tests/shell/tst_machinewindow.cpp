@@ -56,7 +56,7 @@ private slots:
         rig.window->startNewGame(); // a new game
         QCOMPARE(rig.desktop.steps.join(','), steps);
         QCOMPARE(rig.store()->value("Window/FirstTime").toString(), QString("False"));
-        QCOMPARE(rig.game().Grid, ReelGrid::defaultGrid());
+        QCOMPARE(rig.game().grid, ReelGrid::defaultGrid());
     }
 
     // Every item of both menus with its shortcut, in order; the file
@@ -165,7 +165,7 @@ private slots:
         // Absolute, so that the next start finds it from anywhere.
         if (outcome != "untitled")
             QCOMPARE(rig.window->gameMenuCommands().fileName(), opened ? good : QString());
-        QCOMPARE(rig.game().Credits, opened ? 77 : 0);
+        QCOMPARE(rig.game().credits, opened ? 77 : 0);
         QCOMPARE(rig.face().denominationShown(), opened ? 25 : 100);
     }
 
@@ -201,7 +201,7 @@ private slots:
         QFETCH(QString, outcome);
         Rig rig;
         rig.start();
-        rig.setOptions([](GameOptions& o) { o.WheelSpeed = 7; });
+        rig.setOptions([](GameOptions& o) { o.wheelSpeed = 7; });
         rig.setCredits(0, changed);
         if (answer >= 0)
             rig.prompter.answers.push_back(Prompter::Answer(answer));
@@ -219,7 +219,7 @@ private slots:
         if (!saveTo.isEmpty() && QFile::exists(rig.dir.filePath(saveTo)) &&
             rig.store()->value("LastFile/Name") == rig.dir.filePath(saveTo))
             seen << "saved";
-        if (!ends && rig.game().GameChanged)
+        if (!ends && rig.game().changed)
             seen << "kept";
         QCOMPARE(seen.join(", "), outcome);
     }
@@ -242,16 +242,16 @@ private slots:
         Rig rig;
         const QString path = pathFromNative(QFile::encodeName(rig.dir.path()) + '/' + name);
         GameFileContent c;
-        c.game.Credits = 77;
+        c.game.credits = 77;
         writeGameFile(path, c);
         rig.start(path);
         QCOMPARE(rig.window->windowTitle(), title);
-        QCOMPARE(rig.game().Credits, 77);
+        QCOMPARE(rig.game().credits, 77);
         WindowRig::click(rig.face().billSlot(5));
         rig.gameAction("&Save Game")->trigger();
         QCOMPARE(rig.prompter.saveRequests.size(), 0);
-        QCOMPARE(readGameFile(path).game.Credits, 82);
-        QVERIFY(!rig.game().GameChanged);
+        QCOMPARE(readGameFile(path).game.credits, 82);
+        QVERIFY(!rig.game().changed);
         // Kept as the last file, and opened again from there by the next run,
         // which reads the store from the disk (not this process's copy).
         QVERIFY(rig.window->close());
@@ -270,7 +270,7 @@ private slots:
         Rig rig;
         rig.settingsKept = false;
         rig.start();
-        rig.setOptions([](GameOptions& o) { o.WheelSpeed = 7; });
+        rig.setOptions([](GameOptions& o) { o.wheelSpeed = 7; });
         rig.setCredits(0);
         QVERIFY(rig.window->close());
         QCOMPARE(rig.desktop.steps, QStringList());
@@ -287,7 +287,7 @@ private slots:
         Rig rig;
         const QString path = disk.filePath("game.shs");
         GameFileContent c;
-        c.game.Credits = 500;
+        c.game.credits = 500;
         writeGameFile(path, c);
         const QByteArray before = readFile(path);
         rig.start(path);
@@ -302,8 +302,8 @@ private slots:
                               "Do you want to save the game?",
                               "Exclamation Ok, Error writing file.: 61: Disk full"}));
         QCOMPARE(readFile(path), before);
-        QVERIFY(rig.game().GameChanged);
-        QCOMPARE(rig.game().Credits, 510);
+        QVERIFY(rig.game().changed);
+        QCOMPARE(rig.game().credits, 510);
     }
 
     // What the dialogs chose is on the machine and its face at once: the
@@ -319,7 +319,7 @@ private slots:
         QCOMPARE(rig.face().denominationShown(), 5);
         whenShown<QDialog>(rig.window.get(), [](QDialog* d) { playSteps(*d, "optNewGame OK"); });
         rig.gameAction("&Configure Cash Out Button")->trigger();
-        QCOMPARE(rig.window->machine().options().CashOut, std::string("New"));
+        QVERIFY(rig.window->machine().options().cashOut == CashOutAction::NewGame);
         QCOMPARE(rig.store()->value("CashOut/CashOut").toString(), QString("New"));
         QCOMPARE(rig.store()->value("Options/Machine").toString(), QString("20"));
     }
@@ -349,7 +349,7 @@ private slots:
         rig.gameAction(item)->trigger();
         QVERIFY(closedFirst);
         QCOMPARE(rig.prompter.boxes(), QStringList{box});
-        QVERIFY(rig.game().GameChanged);
+        QVERIFY(rig.game().changed);
     }
 
     void keptOnScreen_data()
@@ -416,8 +416,8 @@ private slots:
             }
         };
         WindowRig::click(rig.face().playButton(1));
-        QCOMPARE(rig.game().Spins, 1);
-        QCOMPARE(rig.game().Credits, std::stoi(rig.game().Won));
+        QCOMPARE(rig.game().spins, 1);
+        QCOMPARE(rig.game().credits, std::stoi(rig.game().wonShown));
         QTRY_VERIFY(!rig.window->isVisible());
     }
 

@@ -22,16 +22,16 @@ struct Rig : WindowRig {
     {
         set("Window/FirstTime", "False");
         GameFileContent c;
-        c.game.Credits = 500;
-        c.options.Sound = 0;
-        c.options.WheelSpeed = 0;
+        c.game.credits = 500;
+        c.options.sound = 0;
+        c.options.wheelSpeed = 0;
         gameFile = dir.filePath("my game.shs");
         writeGameFile(gameFile, c);
         fileBytes = readFile(gameFile);
         start(gameFile);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         click(face().billSlot(10));
-        QCOMPARE(game().Credits, 510);
+        QCOMPARE(game().credits, 510);
         prompter.messages.clear();
     }
     // The next run of the game over the same folder, the player answering
@@ -106,10 +106,10 @@ private slots:
         const std::optional<KeptGame> kept = readKeptGame(rig.window->keptGamePath());
         QVERIFY(kept);
         QCOMPARE(kept->file, rig.gameFile);
-        QCOMPARE(kept->content.game.Spins, duringSpin ? 1 : 0);
-        QCOMPARE(kept->content.game.CreditsPlayed, duringSpin ? 1 : 0);
-        const int credits = rig.game().Credits;
-        QCOMPARE(kept->content.game.Credits, credits);
+        QCOMPARE(kept->content.game.spins, duringSpin ? 1 : 0);
+        QCOMPARE(kept->content.game.creditsPlayed, duringSpin ? 1 : 0);
+        const int credits = rig.game().credits;
+        QCOMPARE(kept->content.game.credits, credits);
 
         // The next start asks once; the answer decides.
         rig.startAgain(Answer(answer));
@@ -118,15 +118,15 @@ private slots:
                  "When Star Haven Virtual Slots last closed, your game my game.shs had changed and there was no chance "
                  "to ask you about it, so it was kept for you.\r\n\r\nDo you want to continue that game?");
         const bool continued = Answer(answer) == Answer::Yes;
-        QCOMPARE(rig.game().Credits, continued ? credits : 500); // the last file opens otherwise
-        QCOMPARE(rig.game().GameChanged, continued);
+        QCOMPARE(rig.game().credits, continued ? credits : 500); // the last file opens otherwise
+        QCOMPARE(rig.game().changed, continued);
         QCOMPARE(rig.window->windowTitle(), titleFor(rig.gameFile));
         QCOMPARE(rig.window->gameMenuCommands().fileName(), rig.gameFile);
         QVERIFY(!QFile::exists(rig.window->keptGamePath()));
         // Saved, the continued game goes to its own file without a dialog.
         rig.window->gameMenuCommands().saveGame();
         QVERIFY(rig.prompter.saveRequests.isEmpty());
-        QCOMPARE(readGameFile(rig.gameFile).game.Credits, continued ? credits : 500);
+        QCOMPARE(readGameFile(rig.gameFile).game.credits, continued ? credits : 500);
 
         rig.startAgain(Answer::Yes);
         QCOMPARE(rig.questions(), QStringList{});
@@ -145,9 +145,9 @@ private slots:
         QCOMPARE(rig.prompter.messages[0].text,
                  "When Star Haven Virtual Slots last closed, your game had changed and there was no chance to ask you "
                  "about it, so it was kept for you.\r\n\r\nDo you want to continue that game?");
-        QCOMPARE(rig.game().Credits, 20);
+        QCOMPARE(rig.game().credits, 20);
         QCOMPARE(rig.window->windowTitle(), untitledTitle());
-        QVERIFY(rig.game().GameChanged);
+        QVERIFY(rig.game().changed);
     }
 
     // The session's close asked and the player said No; the logout was

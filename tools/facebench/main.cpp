@@ -143,12 +143,12 @@ int main(int argc, char* argv[])
         window.machine().changeOptions(options);
         window.machineOperator().showMachine();
     };
-    setOptions([](GameOptions& o) { o.Sound = 0; });
+    setOptions([](GameOptions& o) { o.sound = 0; });
     // A $10 bill before each spin, so there is always a credit to bet.
     auto tenCredits = [&window] { window.machineOperator().insertBill(10); };
 
     for (int speed : {5, 0}) {
-        setOptions([speed](GameOptions& o) { o.WheelSpeed = speed; });
+        setOptions([speed](GameOptions& o) { o.wheelSpeed = speed; });
         tenCredits();
         pacer.nanosByUnits.clear();
         QElapsedTimer wall;
@@ -175,7 +175,7 @@ int main(int argc, char* argv[])
     // A key's release to the wheels' first move and to the first new symbol
     // on screen, at wheel speed 5, as the player sees it.
     {
-        setOptions([](GameOptions& o) { o.WheelSpeed = 5; });
+        setOptions([](GameOptions& o) { o.wheelSpeed = 5; });
         tenCredits();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))
@@ -214,12 +214,12 @@ int main(int argc, char* argv[])
         std::printf("Game Options chosen: dialog painted after %.2f ms\n", painted / 1e6);
     }
 
-    setOptions([](GameOptions& o) { o.Machine = 20.0f; });
-    const int before = window.machine().game().Credits;
+    setOptions([](GameOptions& o) { o.machine = 20.0f; });
+    const int before = window.machine().game().credits;
     QElapsedTimer wall;
     wall.start();
     window.machineOperator().insertBill(100);
-    std::printf("$100 on a Nickel machine, sounds off: %d credits in %.3f s\n", window.machine().game().Credits - before,
+    std::printf("$100 on a Nickel machine, sounds off: %d credits in %.3f s\n", window.machine().game().credits - before,
                 wall.nsecsElapsed() / 1e9);
     return 0;
 }
