@@ -1,7 +1,5 @@
 #include "core/PayTable.h"
 
-#include <algorithm>
-
 namespace strhaven {
 
 namespace {
@@ -12,19 +10,26 @@ constexpr bool isBar(Symbol s)
     return s == Symbol::TripleBar || s == Symbol::DoubleBar || s == Symbol::SingleBar;
 }
 
-constexpr int threeOfAKind(Symbol s)
+struct LinePay {
+    int pay = 0;
+    Combination combination = Combination::None;
+};
+
+constexpr LinePay threeOfAKind(Symbol s)
 {
     switch (s) {
-    case Symbol::RedSeven: return 200;
-    case Symbol::WhiteSeven: return 100;
-    case Symbol::TripleBar: return 30;
-    case Symbol::DoubleBar: return 20;
-    case Symbol::SingleBar: return 10;
-    default: return 0;
+    case Symbol::RedSeven: return {200, Combination::ThreeRedSevens};
+    case Symbol::WhiteSeven: return {100, Combination::ThreeWhiteSevens};
+    case Symbol::TripleBar: return {30, Combination::ThreeTripleBars};
+    case Symbol::DoubleBar: return {20, Combination::ThreeDoubleBars};
+    case Symbol::SingleBar: return {10, Combination::ThreeSingleBars};
+    default: return {};
     }
 }
 
-int linePay(const std::array<Symbol, 3>& line)
+// A line pays only its highest combination; of two that pay alike, the one
+// printed higher.
+LinePay linePay(const std::array<Symbol, 3>& line)
 {
     int emblems = 0;
     bool allSevens = true, allBars = true, allSame = true;
@@ -41,22 +46,33 @@ int linePay(const std::array<Symbol, 3>& line)
         allBars = allBars && isBar(s);
     }
     if (emblems == 3)
-        return 1500;
-    int pay = 0;
+        return {1500, Combination::ThreeEmblems};
+    LinePay best;
+    const auto consider = [&best](LinePay candidate) {
+        if (candidate.pay > best.pay)
+            best = candidate;
+    };
     if (allSame)
-        pay = threeOfAKind(first);
+        consider(threeOfAKind(first));
     if (allSevens)
-        pay = std::max(pay, 60);
+        consider({60, Combination::AnyThreeSevens});
     if (allBars)
-        pay = std::max(pay, 5);
+        consider({5, Combination::AnyThreeBars});
     if (emblems == 2)
-        pay = std::max(pay, 5);
+        consider({5, Combination::TwoEmblems});
     if (emblems == 1)
-        pay = std::max(pay, 2);
-    return pay;
+        consider({2, Combination::OneEmblem});
+    return best;
 }
 
 } // namespace
+
+void PayTable::set(int code, std::int16_t pay, Combination c)
+{
+    m_pays[static_cast<std::size_t>(code)] = pay;
+    m_combinations[static_cast<std::size_t>(code)] = c;
+    m_combinationPays[static_cast<std::size_t>(c)] = pay;
+}
 
 PayTable BuildPayTable()
 {
@@ -65,9 +81,10 @@ PayTable BuildPayTable()
         for (int b = 0; b < SymbolCount; ++b)
             for (int c = 0; c < SymbolCount; ++c) {
                 const std::array<Symbol, 3> line{symbolFromIndex(a), symbolFromIndex(b), symbolFromIndex(c)};
-                table[100 * a + 10 * b + c] = static_cast<std::int16_t>(linePay(line));
+                const LinePay paid = linePay(line);
+                table.set(100 * a + 10 * b + c, static_cast<std::int16_t>(paid.pay), paid.combination);
             }
-    table[AnywhereCode] = 500;
+    table.set(AnywhereCode, 500, Combination::EmblemOnEveryWheel);
     return table;
 }
 
@@ -95,7 +112,7 @@ Evaluation evaluate(const ReelGrid& grid, const PayTable& table, int bet)
 {
     const int code = PayCode(grid);
     const int pay = table[code];
-    return {code, pay, winFor(pay, bet)};
+    return {code, table.combination(code), pay, winFor(pay, bet)};
 }
 
 } // namespace strhaven

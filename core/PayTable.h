@@ -14,15 +14,40 @@ inline constexpr int ThreeEmblemCode = 111;
 inline constexpr int PayTableSize = 668;
 inline constexpr int JackpotWin = 5000;
 
-// Credits paid per credit bet, by pay code (100a + 10b + c of the pay line's
-// symbol numbers, wheel 1 first). The same in every payout mode.
+// What a pay line is paid for, as the pay table prints it, from the top
+// row down; None pays nothing.
+enum class Combination : std::uint8_t {
+    None,
+    ThreeEmblems,
+    EmblemOnEveryWheel, // anywhere in the window, not three on the pay line
+    ThreeRedSevens,
+    ThreeWhiteSevens,
+    AnyThreeSevens,
+    ThreeTripleBars,
+    ThreeDoubleBars,
+    ThreeSingleBars,
+    AnyThreeBars,
+    TwoEmblems,
+    OneEmblem,
+};
+inline constexpr int CombinationCount = 12;
+
+// Credits paid per credit bet, and the combination paid, by pay code
+// (100a + 10b + c of the pay line's symbol numbers, wheel 1 first). The
+// same in every payout mode.
 class PayTable {
 public:
     std::int16_t operator[](int code) const { return m_pays[static_cast<std::size_t>(code)]; }
-    std::int16_t& operator[](int code) { return m_pays[static_cast<std::size_t>(code)]; }
+    Combination combination(int code) const { return m_combinations[static_cast<std::size_t>(code)]; }
+    // What the combination pays per credit bet.
+    int pay(Combination c) const { return m_combinationPays[static_cast<std::size_t>(c)]; }
+
+    void set(int code, std::int16_t pay, Combination c);
 
 private:
     std::array<std::int16_t, PayTableSize> m_pays{};
+    std::array<Combination, PayTableSize> m_combinations{};
+    std::array<int, CombinationCount> m_combinationPays{};
 };
 
 // Derives every entry from the pay rules: an Emblem stands in for any symbol
@@ -48,6 +73,7 @@ constexpr int winFor(int payPerCredit, int bet)
 
 struct Evaluation {
     int code;
+    Combination combination;
     int payPerCredit;
     int win;
 };

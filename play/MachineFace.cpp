@@ -28,26 +28,27 @@ std::vector<PayTableArea::Row> MachineFace::payTableRows(const PayTable& table)
 {
     std::vector<PayTableArea::Row> rows;
     for (const art::PayRow& printed : art::payRows(table))
-        rows.push_back({payRowName(printed.code, printed.label), printed.pays});
+        rows.push_back({payRowName(printed.combination), printed.pays});
     return rows;
 }
 
-QString MachineFace::payRowName(int code, const QString& printed)
+QString MachineFace::payRowName(Combination combination)
 {
-    switch (code) {
-    case ThreeEmblemCode: return tr("3 emblems");
-    case AnywhereCode: return tr("Any 3 emblems");
-    case 222: return tr("3 red sevens");
-    case 555: return tr("3 white sevens");
-    case 252: return tr("Any 3 sevens");
-    case 333: return tr("3 triple bars");
-    case 444: return tr("3 double bars");
-    case 666: return tr("3 single bars");
-    case 346: return tr("Any 3 bars");
-    case 110: return tr("Any 2 emblems");
-    case 100: return tr("Any 1 emblem");
+    switch (combination) {
+    case Combination::ThreeEmblems: return tr("3 emblems");
+    case Combination::EmblemOnEveryWheel: return tr("Any 3 emblems");
+    case Combination::ThreeRedSevens: return tr("3 red sevens");
+    case Combination::ThreeWhiteSevens: return tr("3 white sevens");
+    case Combination::AnyThreeSevens: return tr("Any 3 sevens");
+    case Combination::ThreeTripleBars: return tr("3 triple bars");
+    case Combination::ThreeDoubleBars: return tr("3 double bars");
+    case Combination::ThreeSingleBars: return tr("3 single bars");
+    case Combination::AnyThreeBars: return tr("Any 3 bars");
+    case Combination::TwoEmblems: return tr("Any 2 emblems");
+    case Combination::OneEmblem: return tr("Any 1 emblem");
+    case Combination::None: break;
     }
-    return printed;
+    return QString();
 }
 
 MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(parent)

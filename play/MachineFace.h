@@ -46,8 +46,8 @@ public:
     void announcePayLine(Announce when = Announce::IfChanged);
     QString payLineText() const;
     static QString symbolName(int symbol);
-    // A pay table row, by its pay code, as a screen reader says it.
-    static QString payRowName(int code, const QString& printed);
+    // A pay table row, by the combination it pays, as a screen reader says it.
+    static QString payRowName(Combination combination);
     // The pay table is hidden with the payouts panel.
     void setPayTableShown(bool shown);
     // The idle flag of the whole window.

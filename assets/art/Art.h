@@ -37,11 +37,11 @@ QPixmap shortcutChart(qreal dpr);                       // 245 x 168
 QStringList shortcutChartLines();                       // what the chart says, line by line
 QIcon programIcon();                                    // 16 to 256 px
 
-// One printed line of the pay table: its caption, the pay code it stands
+// One printed line of the pay table: its caption, the combination it stands
 // for and the wins for one, two and three coins as the machine pays them.
 struct PayRow {
     QString label;
-    int code;
+    Combination combination;
     std::array<int, 3> pays;
 };
 std::vector<PayRow> payRows(const PayTable& table);

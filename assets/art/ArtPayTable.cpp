@@ -13,7 +13,7 @@ namespace {
 // whether "ANY" leads them, or a caption alone where cards would mislead.
 struct RowArt {
     const char* label;
-    int code;
+    Combination combination;
     std::array<Symbol, 3> cards;
     int cardCount;
     bool any;
@@ -21,17 +21,17 @@ struct RowArt {
 
 constexpr Symbol E = Symbol::Emblem;
 constexpr std::array<RowArt, 11> Rows{{
-    {QT_TRANSLATE_NOOP("ArtText", "3 EMBLEMS"), ThreeEmblemCode, {E, E, E}, 3, false},
-    {QT_TRANSLATE_NOOP("ArtText", "ANY 3 EMBLEMS"), AnywhereCode, {}, 0, true},
-    {QT_TRANSLATE_NOOP("ArtText", "3 RED SEVENS"), 222, {Symbol::RedSeven, Symbol::RedSeven, Symbol::RedSeven}, 3, false},
-    {QT_TRANSLATE_NOOP("ArtText", "3 WHITE SEVENS"), 555, {Symbol::WhiteSeven, Symbol::WhiteSeven, Symbol::WhiteSeven}, 3, false},
-    {QT_TRANSLATE_NOOP("ArtText", "ANY 3 SEVENS"), 252, {Symbol::RedSeven, Symbol::WhiteSeven, Symbol::RedSeven}, 3, true},
-    {QT_TRANSLATE_NOOP("ArtText", "3 TRIPLE BARS"), 333, {Symbol::TripleBar, Symbol::TripleBar, Symbol::TripleBar}, 3, false},
-    {QT_TRANSLATE_NOOP("ArtText", "3 DOUBLE BARS"), 444, {Symbol::DoubleBar, Symbol::DoubleBar, Symbol::DoubleBar}, 3, false},
-    {QT_TRANSLATE_NOOP("ArtText", "3 SINGLE BARS"), 666, {Symbol::SingleBar, Symbol::SingleBar, Symbol::SingleBar}, 3, false},
-    {QT_TRANSLATE_NOOP("ArtText", "ANY 3 BARS"), 346, {Symbol::TripleBar, Symbol::DoubleBar, Symbol::SingleBar}, 3, true},
-    {QT_TRANSLATE_NOOP("ArtText", "ANY 2 EMBLEMS"), 110, {E, E}, 2, true},
-    {QT_TRANSLATE_NOOP("ArtText", "ANY 1 EMBLEM"), 100, {E}, 1, true},
+    {QT_TRANSLATE_NOOP("ArtText", "3 EMBLEMS"), Combination::ThreeEmblems, {E, E, E}, 3, false},
+    {QT_TRANSLATE_NOOP("ArtText", "ANY 3 EMBLEMS"), Combination::EmblemOnEveryWheel, {}, 0, true},
+    {QT_TRANSLATE_NOOP("ArtText", "3 RED SEVENS"), Combination::ThreeRedSevens, {Symbol::RedSeven, Symbol::RedSeven, Symbol::RedSeven}, 3, false},
+    {QT_TRANSLATE_NOOP("ArtText", "3 WHITE SEVENS"), Combination::ThreeWhiteSevens, {Symbol::WhiteSeven, Symbol::WhiteSeven, Symbol::WhiteSeven}, 3, false},
+    {QT_TRANSLATE_NOOP("ArtText", "ANY 3 SEVENS"), Combination::AnyThreeSevens, {Symbol::RedSeven, Symbol::WhiteSeven, Symbol::RedSeven}, 3, true},
+    {QT_TRANSLATE_NOOP("ArtText", "3 TRIPLE BARS"), Combination::ThreeTripleBars, {Symbol::TripleBar, Symbol::TripleBar, Symbol::TripleBar}, 3, false},
+    {QT_TRANSLATE_NOOP("ArtText", "3 DOUBLE BARS"), Combination::ThreeDoubleBars, {Symbol::DoubleBar, Symbol::DoubleBar, Symbol::DoubleBar}, 3, false},
+    {QT_TRANSLATE_NOOP("ArtText", "3 SINGLE BARS"), Combination::ThreeSingleBars, {Symbol::SingleBar, Symbol::SingleBar, Symbol::SingleBar}, 3, false},
+    {QT_TRANSLATE_NOOP("ArtText", "ANY 3 BARS"), Combination::AnyThreeBars, {Symbol::TripleBar, Symbol::DoubleBar, Symbol::SingleBar}, 3, true},
+    {QT_TRANSLATE_NOOP("ArtText", "ANY 2 EMBLEMS"), Combination::TwoEmblems, {E, E}, 2, true},
+    {QT_TRANSLATE_NOOP("ArtText", "ANY 1 EMBLEM"), Combination::OneEmblem, {E}, 1, true},
 }};
 
 constexpr qreal PanelRight = 270;
@@ -154,8 +154,8 @@ std::vector<PayRow> payRows(const PayTable& table)
     std::vector<PayRow> rows;
     rows.reserve(Rows.size());
     for (const RowArt& art : Rows) {
-        const int pay = table[art.code];
-        rows.push_back({ArtText::tr(art.label), art.code, {winFor(pay, 1), winFor(pay, 2), winFor(pay, 3)}});
+        const int pay = table.pay(art.combination);
+        rows.push_back({ArtText::tr(art.label), art.combination, {winFor(pay, 1), winFor(pay, 2), winFor(pay, 3)}});
     }
     return rows;
 }

@@ -81,18 +81,21 @@ private slots:
 
     void payRowsComeFromTheTable()
     {
-        // Code, then the pay for 1, 2 and 3 credits.
-        const QList<QList<int>> expected = {{111, 1500, 3000, 5000}, {667, 500, 1000, 1500}, {222, 200, 400, 600},
-                                            {555, 100, 200, 300},    {252, 60, 120, 180},    {333, 30, 60, 90},
-                                            {444, 20, 40, 60},       {666, 10, 20, 30},      {346, 5, 10, 15},
-                                            {110, 5, 10, 15},        {100, 2, 4, 6}};
+        // The pay for 1, 2 and 3 credits, row by row in the combinations'
+        // order of pay.
+        const QList<QList<int>> expected = {{1500, 3000, 5000}, {500, 1000, 1500}, {200, 400, 600}, {100, 200, 300},
+                                            {60, 120, 180},     {30, 60, 90},      {20, 40, 60},    {10, 20, 30},
+                                            {5, 10, 15},        {5, 10, 15},       {2, 4, 6}};
         PayTable table = BuildPayTable();
         QList<QList<int>> rows;
-        for (const art::PayRow& r : art::payRows(table))
-            rows << QList<int>{r.code, r.pays[0], r.pays[1], r.pays[2]};
+        int row = 0;
+        for (const art::PayRow& r : art::payRows(table)) {
+            QCOMPARE(int(r.combination), ++row);
+            rows << QList<int>{r.pays[0], r.pays[1], r.pays[2]};
+        }
         QCOMPARE(rows, expected);
         const QPixmap standard = art::machineFace(table, 1);
-        table[222] = 250;
+        table.set(222, 250, Combination::ThreeRedSevens);
         QCOMPARE(art::payRows(table)[2].pays, (std::array<int, 3>{250, 500, 750}));
         QVERIFY(differingShare(art::machineFace(table, 1), standard) > 0);
     }
