@@ -46,10 +46,10 @@ int LazySoundOutput::deviceCount()
     return out ? out->deviceCount() : 0;
 }
 
-void LazySoundOutput::playToEnd(const QByteArray& wave, std::chrono::milliseconds length)
+void LazySoundOutput::play(const QByteArray& wave)
 {
     if (SoundOutput* out = output())
-        out->playToEnd(wave, length);
+        out->play(wave);
 }
 
 void LazySoundOutput::playLooping(const QByteArray& wave)

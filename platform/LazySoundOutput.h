@@ -17,7 +17,7 @@ public:
     ~LazySoundOutput() override;
 
     int deviceCount() override;
-    void playToEnd(const QByteArray& wave, std::chrono::milliseconds length) override;
+    void play(const QByteArray& wave) override;
     void playLooping(const QByteArray& wave) override;
     void stop() override;
 

@@ -4,7 +4,6 @@
 
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QEventLoop>
 #include <QIODevice>
 #include <QMediaDevices>
 #include <QTimer>
@@ -178,21 +177,7 @@ void QtSoundOutput::start(const QByteArray& wave, bool looping)
         Qt::QueuedConnection);
 }
 
-void QtSoundOutput::playToEnd(const QByteArray& wave, std::chrono::milliseconds length)
-{
-    start(wave, false);
-    if (length.count() <= 0)
-        return;
-    // Only locals from here on: a handler run by this loop may stop the sound
-    // or even destroy this object.
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(length);
-    loop.exec();
-}
+void QtSoundOutput::play(const QByteArray& wave) { start(wave, false); }
 
 void QtSoundOutput::playLooping(const QByteArray& wave) { start(wave, true); }
 

@@ -11,18 +11,16 @@ namespace strhaven {
 // Plays WAV images through Qt Multimedia: one audio sink at a time, fed from
 // memory, so starting a sound replaces the one playing.
 //
-// The sink lives on a thread of its own. The game's long operations let
-// window events run only now and then, and a sink fed from the user-interface
-// thread would run dry in between; the looping wheel sound would stutter.
+// The sink lives on a thread of its own, fed every 10 ms: fed from the
+// user-interface thread, it would run dry whenever a paint or a dialog
+// keeps that thread busy, and the looping wheel sound would stutter.
 class QtSoundOutput final : public SoundOutput {
 public:
     QtSoundOutput();
     ~QtSoundOutput() override;
 
     int deviceCount() override;
-    // Waits in a local event loop (window events keep running, the processor
-    // sleeps); the wait lasts `length` even when the sound cannot be played.
-    void playToEnd(const QByteArray& wave, std::chrono::milliseconds length) override;
+    void play(const QByteArray& wave) override;
     void playLooping(const QByteArray& wave) override;
     void stop() override;
 

@@ -3,41 +3,12 @@
 #include "play/SoundPlayer.h"
 #include "seams/AppTitle.h"
 #include "seams/ErrorReport.h"
-#include "seams/Pacer.h"
 #include "seams/Prompter.h"
-#include "widgets/OverrideCursor.h"
+#include "seams/StepTimer.h"
 
 namespace strhaven {
 
-// Locks the machine for the lifetime of an operation and unlocks it again
-// however the operation ends, so a failure never leaves it dead.
-class MachineOperator::Busy {
-public:
-    explicit Busy(MachineOperator& m) : m_m(m) { m_m.lock(); }
-    ~Busy() { m_m.unlock(); }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-
-private:
-    MachineOperator& m_m;
-};
-
-// Counts the operations that are running, so that the window knows when the
-// last one has been booked.
-class MachineOperator::Operation {
-public:
-    explicit Operation(MachineOperator& m) : m_m(m) { ++m_m.m_depth; }
-    ~Operation()
-    {
-        if (--m_m.m_depth == 0)
-            emit m_m.operationFinished();
-    }
-    Operation(const Operation&) = delete;
-    Operation& operator=(const Operation&) = delete;
-
-private:
-    MachineOperator& m_m;
-};
+using std::chrono::nanoseconds;
 
 bool isPlainLeftClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
@@ -54,23 +25,8 @@ MachineOperator::MachineOperator(Parts parts, MachineFace& face, QObject* parent
     connect(&m_face, &MachineFace::billReleased, this, &MachineOperator::billReleased);
 }
 
-// Locks nest: a play locks around its spin and the booking, so that the
-// menus and keys wake only after the spin has been booked, never between.
-void MachineOperator::lock()
-{
-    if (m_locks++ > 0)
-        return;
-    emit busyChanged(true);
-    m_face.setLocked(true);
-}
-
-void MachineOperator::unlock()
-{
-    if (--m_locks > 0)
-        return;
-    m_face.setLocked(false);
-    emit busyChanged(false);
-}
+// A step still pending would call into an operator that is gone.
+MachineOperator::~MachineOperator() { m_p.timer.stop(); }
 
 void MachineOperator::showCredits(bool repaintNow)
 {
@@ -95,32 +51,10 @@ void MachineOperator::showGame()
     m_face.announcePayLine();
 }
 
-void MachineOperator::playCoin()
-{
-    if (m_p.machine.options().coinSoundOn())
-        m_p.sound.playToEnd(Sound::Coin);
-}
-
-// A coin taken or paid: its sound, then the credits it leaves.
-void MachineOperator::coinMoved()
-{
-    playCoin();
-    showCredits(true);
-}
-
 void MachineOperator::insertBill(int dollars)
 {
-    if (!m_p.machine.takesBill(dollars))
-        return;
-    Operation operation(*this);
-    OverrideCursor cursor(Qt::WaitCursor);
-    Busy busy(*this);
-    BillCount count = m_p.machine.insertBill(dollars);
-    while (const auto step = count.next())
-        show(*step);
-    m_p.sound.stop();
-    count.finish();
-    m_face.announceDisplays();
+    if (isIdle() && m_p.machine.takesBill(dollars))
+        begin(m_p.machine.insertBill(dollars));
 }
 
 void MachineOperator::billReleased(int dollars, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
@@ -147,75 +81,155 @@ void MachineOperator::playReleased(int bet, Qt::MouseButton button, Qt::Keyboard
         m_p.prompter.message(m_face.window(), Prompter::Icon::Information, Prompter::Buttons::Ok, ApplicationTitle(), text);
         return;
     }
-    Operation operation(*this);
-    OverrideCursor cursor(Qt::WaitCursor);
-    Busy busy(*this);
-    spin(bet);
+    begin(m_p.machine.play(bet));
 }
 
-void MachineOperator::spin(int bet)
+void MachineOperator::begin(Operation operation)
 {
-    Spin spin = m_p.machine.play(bet);
-    try {
-        while (const auto step = spin.next())
-            show(*step);
-    } catch (const std::exception& e) {
-        // The machine is unlocked again by Busy; the credits taken stay
-        // taken and the spin is booked as played.
-        m_p.sound.stop();
-        ShowError(m_p.prompter, m_face.window(), e,
-                  spin.paying() ? tr("Error Calculating Winnings") : tr("Error Spinning Wheels"));
-    }
-    m_p.pacer.letEventsRun();
-    spin.finish();
+    m_operation.emplace(std::move(operation));
+    m_hourglass.emplace(Qt::WaitCursor);
+    emit busyChanged(true);
+    m_face.setLocked(true);
+    // The first step shows at once, as the click's own answer.
+    takeSteps();
 }
 
-void MachineOperator::show(const MachineStep& step)
+std::optional<MachineStep> MachineOperator::nextStep()
+{
+    return std::visit([](auto& operation) { return operation.next(); }, *m_operation);
+}
+
+// Runs when a step is due: it is shown, and the next one is asked of the
+// timer. A failing random source fails the spin: what was taken stays
+// taken, the spin is booked as played, and the failure is reported once
+// the machine is idle again.
+void MachineOperator::takeSteps()
+{
+    if (std::exchange(m_creditsLeftToShow, false))
+        showCredits(true);
+    std::optional<MachineStep> step;
+    try {
+        step = nextStep();
+    } catch (const std::exception& e) {
+        const QString title = std::get<Spin>(*m_operation).paying() ? tr("Error Calculating Winnings")
+                                                                    : tr("Error Spinning Wheels");
+        m_p.sound.stop();
+        end(Pace::AtOnce);
+        ShowError(m_p.prompter, m_face.window(), e, title);
+        return;
+    }
+    if (!step) {
+        end(Pace::Played);
+        return;
+    }
+    // Every step, even one that waits for nothing, returns to the event
+    // loop, so that what it showed is painted before the next one shows:
+    // the wheels' pauses start once the new symbol is on the screen.
+    const nanoseconds wait = show(*step, Pace::Played);
+    m_p.timer.start(wait, [this] { takeSteps(); });
+}
+
+void MachineOperator::finishAtOnce()
+{
+    if (isIdle())
+        return;
+    m_p.timer.stop();
+    m_p.sound.stop();
+    if (std::exchange(m_creditsLeftToShow, false))
+        showCredits(false);
+    try {
+        while (const auto step = nextStep())
+            show(*step, Pace::AtOnce);
+    } catch (const std::exception&) {
+        // Nobody is left to tell: what was taken stays taken, as when the
+        // spin fails in play.
+    }
+    showGame();
+    end(Pace::AtOnce);
+}
+
+// The operation's last step has been shown: it is booked, and only then
+// does the machine wake.
+void MachineOperator::end(Pace pace)
+{
+    // A spin's payout has silenced its own last coin already, and an
+    // operation finished at once every sound.
+    if (pace == Pace::Played && std::holds_alternative<BillCount>(*m_operation))
+        m_p.sound.stop();
+    std::visit([](auto& operation) { operation.finish(); }, *m_operation);
+    m_operation.reset();
+    m_face.setLocked(false);
+    m_hourglass.reset();
+    emit busyChanged(false);
+    m_face.announceDisplays();
+}
+
+nanoseconds MachineOperator::coinMoved(Pace pace)
+{
+    const nanoseconds sound =
+        pace == Pace::Played && m_p.machine.options().coinSoundOn() ? m_p.sound.play(Sound::Coin) : nanoseconds(0);
+    if (sound > nanoseconds(0))
+        m_creditsLeftToShow = true;
+    else
+        showCredits(pace == Pace::Played);
+    return sound;
+}
+
+nanoseconds MachineOperator::show(const MachineStep& step, Pace pace)
 {
     const GameOptions& options = m_p.machine.options();
+    const bool played = pace == Pace::Played;
     switch (step.kind) {
     case MachineStep::Kind::CreditCounted:
-        showCredits(true);
-        playCoin();
+        showCredits(played);
+        if (played && options.coinSoundOn())
+            return m_p.sound.play(Sound::Coin);
         break;
     case MachineStep::Kind::DisplaysReset:
         m_face.setWonText(QStringLiteral("0"), false);
         m_face.setPlayedText(QStringLiteral("0"), false);
         break;
     case MachineStep::Kind::CoinTaken:
-        m_face.setPlayedText(QString::fromStdString(step.shown), true);
-        coinMoved();
-        break;
+        m_face.setPlayedText(QString::fromStdString(step.shown), played);
+        return coinMoved(pace);
     case MachineStep::Kind::WheelsStarted:
         m_face.announceDisplays();
-        m_p.sound.stop();
-        if (options.wheelSoundOn())
-            m_p.sound.playLooping(Sound::Wheel);
+        if (played) {
+            m_p.sound.stop();
+            if (options.wheelSoundOn())
+                m_p.sound.playLooping(Sound::Wheel);
+        }
         break;
-    case MachineStep::Kind::Pause: m_p.pacer.pause(step.units); break;
+    case MachineStep::Kind::Pause:
+        if (played)
+            return pauseTime(step.units);
+        break;
     case MachineStep::Kind::SymbolMoved:
-        m_face.showPosition(m_p.machine.game().grid, step.position);
+        // The wheels show a frame's moves together, as each new symbol
+        // enters: never a symbol moved down before the one above it has.
         if (step.fresh)
-            m_p.pacer.letEventsRun();
+            m_face.showGrid(m_p.machine.game().grid);
         break;
     case MachineStep::Kind::WheelsStopped:
-        m_p.sound.stop();
+        if (played)
+            m_p.sound.stop();
         // Wheels that stop where they stood still tell the player the result.
         m_face.announcePayLine(MachineFace::Announce::Always);
         break;
     case MachineStep::Kind::Jackpot:
-        if (options.jackPotSoundOn())
-            m_p.sound.playToEnd(Sound::Jackpot);
+        if (played && options.jackPotSoundOn())
+            return m_p.sound.play(Sound::Jackpot);
         break;
     case MachineStep::Kind::CoinPaid:
-        m_face.setWonText(QString::fromStdString(step.shown), true);
-        coinMoved();
-        break;
+        m_face.setWonText(QString::fromStdString(step.shown), played);
+        return coinMoved(pace);
     case MachineStep::Kind::PayoutEnded:
-        m_p.sound.stop();
+        if (played)
+            m_p.sound.stop();
         m_face.announceDisplays();
         break;
     }
+    return nanoseconds(0);
 }
 
 } // namespace strhaven

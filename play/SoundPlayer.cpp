@@ -1,25 +1,20 @@
 #include "play/SoundPlayer.h"
 
 #include "assets/sounds/SoundResources.h"
-#include "seams/Pacer.h"
 #include "seams/SoundOutput.h"
 
 namespace strhaven {
 
-SoundPlayer::SoundPlayer(SoundOutput& output, Pacer& pacer)
-    : m_output(output)
-    , m_pacer(pacer)
-{
-}
+SoundPlayer::SoundPlayer(SoundOutput& output) : m_output(output) {}
 
-void SoundPlayer::playToEnd(Sound sound) { play(sound, false); }
+std::chrono::milliseconds SoundPlayer::play(Sound sound) { return waveLength(start(sound, false)); }
 
-void SoundPlayer::playLooping(Sound sound) { play(sound, true); }
+void SoundPlayer::playLooping(Sound sound) { start(sound, true); }
 
-void SoundPlayer::play(Sound sound, bool looping)
+QByteArray SoundPlayer::start(Sound sound, bool looping)
 {
     if (m_output.deviceCount() <= 0)
-        return;
+        return {};
     // The new image replaces the old one only once the output has moved on to
     // it, so the sound still playing never loses its data under it.
     const QByteArray wave = waveResource(static_cast<int>(sound));
@@ -28,9 +23,9 @@ void SoundPlayer::play(Sound sound, bool looping)
     else if (looping)
         m_output.playLooping(wave);
     else
-        m_output.playToEnd(wave, waveLength(wave));
+        m_output.play(wave);
     m_waveData = wave;
-    m_pacer.letEventsRun();
+    return wave;
 }
 
 void SoundPlayer::stop()

@@ -2,26 +2,26 @@
 
 #include <QByteArray>
 
+#include <chrono>
+
 namespace strhaven {
 
-class Pacer;
 class SoundOutput;
 
 // The game's three sounds, by their resource numbers.
 enum class Sound { Wheel = 1, Coin = 2, Jackpot = 3 };
 
 // All sound output of the game. A computer without an output device hears
-// nothing and loses no time: the calls then return at once without yielding,
-// so the credit counts run at full speed.
+// nothing and loses no time: a sound then lasts nothing, so the credit
+// counts run at full speed.
 class SoundPlayer {
 public:
-    SoundPlayer(SoundOutput& output, Pacer& pacer);
+    explicit SoundPlayer(SoundOutput& output);
 
-    // Plays the sound and returns when its own length has passed; then
-    // window events run once.
-    void playToEnd(Sound sound);
-    // Starts the sound repeating until stop() or the next sound, and
-    // returns at once; then window events run once.
+    // Starts the sound once and returns at once with its length, which a
+    // step that must follow its end waits; nothing when nothing plays.
+    std::chrono::milliseconds play(Sound sound);
+    // Starts the sound repeating until stop() or the next sound.
     void playLooping(Sound sound);
     // Silences whatever plays; never fails.
     void stop();
@@ -31,10 +31,10 @@ public:
     const QByteArray& waveData() const { return m_waveData; }
 
 private:
-    void play(Sound sound, bool looping);
+    // The image started, or nothing.
+    QByteArray start(Sound sound, bool looping);
 
     SoundOutput& m_output;
-    Pacer& m_pacer;
     QByteArray m_waveData;
 };
 

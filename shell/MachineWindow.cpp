@@ -36,7 +36,7 @@ MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
     : QMainWindow(parent)
     , m_seams(std::move(seams))
     , m_machine(m_seams.random)
-    , m_sound(m_seams.soundOutput, m_seams.pacer)
+    , m_sound(m_seams.soundOutput)
     , m_gameMenuCommands(m_machine, m_seams.prompter, this)
     , m_helpMenuCommands({m_seams.prompter, m_seams.help, m_seams.opener, this, programFolder(),
                           [this] {
@@ -57,9 +57,8 @@ MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
     setCentralWidget(m_drawingArea);
     m_face = new MachineFace(m_machine.payTable(), m_drawingArea);
     m_operator = std::make_unique<MachineOperator>(
-        MachineOperator::Parts{m_machine, m_sound, m_seams.pacer, m_seams.prompter}, *m_face);
+        MachineOperator::Parts{m_machine, m_sound, m_seams.stepTimer, m_seams.prompter}, *m_face);
     connect(m_operator.get(), &MachineOperator::busyChanged, this, [this](bool busy) { setMenusEnabled(!busy); });
-    connect(m_operator.get(), &MachineOperator::operationFinished, this, &MachineWindow::operationEnded);
     connect(m_face, &MachineFace::cashOutPressed, this, &MachineWindow::cashOutPressed);
     connect(m_face, &MachineFace::cashOutReleased, this, &MachineWindow::cashOutReleased);
     m_keyboard = std::make_unique<KeyboardPlay>(KeyboardPlay::Parts{

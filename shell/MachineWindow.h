@@ -26,10 +26,10 @@ class KeyboardPlay;
 class KeyboardState;
 class MachineFace;
 class MachineOperator;
-class Pacer;
 class Prompter;
 class RandomSource;
 class SoundOutput;
+class StepTimer;
 struct StoredSettings;
 
 // What the main window needs from the outside, filled by main.cpp with the
@@ -37,7 +37,7 @@ struct StoredSettings;
 struct MachineWindowSeams {
     Prompter& prompter;
     SoundOutput& soundOutput;
-    Pacer& pacer;
+    StepTimer& stepTimer; // when a long operation's next step is due
     HelpViewer& help;
     RandomSource& random;
     DocumentOpener& opener;
@@ -63,14 +63,12 @@ public:
     ~MachineWindow() override;
 
     // What a closing desktop session does: true when it may go on. With
-    // `mayAsk` false the session allows no questions. During a bill or a
-    // spin the session is answered at once and its close done when the
-    // operation has booked everything: a question, or a save, in the middle
-    // of a spin would see the bet taken but the spin not booked.
+    // `mayAsk` false the session allows no questions. A bill or a spin in
+    // flight is finished and booked first, as for every ending.
     bool sessionClosing(bool mayAsk);
-    // The window was taken away from outside: once any operation has ended,
-    // keep a changed game and the settings, and end the run without a
-    // question (there is no window left to ask on).
+    // The window was taken away from outside: finish any operation, keep a
+    // changed game and the settings, and end the run without a question
+    // (there is no window left to ask on).
     void endWithoutWindow();
 
     // Where a changed game is kept when the run ends without being able to
@@ -121,7 +119,6 @@ private:
     // At the first start: a kept game is offered once; true when the player
     // took it up.
     bool offerKeptGame();
-    void operationEnded();
     // The game and whether it changed, to tell whether anything happened
     // since the session's close.
     QByteArray gameState() const;
@@ -157,11 +154,8 @@ private:
     QMenu* m_gameMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_hidePanel = nullptr;
-    bool m_started = false;        // the first game of the run has started
-    bool m_closePending = false;
-    bool m_sessionPending = false; // a session's close waits for the operation to end
-    bool m_windowGone = false;     // the window was destroyed from outside
-    bool m_endingAtOnce = false;   // the run ends: nothing more is asked
+    bool m_started = false;      // the first game of the run has started
+    bool m_endingAtOnce = false; // the run ends: nothing more is asked
     // The game as the session's close left it, asked about and saved; a
     // close that follows with the game still so asks nothing more. A
     // session whose logout was cancelled leaves the player playing on, and

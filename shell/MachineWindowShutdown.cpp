@@ -11,7 +11,6 @@
 
 #include <QCloseEvent>
 #include <QSessionManager>
-#include <QTimer>
 
 namespace strhaven {
 
@@ -68,10 +67,7 @@ bool MachineWindow::queryUnload(CloseReason reason)
 
 bool MachineWindow::sessionClosing(bool mayAsk)
 {
-    if (m_operator->isBusy()) {
-        m_sessionPending = true;
-        return true;
-    }
+    m_operator->finishAtOnce();
     const bool mayClose = queryUnload(mayAsk ? CloseReason::Session : CloseReason::SessionWithoutQuestions);
     if (mayClose)
         m_sessionClosedOn = gameState();
@@ -80,27 +76,11 @@ bool MachineWindow::sessionClosing(bool mayAsk)
 
 void MachineWindow::endWithoutWindow()
 {
-    m_windowGone = true;
-    if (!m_operator->isBusy())
-        operationEnded();
-}
-
-// The outermost operation has booked everything: what waited for it runs.
-void MachineWindow::operationEnded()
-{
-    if (std::exchange(m_sessionPending, false)) {
-        queryUnload(CloseReason::SessionWithoutQuestions);
-        m_sessionClosedOn = gameState();
-    }
-    if (m_windowGone) {
-        if (!m_endingAtOnce) {
-            queryUnload(CloseReason::SessionWithoutQuestions);
-            endAtOnce();
-        }
+    if (m_endingAtOnce)
         return;
-    }
-    if (m_closePending)
-        QTimer::singleShot(0, this, &QWidget::close);
+    m_operator->finishAtOnce();
+    queryUnload(CloseReason::SessionWithoutQuestions);
+    endAtOnce();
 }
 
 void MachineWindow::commitData(QSessionManager& manager)
@@ -112,15 +92,9 @@ void MachineWindow::commitData(QSessionManager& manager)
 
 void MachineWindow::closeEvent(QCloseEvent* event)
 {
-    // A bill, a spin or a payout runs inside its handler; closing in the
-    // middle would lose the credits still to count. The window closes as
-    // soon as the operation has booked everything.
-    if (m_operator->isBusy()) {
-        m_closePending = true;
-        event->ignore();
-        return;
-    }
-    m_closePending = false;
+    // A bill, a spin or a payout still in flight is done and booked first:
+    // the question and the save see the whole of it.
+    m_operator->finishAtOnce();
     // The session's close has asked and saved already, unless the game went
     // on after it; the Cash Out button's "Exit" asks nothing.
     const bool sessionAsked = m_sessionClosedOn && *m_sessionClosedOn == gameState();

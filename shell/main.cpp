@@ -7,7 +7,7 @@
 #include "shell/MachineWindow.h"
 #include "shell/HelpWindow.h"
 #include "i18n/Translations.h"
-#include "platform/RealPacer.h"
+#include "platform/QtStepTimer.h"
 #include "platform/QtPrompter.h"
 #include "platform/LazySoundOutput.h"
 #include "core/RandomSource.h"
@@ -62,7 +62,7 @@ int main(int argc, char* argv[])
                                      "You can play, but your options will not be remembered.")
                              .arg(QDir::toNativeSeparators(store)));
 
-    RealPacer pacer;
+    QtStepTimer stepTimer;
     LazySoundOutput soundOutput;
     HelpWindow help;
     DisplayKeyboardState keyboard;
@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
 
     DesktopDocumentOpener opener;
     UserDesktopIntegration desktop(prompter, store);
-    MachineWindow window({prompter, soundOutput, pacer, help, random, opener, desktop, keyboard, openSettingsStore, commandLine,
+    MachineWindow window({prompter, soundOutput, stepTimer, help, random, opener, desktop, keyboard, openSettingsStore, commandLine,
                   {}, settingsKept});
     SplashScreen splash([&window] { window.show(); });
     // Gone for any reason, the main window takes the program with it.

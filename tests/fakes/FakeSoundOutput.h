@@ -12,11 +12,10 @@ namespace strhaven {
 // An audio device that plays nothing and remembers what it was asked.
 class FakeSoundOutput final : public SoundOutput {
 public:
-    enum class Kind { ToEnd, Looping, Stop };
+    enum class Kind { Once, Looping, Stop };
     struct Call {
         Kind kind;
         QByteArray wave;
-        std::chrono::milliseconds length{0};
     };
 
     int devices = 1;
@@ -24,12 +23,9 @@ public:
     std::function<void(const Call&)> onCall;
 
     int deviceCount() override { return devices; }
-    void playToEnd(const QByteArray& wave, std::chrono::milliseconds length) override
-    {
-        record({Kind::ToEnd, wave, length});
-    }
-    void playLooping(const QByteArray& wave) override { record({Kind::Looping, wave, {}}); }
-    void stop() override { record({Kind::Stop, {}, {}}); }
+    void play(const QByteArray& wave) override { record({Kind::Once, wave}); }
+    void playLooping(const QByteArray& wave) override { record({Kind::Looping, wave}); }
+    void stop() override { record({Kind::Stop, {}}); }
 
 private:
     void record(Call c)

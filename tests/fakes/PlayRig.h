@@ -3,7 +3,7 @@
 #include "core/Machine.h"
 #include "fakes/FakeHelpViewer.h"
 #include "fakes/FakeKeyboardState.h"
-#include "fakes/FakePacer.h"
+#include "fakes/FakeStepTimer.h"
 #include "fakes/FakePrompter.h"
 #include "fakes/HeardSounds.h"
 #include "play/MachineFace.h"
@@ -41,20 +41,22 @@ struct PlayRig {
         player.showMachine();
     }
     const SlotGame& game() const { return machine.game(); }
-    static void click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {})
+    // A click, and the bill or spin it starts played to its end.
+    void click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {})
     {
         QTest::mouseClick(w, b, m, QPoint(5, 5));
+        timer.runAll();
     }
     QString heard(bool stops = true) const { return strhaven::heard(sound, stops); }
 
     FastRandom random{20261206};
     FakePrompter prompter;
     FakeSoundOutput sound;
-    FakePacer pacer;
+    FakeStepTimer timer;
     Machine machine;
-    SoundPlayer soundPlayer{sound, pacer};
+    SoundPlayer soundPlayer{sound};
     MachineFace face{machine.payTable()};
-    MachineOperator player{{machine, soundPlayer, pacer, prompter}, face};
+    MachineOperator player{{machine, soundPlayer, timer, prompter}, face};
 };
 
 } // namespace strhaven

@@ -4,7 +4,7 @@
 #include "fakes/FakeDocumentOpener.h"
 #include "fakes/FakeHelpViewer.h"
 #include "fakes/FakeKeyboardState.h"
-#include "fakes/FakePacer.h"
+#include "fakes/FakeStepTimer.h"
 #include "fakes/FakePrompter.h"
 #include "fakes/FakeSoundOutput.h"
 #include "fakes/HeardSounds.h"
@@ -31,7 +31,7 @@ struct WindowRig {
     QTemporaryDir dir;
     FakePrompter prompter;
     FakeSoundOutput sound;
-    FakePacer pacer;
+    FakeStepTimer timer;
     FakeHelpViewer help;
     FakeDocumentOpener opener;
     FakeDesktopIntegration desktop;
@@ -48,7 +48,7 @@ struct WindowRig {
     void start(const QString& commandLine = QString(), RandomSource* rng = nullptr)
     {
         const QString path = ini();
-        window = std::make_unique<MachineWindow>(MachineWindowSeams{prompter, sound, pacer, help, rng ? *rng : random, opener, desktop,
+        window = std::make_unique<MachineWindow>(MachineWindowSeams{prompter, sound, timer, help, rng ? *rng : random, opener, desktop,
                                                   keyboard,
                                                   [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); },
                                                   commandLine, [this](int status) { programEnds << status; }, settingsKept});
@@ -76,9 +76,11 @@ struct WindowRig {
         window->machine().changeOptions(o);
         window->machineOperator().showMachine();
     }
-    static void click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {})
+    // A click, and the bill or spin it starts played to its end.
+    void click(QWidget* w, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {})
     {
         QTest::mouseClick(w, b, m, QPoint(5, 5));
+        timer.runAll();
     }
 
     QString heard(bool stops = true) const { return strhaven::heard(sound, stops); }

@@ -107,9 +107,13 @@ private slots:
         QAccessibleInterface* bill = accessibleOf(rig.face.billSlot(10));
         bill->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(rig.game().credits, 0);
-        QTRY_COMPARE(rig.game().credits, 10);
+        QTRY_VERIFY(!rig.player.isIdle());
+        rig.timer.runAll();
+        QCOMPARE(rig.game().credits, 10);
         accessibleOf(rig.face.playButton(2))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(rig.game().spins, 1);
+        QTRY_VERIFY(!rig.player.isIdle());
+        rig.timer.runAll();
+        QCOMPARE(rig.game().spins, 1);
         QCOMPARE(rig.game().creditsPlayed, 2);
         // Locked machines take no press.
         rig.face.setLocked(true);
@@ -191,11 +195,13 @@ private slots:
                                           "bill50Slot bill100Slot")); // the shut $5 slot is passed over
         rig.face.billSlot(10)->setFocus();
         QTest::keyClick(rig.face.billSlot(10), Qt::Key_Space);
+        rig.timer.runAll();
         QCOMPARE(rig.game().credits, 10);
         rig.face.playButton(1)->setFocus();
         QTest::keyPress(rig.face.playButton(1), Qt::Key_Return);
         QCOMPARE(rig.face.playButton(1)->picture(), ImageButton::Picture::Pressed);
         QTest::keyRelease(rig.face.playButton(1), Qt::Key_Return);
+        rig.timer.runAll();
         QCOMPARE(rig.game().spins, 1);
         QCOMPARE(QApplication::focusWidget(), rig.face.playButton(1));
 

@@ -1,6 +1,9 @@
 #include "fakes/PlayRig.h"
 
+#include <QPainter>
+
 using namespace strhaven;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -18,42 +21,83 @@ struct Rig : PlayRig {
     bool everythingLocked()
     {
         for (int bet = 1; bet <= 3; ++bet)
-            if (face.playButton(bet)->isEnabled() || face.playButton(bet)->picture() != ImageButton::Picture::Disabled)
+            if (face.playButton(bet)->picture() != ImageButton::Picture::Disabled)
                 return false;
-        for (int bill : MachineFace::Bills)
-            if (face.billSlot(bill)->isEnabled())
-                return false;
-        return !face.cashOutButton()->isEnabled() && face.cashOutButton()->picture() == ImageButton::Picture::Disabled;
+        return face.cashOutButton()->picture() == ImageButton::Picture::Disabled && !player.isIdle();
+    }
+    // The game as a file would hold it, and the face as it shows.
+    QString state() const
+    {
+        const SlotGame& g = game();
+        QStringList grid;
+        for (int pos = 0; pos < ReelGrid::Positions; ++pos)
+            grid << QString::number(toIndex(g.grid.at(pos)));
+        return QStringLiteral("%1 %2/%3 won %4 bet %5 | %6 | %7 %8 %9")
+            .arg(g.credits).arg(g.spins).arg(g.creditsPlayed).arg(QString::fromStdString(g.wonShown))
+            .arg(QString::fromStdString(g.playedShown)).arg(grid.join(""))
+            .arg(face.creditsLabel()->text().trimmed(), face.wonLabel()->text(), face.playedLabel()->text());
+    }
+    void useFantasyWheels(bool wheelSound = true)
+    {
+        GameOptions o = machine.options();
+        o.payout = PayoutMode::Fantasy;
+        o.wheelSound = wheelSound;
+        setOptions(o);
+    }
+};
+
+// The delays a timer was asked for, with repeats counted: "100ms x2, 0 x3".
+QString delaysOf(const std::vector<std::chrono::nanoseconds>& delays)
+{
+    QStringList seq;
+    for (auto d : delays)
+        seq << (d == 0ns ? QStringLiteral("0") : QStringLiteral("%1ms").arg(double(d.count()) / 1e6, 0, 'f', 3));
+    return counted(seq);
+}
+
+// Paints of the displays, each with the text it painted.
+struct PaintLog : QObject {
+    QStringList paints;
+    explicit PaintLog(MachineFace& face)
+    {
+        for (QLabel* display : {face.creditsLabel(), face.wonLabel(), face.playedLabel()})
+            display->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            paints << watched->objectName().chopped(7) + ' ' + static_cast<QLabel*>(watched)->text().trimmed();
+        return false;
     }
 };
 
 } // namespace
 
 // What the operator adds to the machine's rules: the clicks it takes, the
-// lock, the displays, sounds and pauses of each step, and the booking at
-// the very end.
+// lock, the displays, sounds and pauses of each step as the event loop
+// plays them, the booking at the very end, and the one way to finish an
+// operation at once.
 class TestMachineOperator : public QObject {
     Q_OBJECT
 private slots:
     // A bill, then Play Max with three credits: each coin moves a credit to
-    // BET; the machine stays locked and the spin unbooked until it is over.
+    // BET; the machine stays locked and the spin unbooked until it is over,
+    // and each display change is painted before the next step.
     void billThenPlayMax()
     {
         Rig rig;
         QStringList seen;
         QString wonWhileTurning;
-        int checks = 0;
+        int steps = 0;
         rig.sound.onCall = [&](const FakeSoundOutput::Call& c) {
-            ++checks;
-            QVERIFY(rig.everythingLocked());
             if (soundOf(c) == 2 && seen.size() < 3)
                 seen << QString("%1/%2").arg(rig.game().credits).arg(rig.face.playedLabel()->text());
         };
-        rig.pacer.onPause = [&] {
-            ++checks;
+        rig.timer.beforeStep = [&] {
+            ++steps;
             QVERIFY(rig.everythingLocked());
             QCOMPARE(rig.game().spins, 0);
-            if (wonWhileTurning.isEmpty())
+            if (rig.timer.delays.size() > 10 && wonWhileTurning.isEmpty())
                 wonWhileTurning = rig.face.wonLabel()->text();
         };
         rig.click(rig.face.billSlot(5));
@@ -68,17 +112,28 @@ private slots:
             if (!busy)
                 atWake = QString("%1 %2 %3").arg(rig.game().spins).arg(rig.game().creditsPlayed).arg(rig.game().changed);
         });
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.face));
+        PaintLog log(rig.face);
+        steps = 0;
         rig.click(rig.face.playButton(3));
         QCOMPARE(wonWhileTurning, QString("0"));
         QCOMPARE(atWake, QString("1 3 1"));
         QCOMPARE(seen, QStringList({"2/1", "1/2", "0/3"}));
-        QVERIFY(checks > 210);
         QVERIFY(!rig.everythingLocked());
         QCOMPARE(rig.face.wonLabel()->text(), QString::fromStdString(rig.game().wonShown));
         QCOMPARE(rig.face.creditsLabel()->text(), QStringLiteral(" %1").arg(rig.game().credits));
-        QCOMPARE(int(rig.pacer.pauses.size()), 210);
-        // Events ran after each sound (5 coins of the bill, 3 of the bet, the wheels, the win) and each new symbol, and at the end.
-        QCOMPARE(rig.pacer.yields, 5 + 3 + 1 + 70 + std::stoi(rig.game().wonShown) + 1);
+        // Every step after the first came from the timer: the displays
+        // reset, 3 coins (each with the credits left after it), the
+        // wheels' start, 210 pauses and their 210 moves, the stop, each
+        // credit won, and the end of the payout, after which the spin was
+        // booked.
+        const int won = std::stoi(rig.game().wonShown);
+        QCOMPARE(steps, 1 + 3 + 1 + 420 + 1 + won + 1);
+        // WON is cleared with the first coin's paint; CREDITS follows each
+        // coin, and each credit won follows WON.
+        QCOMPARE(log.paints.mid(0, 7),
+                 QStringList({"won 0", "bet 1", "credits 2", "bet 2", "credits 1", "bet 3", "credits 0"}));
+        QCOMPARE(log.paints.size(), 7 + 2 * won);
     }
 
     void notEnoughCredits_data()
@@ -101,6 +156,7 @@ private slots:
         QCOMPARE(rig.game().credits, credits);
         QCOMPARE(rig.game().spins, 0);
         QCOMPARE(rig.face.playButton(bet)->picture(), ImageButton::Picture::Normal);
+        QVERIFY(rig.timer.delays.empty());
     }
 
     // Only a plain left click presses a button or takes a bill.
@@ -132,13 +188,15 @@ private slots:
     }
 
     // Each paid credit: WON counts up, the coin sounds, then CREDITS shows
-    // it; a jackpot sounds before and after the count.
+    // it when the coin has sounded; a jackpot sounds before and after the
+    // count, each waited for to its end.
     void payout_data()
     {
         QTest::addColumn<int>("bet");
-        QTest::addColumn<QString>("outcome"); // WON/CREDITS at the first two coins paid | heard from the wheels' stop
-        QTest::newRow("1 credit") << 1 << "1/9 2/10|stop, coin x1500, stop";
-        QTest::newRow("3 credits: the jackpot") << 3 << "1/7 2/8|stop, jackpot, coin x5000, jackpot, stop";
+        QTest::addColumn<QString>("outcome"); // WON/CREDITS at the first two coins paid | heard from the wheels' stop | waits
+        QTest::newRow("1 credit") << 1 << "1/9 2/10|stop, coin x1500, stop|0, 100.000ms x1500, 0";
+        QTest::newRow("3 credits: the jackpot")
+            << 3 << "1/7 2/8|stop, jackpot, coin x5000, jackpot, stop|0, 5749.000ms, 100.000ms x5000, 5749.000ms, 0";
     }
     void payout()
     {
@@ -146,22 +204,84 @@ private slots:
         QFETCH(QString, outcome);
         FastRandom emblems(ThreeEmblemsSeed);
         Rig fantasy(&emblems);
-        GameOptions o = fantasy.machine.options();
-        o.payout = PayoutMode::Fantasy;
-        o.wheelSound = 0;
-        fantasy.setOptions(o);
+        fantasy.useFantasyWheels(false);
         fantasy.setGame(10);
+        // The displays reset, the bet's coins, the wheels' start and their
+        // 420 steps come before the stop.
+        const std::size_t stopped = std::size_t(1 + bet + 1 + 420);
         QStringList seen;
-        bool turning = true;
         fantasy.sound.onCall = [&](const FakeSoundOutput::Call& c) {
-            if (soundOf(c) == 2 && !turning && seen.size() < 2)
+            if (soundOf(c) == 2 && fantasy.timer.delays.size() > stopped && seen.size() < 2)
                 seen << fantasy.face.wonLabel()->text() + '/' + fantasy.face.creditsLabel()->text().trimmed();
         };
-        int moves = 0;
-        fantasy.pacer.onPause = [&] { turning = ++moves < 210; };
         fantasy.click(fantasy.face.playButton(bet));
         fantasy.sound.calls.erase(fantasy.sound.calls.begin(), fantasy.sound.calls.begin() + bet + 1); // the bet, the wheels' start
-        QCOMPARE(seen.join(' ') + '|' + fantasy.heard(), outcome);
+        const std::vector<std::chrono::nanoseconds> waits(fantasy.timer.delays.begin() + qsizetype(stopped),
+                                                          fantasy.timer.delays.end());
+        QCOMPARE(seen.join(' ') + '|' + fantasy.heard() + '|' + delaysOf(waits), outcome);
+    }
+
+    // The pace of a spin at every wheel speed: 210 pauses (135 of d1, 60 of
+    // d2 = 1.5 d1 and 15 of d3 = 2 d2, with d1 = speed x 100000 units of
+    // 22.2 ns), each after the step before it has shown, and a coin's
+    // length before the credits it leaves; a spin at wheel speed 5 lasts
+    // three seconds and its coins. The steps are the same at every speed.
+    void paceOfASpin_data()
+    {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<QString>("pauses"); // each length with its count
+        QTest::addColumn<int>("spinMs");     // all the pauses
+        for (int speed = 0; speed <= 10; ++speed) {
+            const auto ms = [](std::int32_t units) {
+                return QStringLiteral("%1ms").arg(double(pauseTime(units).count()) / 1e6, 0, 'f', 3);
+            };
+            const std::int32_t d1 = speed * 100000;
+            QTest::addRow("speed %d", speed)
+                << speed
+                << (speed == 0 ? QStringLiteral("0 x210")
+                               : QStringLiteral("%1 x135, %2 x60, %3 x15").arg(ms(d1), ms(d1 + d1 / 2), ms(2 * (d1 + d1 / 2))))
+                << speed * 600;
+        }
+    }
+    void paceOfASpin()
+    {
+        QFETCH(int, speed);
+        QFETCH(QString, pauses);
+        QFETCH(int, spinMs);
+        FastRandom seeded(5);
+        Rig rig(&seeded);
+        GameOptions o = rig.machine.options();
+        o.wheelSpeed = speed;
+        o.wheelSound = false;
+        rig.setOptions(o);
+        rig.setGame(10);
+        rig.click(rig.face.playButton(2));
+        const auto& d = rig.timer.delays;
+        // The displays reset, the two coins of the bet, the wheels' start,
+        // then pause and move by turns; the stop, the coins won, the end of
+        // the payout.
+        QCOMPARE(delaysOf({d.begin(), d.begin() + 4}), QString("0, 100.000ms x2, 0"));
+        std::vector<std::chrono::nanoseconds> wheels;
+        std::chrono::nanoseconds total{0};
+        for (std::size_t i = 4; i < 4 + 420; i += 2) {
+            QCOMPARE(d[i + 1], 0ns); // the move shows, and is painted, before the next pause
+            wheels.push_back(d[i]);
+            total += d[i];
+        }
+        std::map<std::chrono::nanoseconds, int> byLength;
+        QStringList order;
+        for (auto w : wheels)
+            if (byLength[w]++ == 0)
+                order << (w == 0ns ? QStringLiteral("0") : QStringLiteral("%1ms").arg(double(w.count()) / 1e6, 0, 'f', 3));
+        QStringList seen;
+        int n = 0;
+        for (const auto& [length, count] : byLength)
+            seen << order[n++] + QStringLiteral(" x%1").arg(count);
+        QCOMPARE(seen.join(", "), pauses);
+        QVERIFY(qAbs(total.count() - spinMs * 1'000'000LL) < 1000); // within a microsecond
+        const int won = std::stoi(rig.game().wonShown);
+        QCOMPARE(int(d.size()), 4 + 420 + 1 + won + 1);
+        QCOMPARE(rig.game().spins, 1);
     }
 
     // The face follows the denomination: its coin, and the $5 slot shut on
@@ -194,6 +314,7 @@ private slots:
             QVERIFY(!slot->isEnabled());
             QVERIFY(!slot->isTransparent());
             rig.player.insertBill(5); // as F5 would: nothing
+            QVERIFY(rig.player.isIdle());
             QCOMPARE(rig.game().credits, 0);
             rig.click(rig.face.billSlot(10));
             QVERIFY(!slot->isEnabled()); // stays shut after another bill
@@ -201,12 +322,14 @@ private slots:
         }
         QCOMPARE(rig.game().credits, credits);
         QCOMPARE(coins, credits);
+        // One step a credit, each due when the coin before it has sounded.
+        QCOMPARE(delaysOf(rig.timer.delays), QStringLiteral("100.000ms x%1").arg(credits));
         QCOMPARE(rig.face.creditsLabel()->text(), QStringLiteral(" %1").arg(credits));
         QVERIFY(rig.face.billSlot(5)->isEnabled() == (denomination >= 1.0f));
     }
 
     // The wheels' sound loops for the spin; played to its end it would stall
-    // every spin.
+    // every spin. Without a sound the steps wait for nothing.
     void soundSwitches_data()
     {
         QTest::addColumn<QString>("off"); // Sound, WheelSound, CoinSound, or the device
@@ -232,6 +355,58 @@ private slots:
         rig.click(rig.face.playButton(1));
         QCOMPARE(rig.heard(false), heard);
         QCOMPARE(rig.sound.calls.empty(), heard.isEmpty());
+        const auto coinWaits = std::count(rig.timer.delays.begin(), rig.timer.delays.end(), 100ms);
+        QCOMPARE(int(coinWaits), heard.contains("coin") ? 8 : 0);
+    }
+
+    // An ending met in the middle of an operation finishes it at once: the
+    // remaining steps without pauses or sounds, then the booking; the game
+    // is the one the operation would have left.
+    void finishAtOnce_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("stepsPlayed");
+        QTest::newRow("a bill, counting") << "bill" << 30;
+        QTest::newRow("a spin, taking the bet") << "spin" << 1;
+        QTest::newRow("a spin, wheels turning") << "spin" << 200;
+        QTest::newRow("a spin, paying") << "spin" << 430;
+        QTest::newRow("a spin, its last step shown, not yet booked") << "spin" << -1;
+    }
+    void finishAtOnce()
+    {
+        QFETCH(QString, operation);
+        QFETCH(int, stepsPlayed);
+        QString played;
+        int steps = 0;
+        for (bool atOnce : {false, true}) {
+            FastRandom emblems(ThreeEmblemsSeed);
+            Rig rig(&emblems);
+            rig.useFantasyWheels();
+            rig.setGame(10, 20.0f);
+            if (operation == "bill")
+                rig.player.insertBill(10);
+            else
+                rig.player.playReleased(2, Qt::LeftButton, Qt::NoModifier);
+            if (!atOnce) {
+                steps = rig.timer.runAll();
+                played = rig.state();
+                continue;
+            }
+            for (int i = 0; i < (stepsPlayed < 0 ? steps - 1 : stepsPlayed); ++i)
+                QVERIFY(rig.timer.fire());
+            QVERIFY(rig.timer.pending());
+            const std::size_t heardBefore = rig.sound.calls.size();
+            rig.player.finishAtOnce();
+            QVERIFY(!rig.timer.pending());
+            QVERIFY(rig.player.isIdle());
+            QVERIFY(!rig.everythingLocked());
+            QCOMPARE(rig.state(), played);
+            // Silence, and nothing more.
+            QCOMPARE(int(rig.sound.calls.size()), int(heardBefore) + 1);
+            QCOMPARE(rig.sound.calls.back().kind, FakeSoundOutput::Kind::Stop);
+            rig.player.finishAtOnce(); // idle: nothing
+            QCOMPARE(rig.state(), played);
+        }
     }
 
     void failedSpinUnlocksTheMachine()
@@ -242,7 +417,7 @@ private slots:
         rig.click(rig.face.playButton(1));
         QCOMPARE(rig.prompter.messages.size(), 1);
         QCOMPARE(rig.prompter.messages[0].title, QString("Error Spinning Wheels"));
-        QVERIFY(rig.face.isIdle());
+        QVERIFY(rig.player.isIdle());
         QVERIFY(!rig.everythingLocked());
         QCOMPARE(rig.game().credits, 4); // the credit taken stays taken
         QCOMPARE(rig.game().spins, 1);   // and the spin is still booked

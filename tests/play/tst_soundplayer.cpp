@@ -1,4 +1,3 @@
-#include "fakes/FakePacer.h"
 #include "fakes/FakeSoundOutput.h"
 #include "play/SoundPlayer.h"
 #include "assets/sounds/SoundResources.h"
@@ -22,8 +21,8 @@ private slots:
         QTest::addColumn<bool>("looping");
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<qint64>("lengthMs");
-        QTest::newRow("coin to its end") << int(Sound::Coin) << false << Kind::ToEnd << qint64(100);
-        QTest::newRow("jackpot to its end") << int(Sound::Jackpot) << false << Kind::ToEnd << qint64(5749);
+        QTest::newRow("coin once") << int(Sound::Coin) << false << Kind::Once << qint64(100);
+        QTest::newRow("jackpot once") << int(Sound::Jackpot) << false << Kind::Once << qint64(5749);
         QTest::newRow("wheels looping") << int(Sound::Wheel) << true << Kind::Looping << qint64(0);
         QTest::newRow("a sound we lack plays nothing") << 9 << false << Kind::Stop << qint64(0);
     }
@@ -35,29 +34,31 @@ private slots:
         QFETCH(Kind, kind);
         QFETCH(qint64, lengthMs);
         FakeSoundOutput output;
-        FakePacer pacer;
-        int yieldsWhilePlaying = -1;
-        output.onCall = [&](const FakeSoundOutput::Call&) { yieldsWhilePlaying = pacer.yields; };
-        SoundPlayer player(output, pacer);
-        looping ? player.playLooping(Sound(sound)) : player.playToEnd(Sound(sound));
+        SoundPlayer player(output);
+        // The length a step after the sound waits: its own, from its format.
+        qint64 length = 0;
+        if (looping)
+            player.playLooping(Sound(sound));
+        else
+            length = player.play(Sound(sound)).count();
 
         QCOMPARE(int(output.calls.size()), 1);
         const auto& call = output.calls.front();
         QCOMPARE(call.kind, kind);
-        QCOMPARE(qint64(call.length.count()), lengthMs);
+        QCOMPARE(length, lengthMs);
         if (kind != Kind::Stop)
             QCOMPARE(call.wave, waveResource(sound));
-        // Events run once, after the sound, never before it.
-        QCOMPARE(yieldsWhilePlaying, 0);
-        QCOMPARE(pacer.yields, 1);
-        QVERIFY(pacer.pauses.empty());
+        // Without a device nothing plays and nothing is waited for.
+        output.calls.clear();
+        output.devices = 0;
+        QCOMPARE(player.play(Sound(sound)).count(), 0);
+        QVERIFY(output.calls.empty());
     }
 
     void stopSilencesAndSwallowsFailures()
     {
         FakeSoundOutput output;
-        FakePacer pacer;
-        SoundPlayer player(output, pacer);
+        SoundPlayer player(output);
         player.playLooping(Sound::Wheel);
         output.onCall = [](const FakeSoundOutput::Call& c) {
             if (c.kind == Kind::Stop)
@@ -65,7 +66,6 @@ private slots:
         };
         player.stop();
         QCOMPARE(output.calls.back().kind, Kind::Stop);
-        QCOMPARE(pacer.yields, 1); // only the one after the sound
     }
 
     // The output may read a looping sound long after the call returned; the
@@ -73,8 +73,7 @@ private slots:
     void loopingSoundDataOutlivesTheCall()
     {
         FakeSoundOutput output;
-        FakePacer pacer;
-        SoundPlayer player(output, pacer);
+        SoundPlayer player(output);
         player.playLooping(Sound::Wheel);
         const char* playing = output.calls.back().wave.constData();
         output.calls.clear(); // the output keeps only the raw data, as a device would
@@ -82,7 +81,7 @@ private slots:
         QCOMPARE(player.waveData().constData(), playing);
         QCOMPARE(player.waveData(), waveResource(int(Sound::Wheel)));
 
-        player.playToEnd(Sound::Coin);
+        player.play(Sound::Coin);
         QCOMPARE(player.waveData(), waveResource(int(Sound::Coin)));
     }
 };

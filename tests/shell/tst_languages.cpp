@@ -155,7 +155,7 @@ private slots:
             gameItem(saver, OptionsItem)->trigger();
             whenShown<QDialog>(saver.window.get(), [](QDialog* d) { playSteps(*d, "optNewGame chkShowStats OK"); });
             gameItem(saver, CashOutItem)->trigger();
-            WindowRig::click(saver.face().billSlot(20));
+            saver.click(saver.face().billSlot(20));
             QCOMPARE(saver.game().credits, 4);
             saver.prompter.saveResults << path;
             saver.window->gameMenuCommands().saveGame();
