@@ -6,8 +6,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
-#include <QPointer>
-#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -18,35 +16,6 @@ namespace {
 
 struct FaceText {
     Q_DECLARE_TR_FUNCTIONS(MachineFace)
-};
-
-// A bill slot or a picture button as a push button. Its press is a plain
-// left click, made once the screen reader's call has returned: a spin or a
-// count takes seconds, and the reader must not wait for it.
-class FaceButtonAccessible final : public QAccessibleWidget {
-public:
-    explicit FaceButtonAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
-
-    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
-
-    void doAction(const QString& action) override
-    {
-        if (action != pressAction())
-            return QAccessibleWidget::doAction(action);
-        if (!widget()->isEnabled())
-            return;
-        QTimer::singleShot(0, widget(), [w = QPointer<QWidget>(widget())] {
-            if (auto* button = qobject_cast<ImageButton*>(w))
-                button->click();
-            else if (auto* slot = qobject_cast<BillSlot*>(w))
-                slot->click();
-        });
-    }
-
-    QStringList keyBindingsForAction(const QString& action) const override
-    {
-        return action == pressAction() ? QStringList{QStringLiteral("Space")} : QAccessibleWidget::keyBindingsForAction(action);
-    }
 };
 
 // A display or the pay line: its name ("Credits", "Pay line") and what it
@@ -261,8 +230,6 @@ QAccessibleInterface* faceAccessible(const QString& className, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if (className == QLatin1String("strhaven::ImageButton") || className == QLatin1String("strhaven::BillSlot"))
-        return new FaceButtonAccessible(widget);
     if (className == QLatin1String("strhaven::FaceDisplay"))
         return new ReadOutAccessible(
             widget, [](const QWidget* w) { return static_cast<const QLabel*>(w)->text().trimmed(); },

@@ -8,41 +8,15 @@ namespace strhaven {
 
 namespace {
 
-// The focus, drawn as a gold ring just inside the control (the type gold of
-// the machine's lettering), so that it shows on red lacquer and on a bill.
-void drawFocusRing(QWidget& w)
+bool isEnter(const QKeyEvent& e) { return e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter; }
+
+// Only the left button counts, with no Shift, Ctrl or Alt held.
+bool isPlainLeftClick(const QMouseEvent& e)
 {
-    if (!w.hasFocus())
-        return;
-    QPainter p(&w);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0xF7, 0xD4, 0x6B), 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(w.rect()).adjusted(1, 1, -1, -1), 4, 4);
+    return e.button() == Qt::LeftButton && !(e.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
 }
 
 } // namespace
-
-bool isPressKey(const QKeyEvent& e)
-{
-    return e.key() == Qt::Key_Space || e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter;
-}
-
-bool PressKey::press(const QKeyEvent& e)
-{
-    if (!isPressKey(e) || e.isAutoRepeat())
-        return false;
-    m_key = e.key();
-    return true;
-}
-
-bool PressKey::release(const QKeyEvent& e)
-{
-    if (e.isAutoRepeat() || e.key() != m_key || m_key == 0)
-        return false;
-    m_key = 0;
-    return true;
-}
 
 const QPixmap& DprPixmap::at(qreal dpr) const
 {
@@ -67,7 +41,77 @@ void PictureBox::paintEvent(QPaintEvent*)
     p.drawPixmap(0, 0, m_picture.at(devicePixelRatioF()));
 }
 
-ImageButton::ImageButton(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
+FaceControl::FaceControl(QWidget* parent) : QAbstractButton(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+void FaceControl::setLocked(bool locked)
+{
+    m_locked = locked;
+    if (locked)
+        setDown(false);
+    update();
+}
+
+void FaceControl::mousePressEvent(QMouseEvent* e)
+{
+    if (m_locked || !isPlainLeftClick(*e)) {
+        e->ignore();
+        return;
+    }
+    QAbstractButton::mousePressEvent(e);
+}
+
+// A release with a modifier held lets the button go without acting.
+void FaceControl::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton && isDown() && !isPlainLeftClick(*e)) {
+        setDown(false);
+        e->accept();
+        return;
+    }
+    QAbstractButton::mouseReleaseEvent(e);
+}
+
+// Enter presses as Space does; a locked control takes neither.
+void FaceControl::keyPressEvent(QKeyEvent* e)
+{
+    const bool press = e->key() == Qt::Key_Space || isEnter(*e);
+    if (press && m_locked)
+        return;
+    if (isEnter(*e)) {
+        if (!e->isAutoRepeat())
+            setDown(true);
+        return;
+    }
+    QAbstractButton::keyPressEvent(e);
+}
+
+void FaceControl::keyReleaseEvent(QKeyEvent* e)
+{
+    if (isEnter(*e)) {
+        // Only a release whose press this control saw: the Enter that
+        // closed a dialog comes up over whatever control has the focus.
+        if (!e->isAutoRepeat() && isDown()) {
+            setDown(false);
+            click();
+        }
+        return;
+    }
+    QAbstractButton::keyReleaseEvent(e);
+}
+
+// The focus, drawn as a gold ring just inside the control (the type gold of
+// the machine's lettering), so that it shows on red lacquer and on a bill.
+void FaceControl::drawFocusRing(QPainter& p) const
+{
+    if (!hasFocus())
+        return;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0xF7, 0xD4, 0x6B), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+}
+
+ImageButton::ImageButton(QWidget* parent) : FaceControl(parent) {}
 
 void ImageButton::setPictures(DprPixmap normal, DprPixmap pressed, DprPixmap disabled)
 {
@@ -77,58 +121,25 @@ void ImageButton::setPictures(DprPixmap normal, DprPixmap pressed, DprPixmap dis
     update();
 }
 
-void ImageButton::showPicture(Picture p)
+ImageButton::Picture ImageButton::picture() const
 {
-    m_shown = p;
-    update();
+    if (isLocked() || !isEnabled())
+        return Picture::Disabled;
+    return isDown() ? Picture::Pressed : Picture::Normal;
 }
 
 void ImageButton::paintEvent(QPaintEvent*)
 {
-    const DprPixmap& picture = m_pictures[static_cast<int>(m_shown)];
-    if (!picture.isNull()) {
-        QPainter p(this);
-        p.drawPixmap(0, 0, picture.at(devicePixelRatioF()));
-    }
-    drawFocusRing(*this);
+    QPainter p(this);
+    const DprPixmap& shown = m_pictures[static_cast<int>(picture())];
+    if (!shown.isNull())
+        p.drawPixmap(0, 0, shown.at(devicePixelRatioF()));
+    drawFocusRing(p);
 }
 
-void ImageButton::mousePressEvent(QMouseEvent* e) { emit pressed(e->button(), e->modifiers()); }
-
-void ImageButton::mouseReleaseEvent(QMouseEvent* e) { emit released(e->button(), e->modifiers()); }
-
-void ImageButton::keyPressEvent(QKeyEvent* e)
-{
-    if (!isPressKey(*e))
-        return QWidget::keyPressEvent(e);
-    if (m_key.press(*e))
-        emit pressed(Qt::LeftButton, Qt::NoModifier);
-}
-
-void ImageButton::keyReleaseEvent(QKeyEvent* e)
-{
-    if (!isPressKey(*e))
-        return QWidget::keyReleaseEvent(e);
-    if (m_key.release(*e))
-        emit released(Qt::LeftButton, Qt::NoModifier);
-}
-
-void ImageButton::focusOutEvent(QFocusEvent* e)
-{
-    m_key.forget();
-    QWidget::focusOutEvent(e);
-}
-
-void ImageButton::click()
-{
-    emit pressed(Qt::LeftButton, Qt::NoModifier);
-    emit released(Qt::LeftButton, Qt::NoModifier);
-}
-
-BillSlot::BillSlot(int dollars, QWidget* parent) : QWidget(parent), m_dollars(dollars)
+BillSlot::BillSlot(int dollars, QWidget* parent) : FaceControl(parent), m_dollars(dollars)
 {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
 }
 
 void BillSlot::setShut(bool shut)
@@ -140,37 +151,11 @@ void BillSlot::setShut(bool shut)
 
 void BillSlot::paintEvent(QPaintEvent*)
 {
-    if (m_shut) {
-        QPainter p(this);
+    QPainter p(this);
+    if (m_shut)
         p.fillRect(rect(), Qt::black);
-    }
-    drawFocusRing(*this);
+    drawFocusRing(p);
 }
-
-void BillSlot::mouseReleaseEvent(QMouseEvent* e) { emit released(e->button(), e->modifiers()); }
-
-void BillSlot::keyPressEvent(QKeyEvent* e)
-{
-    if (!isPressKey(*e))
-        return QWidget::keyPressEvent(e);
-    m_key.press(*e);
-}
-
-void BillSlot::keyReleaseEvent(QKeyEvent* e)
-{
-    if (!isPressKey(*e))
-        return QWidget::keyReleaseEvent(e);
-    if (m_key.release(*e))
-        click();
-}
-
-void BillSlot::focusOutEvent(QFocusEvent* e)
-{
-    m_key.forget();
-    QWidget::focusOutEvent(e);
-}
-
-void BillSlot::click() { emit released(Qt::LeftButton, Qt::NoModifier); }
 
 ReelPosition::ReelPosition(SymbolArt art, QWidget* parent) : QWidget(parent), m_art(std::move(art)) {}
 

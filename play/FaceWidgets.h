@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
@@ -10,6 +11,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QPainter;
 
 namespace strhaven {
 
@@ -43,80 +45,64 @@ private:
     DprPixmap m_picture;
 };
 
-// Space or Enter held on a focused control, so that only a release whose
-// press the control saw acts: the release of the Enter that closed a dialog
-// arrives at whichever control has the focus next.
-class PressKey {
+// A control of the face: a Qt button that a plain left click, Space or
+// Enter presses, and whose release acts wherever the pointer went (the
+// press took the mouse), as the machine's buttons always did. Any other
+// click (another button, Shift, Ctrl or Alt held) does nothing. It shows
+// the focus with a gold ring. Locked while the machine is busy, it keeps
+// the focus but takes no press.
+class FaceControl : public QAbstractButton {
+    Q_OBJECT
 public:
-    // Whether the event is a first press of Space or Enter; remembers it.
-    bool press(const QKeyEvent& e);
-    // Whether the event releases the key this control saw pressed.
-    bool release(const QKeyEvent& e);
-    void forget() { m_key = 0; }
+    explicit FaceControl(QWidget* parent = nullptr);
+    void setLocked(bool locked);
+    bool isLocked() const { return m_locked; }
+
+protected:
+    bool hitButton(const QPoint&) const override { return true; }
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void drawFocusRing(QPainter& p) const;
 
 private:
-    int m_key = 0;
+    bool m_locked = false;
 };
 
-// A picture button with its normal, pressed and disabled pictures. The
-// handlers choose the picture themselves, so it never changes on its own.
-// It takes the focus by Tab, shows it with a gold ring, and Space or Enter
-// press it as a left click would.
-class ImageButton : public QWidget {
+// A picture button with its normal, pressed and disabled pictures: pressed
+// while it is held down, disabled while it, or the machine, is.
+class ImageButton : public FaceControl {
     Q_OBJECT
 public:
     enum class Picture { Normal, Pressed, Disabled };
     explicit ImageButton(QWidget* parent = nullptr);
     void setPictures(DprPixmap normal, DprPixmap pressed, DprPixmap disabled);
-    void showPicture(Picture p);
-    Picture picture() const { return m_shown; }
-    // A plain left click, as a screen reader's press action asks for.
-    void click();
-
-signals:
-    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void released(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    Picture picture() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     DprPixmap m_pictures[3];
-    Picture m_shown = Picture::Normal;
-    PressKey m_key;
 };
 
 // A bill's hot spot: invisible over the printed bill, or a black box when
-// the machine takes no such bill (shut). Like a button it takes the focus,
-// shows it with a gold ring, and Space or Enter insert the bill.
-class BillSlot : public QWidget {
+// the machine takes no such bill (shut, and then disabled).
+class BillSlot : public FaceControl {
     Q_OBJECT
 public:
     BillSlot(int dollars, QWidget* parent = nullptr);
     int dollars() const { return m_dollars; }
     void setShut(bool shut);
     bool isTransparent() const { return !m_shut; }
-    void click();
-
-signals:
-    void released(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     int m_dollars;
     bool m_shut = false;
-    PressKey m_key;
 };
 
 // One of the nine wheel positions: a symbol picture, or nothing (the black
@@ -173,9 +159,5 @@ public:
 private:
     std::vector<Row> m_rows;
 };
-
-// Whether a key event is the press or release of Space or Enter, the keys
-// that press a focused button.
-bool isPressKey(const QKeyEvent& e);
 
 } // namespace strhaven

@@ -13,7 +13,7 @@ namespace strhaven {
 
 namespace {
 
-constexpr int CashOutButton = 0; // MachineFace::showButtonPicture's number for Cash Out
+constexpr int CashOutButton = 0; // MachineFace::setButtonDown's number for Cash Out
 
 // The scan codes of the number row's 1, 2 and 3 keys: where they lie, not
 // what they type. Linux's display servers give XKB key codes (the kernel's
@@ -95,7 +95,7 @@ bool KeyboardPlay::keyPressed(int key, Qt::KeyboardModifiers modifiers)
     if (!allowed(modifiers))
         return false;
     if (const auto button = buttonOf(key)) {
-        m_p.face.showButtonPicture(*button, ImageButton::Picture::Pressed);
+        m_p.face.setButtonDown(*button, true);
         return true;
     }
     return isGameKey(key);
@@ -106,11 +106,11 @@ bool KeyboardPlay::keyReleased(int key, Qt::KeyboardModifiers modifiers)
     if (!allowed(modifiers))
         return false;
     if (const auto button = buttonOf(key)) {
-        m_p.face.showButtonPicture(*button, ImageButton::Picture::Normal);
+        m_p.face.setButtonDown(*button, false);
         if (*button == CashOutButton)
-            m_p.cashOutReleased(Qt::LeftButton, Qt::NoModifier);
+            m_p.cashOut();
         else
-            m_p.machine.playReleased(*button, Qt::LeftButton, Qt::NoModifier);
+            m_p.machine.play(*button);
         return true;
     }
     if (key == Qt::Key_F1) {
@@ -153,7 +153,7 @@ bool KeyboardPlay::keyEvent(const QKeyEvent& event)
     // any other lets its button go.
     if (!std::exchange(held.down, false)) {
         if (const auto button = buttonOf(key); button && allowed(modifiers))
-            m_p.face.showButtonPicture(*button, ImageButton::Picture::Normal);
+            m_p.face.setButtonDown(*button, false);
         return allowed(modifiers);
     }
     return keyReleased(key, modifiers);

@@ -32,7 +32,7 @@ public:
         HelpViewer& help;
         KeyboardState& keyboard;
         QWidget* window; // owner of the help
-        std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)> cashOutReleased;
+        std::function<void()> cashOut; // the Cash Out button's action
     };
     explicit KeyboardPlay(Parts parts);
 

@@ -4,7 +4,6 @@
 #include "play/FaceAccessibility.h"
 
 #include <QAccessible>
-#include <QApplication>
 
 namespace strhaven {
 
@@ -94,10 +93,7 @@ MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(pa
         const art::Button k = kinds[bet - 1];
         b->setPictures(buttonArt(k, art::ButtonState::Normal), buttonArt(k, art::ButtonState::Pressed),
                        buttonArt(k, art::ButtonState::Disabled));
-        connect(b, &ImageButton::pressed, this,
-                [this, bet](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) { emit playPressed(bet, button, modifiers); });
-        connect(b, &ImageButton::released, this,
-                [this, bet](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) { emit playReleased(bet, button, modifiers); });
+        connect(b, &QAbstractButton::clicked, this, [this, bet] { emit playClicked(bet); });
         m_play[static_cast<std::size_t>(bet - 1)] = b;
     }
     m_cashOut = new ImageButton(this);
@@ -106,8 +102,7 @@ MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(pa
     m_cashOut->setPictures(buttonArt(art::Button::CashOut, art::ButtonState::Normal),
                            buttonArt(art::Button::CashOut, art::ButtonState::Pressed),
                            buttonArt(art::Button::CashOut, art::ButtonState::Disabled));
-    connect(m_cashOut, &ImageButton::pressed, this, &MachineFace::cashOutPressed);
-    connect(m_cashOut, &ImageButton::released, this, &MachineFace::cashOutReleased);
+    connect(m_cashOut, &QAbstractButton::clicked, this, &MachineFace::cashOutClicked);
 
     for (const art::BillPlace& place : art::BillPlaces) {
         auto* slot = new BillSlot(place.dollars, this);
@@ -115,9 +110,7 @@ MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(pa
         slot->setToolTip(tr("Insert a $%1 bill").arg(place.dollars));
         slot->setAccessibleName(slot->toolTip());
         const int dollars = place.dollars;
-        connect(slot, &BillSlot::released, this, [this, dollars](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
-            emit billReleased(dollars, button, modifiers);
-        });
+        connect(slot, &QAbstractButton::clicked, this, [this, dollars] { emit billClicked(dollars); });
         m_billSlots[place.dollars] = slot;
     }
     // Tab goes through the controls as they lie, the buttons' row first.
@@ -205,40 +198,18 @@ void MachineFace::setDenomination(int cents)
 
 void MachineFace::setFiveDollarSlotShut(bool shut) { m_billSlots.at(5)->setShut(shut); }
 
-void MachineFace::showButtonPicture(int bet, ImageButton::Picture picture)
+void MachineFace::setButtonDown(int bet, bool down)
 {
-    (bet == 0 ? m_cashOut : m_play[static_cast<std::size_t>(bet - 1)])->showPicture(picture);
+    (bet == 0 ? m_cashOut : m_play[static_cast<std::size_t>(bet - 1)])->setDown(down);
 }
 
 void MachineFace::setLocked(bool locked)
 {
-    // The focused control is disabled with the rest while the machine is
-    // busy; the keyboard's player finds it focused again afterwards.
-    if (locked) {
-        QWidget* focus = QApplication::focusWidget();
-        m_focusBeforeLock = focus && isAncestorOf(focus) ? focus : nullptr;
-    }
-    const auto picture = locked ? ImageButton::Picture::Disabled : ImageButton::Picture::Normal;
-    for (auto* b : m_play) {
-        b->setEnabled(!locked);
-        b->showPicture(picture);
-    }
-    m_cashOut->setEnabled(!locked);
-    m_cashOut->showPicture(picture);
-    for (auto& [dollars, slot] : m_billSlots) {
-        if (dollars == 5 && !slot->isTransparent())
-            continue;
-        slot->setEnabled(!locked);
-    }
-    if (!locked)
-        restoreFocus();
-}
-
-void MachineFace::restoreFocus()
-{
-    if (m_focusBeforeLock && m_focusBeforeLock->isEnabled())
-        m_focusBeforeLock->setFocus(Qt::OtherFocusReason);
-    m_focusBeforeLock = nullptr;
+    for (auto* b : m_play)
+        b->setLocked(locked);
+    m_cashOut->setLocked(locked);
+    for (auto& [dollars, slot] : m_billSlots)
+        slot->setLocked(locked);
 }
 
 QString MachineFace::symbolName(int symbol)

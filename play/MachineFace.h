@@ -5,7 +5,6 @@
 #include "core/ReelGrid.h"
 
 #include <QLabel>
-#include <QPointer>
 
 #include <array>
 #include <map>
@@ -32,10 +31,9 @@ public:
     void setDenomination(int cents);
     void setFiveDollarSlotShut(bool shut);
 
-    // Locked: play buttons, Cash Out and bill slots disabled with their
-    // disabled pictures. Unlocking re-opens the $5 slot only when it is
-    // transparent, so a shut slot stays shut.
-    // The control that had the focus has it again once unlocked.
+    // Locked while the machine is busy: the play buttons and Cash Out show
+    // their disabled pictures, and no button or bill slot takes a press.
+    // None is disabled, so the keyboard focus stays where it is.
     void setLocked(bool locked);
 
     // For a screen reader: the displays whose figures changed since the last
@@ -50,8 +48,6 @@ public:
     static QString payRowName(Combination combination);
     // The pay table is hidden with the payouts panel.
     void setPayTableShown(bool shown);
-    // The idle flag of the whole window.
-    bool isIdle() const { return m_cashOut->isEnabled(); }
 
     ReelPosition* position(int pos) const { return m_positions[static_cast<std::size_t>(pos)]; }
     ImageButton* playButton(int bet) const { return m_play[static_cast<std::size_t>(bet - 1)]; }
@@ -62,20 +58,20 @@ public:
     QLabel* playedLabel() const { return m_betDisplay; }
     int denominationShown() const { return m_cents; }
 
-    // The picture a play button (1..3) or, with 0, Cash Out shows normally.
-    void showButtonPicture(int bet, ImageButton::Picture picture);
+    // A play button (1..3) or, with 0, Cash Out shown held down, as a key
+    // that stands for it is.
+    void setButtonDown(int bet, bool down);
 
 signals:
-    void playPressed(int bet, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void playReleased(int bet, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void cashOutPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void cashOutReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void billReleased(int dollars, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // A button or bill slot pressed and let go: a plain left click, Space
+    // or Enter, or a screen reader's press.
+    void playClicked(int bet);
+    void cashOutClicked();
+    void billClicked(int dollars);
 
 private:
     static std::vector<PayTableArea::Row> payTableRows(const PayTable& table);
     QLabel* makeDisplay(QWidget* parent, const char* objectName, const QString& name);
-    void restoreFocus();
     const QPixmap& symbolArt(int symbol, qreal dpr);
 
     std::array<ReelPosition*, 9> m_positions{};
@@ -84,7 +80,6 @@ private:
     std::map<int, BillSlot*> m_billSlots;
     PayLine* m_payline = nullptr;
     PayTableArea* m_payTable = nullptr;
-    QPointer<QWidget> m_focusBeforeLock;
     std::map<QWidget*, QString> m_announced; // what a screen reader last heard each control say
     PictureBox* m_wheelWindowTop = nullptr;
     PictureBox* m_displayPanel = nullptr;

@@ -10,19 +10,13 @@ namespace strhaven {
 
 using std::chrono::nanoseconds;
 
-bool isPlainLeftClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
-{
-    return button == Qt::LeftButton && !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
-}
-
 MachineOperator::MachineOperator(Parts parts, MachineFace& face, QObject* parent)
     : QObject(parent)
     , m_p(parts)
     , m_face(face)
 {
-    connect(&m_face, &MachineFace::playPressed, this, &MachineOperator::playPressed);
-    connect(&m_face, &MachineFace::playReleased, this, &MachineOperator::playReleased);
-    connect(&m_face, &MachineFace::billReleased, this, &MachineOperator::billReleased);
+    connect(&m_face, &MachineFace::playClicked, this, &MachineOperator::play);
+    connect(&m_face, &MachineFace::billClicked, this, &MachineOperator::insertBill);
 }
 
 // A step still pending would call into an operator that is gone.
@@ -57,23 +51,10 @@ void MachineOperator::insertBill(int dollars)
         begin(m_p.machine.insertBill(dollars));
 }
 
-void MachineOperator::billReleased(int dollars, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+void MachineOperator::play(int bet)
 {
-    if (isPlainLeftClick(button, modifiers))
-        insertBill(dollars);
-}
-
-void MachineOperator::playPressed(int bet, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
-{
-    if (isPlainLeftClick(button, modifiers))
-        m_face.showButtonPicture(bet, ImageButton::Picture::Pressed);
-}
-
-void MachineOperator::playReleased(int bet, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
-{
-    if (!isIdle() || !isPlainLeftClick(button, modifiers))
+    if (!isIdle())
         return;
-    m_face.showButtonPicture(bet, ImageButton::Picture::Normal);
     if (const auto refusal = m_p.machine.refusal(bet)) {
         const QString text = *refusal == Machine::Refusal::NoCredits
                                  ? tr("You need to Insert Bills first.")

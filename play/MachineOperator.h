@@ -46,10 +46,9 @@ public:
     // A bill counted onto the machine (nothing when it takes no such bill,
     // or while it is busy).
     void insertBill(int dollars);
-    // Play 1 to Play Max let go: the bet spun, or why it cannot be.
-    void playReleased(int bet, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void playPressed(int bet, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void billReleased(int dollars, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // Play 1 to Play Max let go: the bet spun, or why it cannot be; nothing
+    // while the machine is busy.
+    void play(int bet);
 
     // The operation in flight, if any, done now: its remaining steps shown
     // without pauses or sounds, then booked, and the machine idle again.
@@ -86,9 +85,6 @@ private:
     std::optional<OverrideCursor> m_hourglass;
     bool m_creditsLeftToShow = false; // a coin's credits show when its sound ends
 };
-
-// Only the left button counts, with no Shift, Ctrl or Alt held.
-bool isPlainLeftClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
 // The real time of a pause of so many units: wheel speed 5 gives a spin of
 // about three seconds (270 x 500000 units).

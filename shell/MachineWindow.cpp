@@ -59,11 +59,10 @@ MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
     m_operator = std::make_unique<MachineOperator>(
         MachineOperator::Parts{m_machine, m_sound, m_seams.stepTimer, m_seams.prompter}, *m_face);
     connect(m_operator.get(), &MachineOperator::busyChanged, this, [this](bool busy) { setMenusEnabled(!busy); });
-    connect(m_face, &MachineFace::cashOutPressed, this, &MachineWindow::cashOutPressed);
-    connect(m_face, &MachineFace::cashOutReleased, this, &MachineWindow::cashOutReleased);
+    connect(m_face, &MachineFace::cashOutClicked, this, &MachineWindow::cashOut);
     m_keyboard = std::make_unique<KeyboardPlay>(KeyboardPlay::Parts{
         *m_operator, *m_face, m_seams.help, m_seams.keyboard, this,
-        [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) { cashOutReleased(button, modifiers); }});
+        [this] { cashOut(); }});
     connect(&m_gameMenuCommands, &GameMenu::titleChanged, this, &QWidget::setWindowTitle);
     connect(&m_gameMenuCommands, &GameMenu::gameReplaced, this, &MachineWindow::showWholeGame);
     connect(&m_gameMenuCommands, &GameMenu::newGameWanted, this, &MachineWindow::startNewGame);
@@ -204,19 +203,12 @@ void MachineWindow::showCashOutDialog()
     saveSettings();
 }
 
-void MachineWindow::cashOutPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
-{
-    if (isPlainLeftClick(button, modifiers))
-        m_face->showButtonPicture(0, ImageButton::Picture::Pressed);
-}
-
-void MachineWindow::cashOutReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+void MachineWindow::cashOut()
 {
     // The button takes no clicks while the machine is busy; the keyboard
-    // comes here too and must find it idle as well.
-    if (!isPlainLeftClick(button, modifiers) || !m_operator->isIdle())
+    // and a screen reader come here too and must find it idle as well.
+    if (!m_operator->isIdle())
         return;
-    m_face->showButtonPicture(0, ImageButton::Picture::Normal);
     if (m_machine.options().showStats)
         showStatistics();
     {

@@ -84,8 +84,7 @@ public:
     // The Cash Out button: statistics first when wanted, the settings saved,
     // then a new game or the end of the program, without the changed-game
     // question (the configuration dialog warns of that).
-    void cashOutPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void cashOutReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void cashOut();
 
     // The machine, for what the player does through the windows' own
     // commands (the benchmark, the tests).

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QSignalSpy>
 
 #include <map>
 
@@ -25,19 +26,25 @@ QString roleName(QAccessible::Role role)
 }
 
 // What a screen reader hears of the face: every text change, by the name of
-// the object it came from. Qt hands every accessibility event to one
-// handler, which the test takes over for its lifetime.
+// the object it came from, and every move of the focus. Qt hands every
+// accessibility event to one handler, which the test takes over for its
+// lifetime.
 struct Listener {
     static inline std::vector<QString>* heard = nullptr;
+    static inline int* focusMoves = nullptr;
     std::vector<QString> events;
+    int focusChanges = 0;
     QAccessible::UpdateHandler previous;
 
     Listener()
     {
         heard = &events;
+        focusMoves = &focusChanges;
         previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             if (event->type() == QAccessible::TextUpdated && event->object())
                 heard->push_back(event->object()->property("accessibleName").toString());
+            if (event->type() == QAccessible::Focus)
+                ++*focusMoves;
         });
     }
     ~Listener() { QAccessible::installUpdateHandler(previous); }
@@ -60,7 +67,7 @@ private slots:
     {
         QTest::addColumn<QString>("object");
         QTest::addColumn<QString>("read"); // role | name | text | actions | enabled
-        QTest::newRow("$5, shut on Two Dollars") << "bill5Slot" << "button|Insert a $5 bill||Press|0";
+        QTest::newRow("$5, shut on Two Dollars") << "bill5Slot" << "button|Insert a $5 bill|||0";
         QTest::newRow("$100") << "bill100Slot" << "button|Insert a $100 bill||Press,SetFocus|1";
         QTest::newRow("Play 1") << "play1Button" << "button|Play 1||Press,SetFocus|1";
         QTest::newRow("Play Max") << "play3Button" << "button|Play Max||Press,SetFocus|1";
@@ -115,11 +122,13 @@ private slots:
         rig.timer.runAll();
         QCOMPARE(rig.game().spins, 1);
         QCOMPARE(rig.game().creditsPlayed, 2);
-        // Locked machines take no press.
-        rig.face.setLocked(true);
-        accessibleOf(rig.face.billSlot(20))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTest::qWait(20);
-        QCOMPARE(rig.game().amountInserted, 10);
+        // A busy machine takes no press: the $50 pressed while $20 counts.
+        rig.player.insertBill(20);
+        QSignalSpy pressed(rig.face.billSlot(50), &QAbstractButton::clicked);
+        accessibleOf(rig.face.billSlot(50))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(pressed.wait());
+        rig.timer.runAll();
+        QCOMPARE(rig.game().amountInserted, 30);
     }
 
     // A count is announced once it is counted, not credit by credit; the
@@ -178,7 +187,8 @@ private slots:
     }
 
     // Tab runs through the buttons and bills as they lie; Space or Enter
-    // presses the one with the focus, which has it again after the spin.
+    // presses the one with the focus, which keeps it while the machine is
+    // busy (a screen reader hears no focus move) and takes no press then.
     void keyboard()
     {
         PlayRig rig;
@@ -200,10 +210,19 @@ private slots:
         rig.face.playButton(1)->setFocus();
         QTest::keyPress(rig.face.playButton(1), Qt::Key_Return);
         QCOMPARE(rig.face.playButton(1)->picture(), ImageButton::Picture::Pressed);
+        Listener listener;
         QTest::keyRelease(rig.face.playButton(1), Qt::Key_Return);
+        QVERIFY(!rig.player.isIdle());
+        for (int step = 0; step < 300; ++step)
+            rig.timer.fire();
+        QCOMPARE(QApplication::focusWidget(), rig.face.playButton(1));
+        QCOMPARE(rig.face.playButton(1)->picture(), ImageButton::Picture::Disabled);
+        QTest::keyClick(rig.face.playButton(1), Qt::Key_Space); // busy: nothing
+        QTest::keyClick(rig.face.playButton(1), Qt::Key_Return);
         rig.timer.runAll();
         QCOMPARE(rig.game().spins, 1);
         QCOMPARE(QApplication::focusWidget(), rig.face.playButton(1));
+        QCOMPARE(listener.focusChanges, 0);
 
         // A release without its press (the Enter that closed a dialog, let
         // go over the face) presses nothing; nor does one whose press went

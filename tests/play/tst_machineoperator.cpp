@@ -386,7 +386,7 @@ private slots:
             if (operation == "bill")
                 rig.player.insertBill(10);
             else
-                rig.player.playReleased(2, Qt::LeftButton, Qt::NoModifier);
+                rig.player.play(2);
             if (!atOnce) {
                 steps = rig.timer.runAll();
                 played = rig.state();
