@@ -1,10 +1,18 @@
 #include "files/KeptGame.h"
 
+#include "seams/AppTitle.h"
 #include "seams/LocalFiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace strhaven {
+
+QString keptGamePath(const QString& settingsFile)
+{
+    return QDir(QFileInfo(settingsFile).absolutePath()).filePath(ApplicationTitle() + QStringLiteral(" recovery.shs"));
+}
 
 void writeKeptGame(const QString& path, const KeptGame& game)
 {

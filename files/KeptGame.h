@@ -18,6 +18,10 @@ struct KeptGame {
     QString file; // the game's own file, or empty
 };
 
+// Where the kept game lies: beside the settings file, named after the
+// program, never where any game of the player's could be.
+QString keptGamePath(const QString& settingsFile);
+
 // Throws RunError as writeGameFile does.
 void writeKeptGame(const QString& path, const KeptGame& game);
 // Nothing when there is none, or when it cannot be read as a whole game.

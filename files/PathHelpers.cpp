@@ -1,5 +1,8 @@
 #include "files/PathHelpers.h"
 
+#include <QFileInfo>
+#include <QStandardPaths>
+
 #include <algorithm>
 
 namespace strhaven {
@@ -29,6 +32,12 @@ QString ExtractFolder(const QString& path)
 {
     const qsizetype k = lastSeparator(path);
     return k < 0 ? QString() : path.left(k + 1);
+}
+
+QString defaultGameFolder()
+{
+    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(docs).isDir() ? docs : QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
 }
 
 } // namespace strhaven

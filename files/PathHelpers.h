@@ -13,4 +13,8 @@ QString ExtractFileName(const QString& path);
 // The part up to and including the last separator; empty when there is none.
 QString ExtractFolder(const QString& path);
 
+// Where file dialogs open when no game says otherwise: the user's documents
+// (the program's own folder is read-only once installed), or home.
+QString defaultGameFolder();
+
 } // namespace strhaven

@@ -477,6 +477,25 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
+    <name>RunStart</name>
+    <message>
+        <source>File not found or file is not a valid game file.</source>
+        <translation>Datei nicht gefunden oder keine gültige Spieldatei.</translation>
+    </message>
+    <message>
+        <source>When Star Haven Virtual Slots last closed, your game had changed and there was no chance to ask you about it, so it was kept for you.</source>
+        <translation>Als Star Haven Virtual Slots zuletzt beendet wurde, war Ihr Spiel geändert, und es gab keine Gelegenheit, Sie danach zu fragen. Darum wurde es für Sie aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>When Star Haven Virtual Slots last closed, your game %1 had changed and there was no chance to ask you about it, so it was kept for you.</source>
+        <translation>Als Star Haven Virtual Slots zuletzt beendet wurde, war Ihr Spiel %1 geändert, und es gab keine Gelegenheit, Sie danach zu fragen. Darum wurde es für Sie aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Do you want to continue that game?</source>
+        <translation>Möchten Sie dieses Spiel fortsetzen?</translation>
+    </message>
+</context>
+<context>
     <name>WindowTitle</name>
     <message>
         <source>[untitled]</source>
@@ -867,28 +886,8 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
 <context>
     <name>strhaven::MachineWindow</name>
     <message>
-        <source>Unloading</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
         <source>Error Loading Program</source>
         <translation>Fehler beim Laden des Programms</translation>
-    </message>
-    <message>
-        <source>File not found or file is not a valid game file.</source>
-        <translation>Datei nicht gefunden oder keine gültige Spieldatei.</translation>
-    </message>
-    <message>
-        <source>When Star Haven Virtual Slots last closed, your game had changed and there was no chance to ask you about it, so it was kept for you.</source>
-        <translation>Als Star Haven Virtual Slots zuletzt beendet wurde, war Ihr Spiel geändert, und es gab keine Gelegenheit, Sie danach zu fragen. Darum wurde es für Sie aufbewahrt.</translation>
-    </message>
-    <message>
-        <source>When Star Haven Virtual Slots last closed, your game %1 had changed and there was no chance to ask you about it, so it was kept for you.</source>
-        <translation>Als Star Haven Virtual Slots zuletzt beendet wurde, war Ihr Spiel %1 geändert, und es gab keine Gelegenheit, Sie danach zu fragen. Darum wurde es für Sie aufbewahrt.</translation>
-    </message>
-    <message>
-        <source>Do you want to continue that game?</source>
-        <translation>Möchten Sie dieses Spiel fortsetzen?</translation>
     </message>
     <message>
         <source>&amp;Game</source>
@@ -957,6 +956,13 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     <message>
         <source>Error saving settings.</source>
         <translation>Fehler beim Speichern der Einstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>strhaven::RunEnd</name>
+    <message>
+        <source>Unloading</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,10 @@
 #include "seams/LocalFiles.h"
 #include "seams/NumberText.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryFile>
 
 #include <cmath>
 #include <optional>
@@ -216,6 +219,24 @@ void writeFirstTimeDone(QSettings& store)
 {
     store.setValue(QStringLiteral("Window/FirstTime"), falseText);
     store.sync();
+}
+
+bool settingsCanBeKept(const QString& settingsFile)
+{
+    const QFileInfo file(settingsFile);
+    if (file.exists() && (!file.isFile() || !file.isWritable()))
+        return false;
+    // The store is written as a new file beside the old one, then renamed
+    // over it: the folder must take a file as large, which only trying
+    // tells (a read-only folder, a full disk, a file where the folder
+    // should be).
+    if (!QDir().mkpath(file.absolutePath()))
+        return false;
+    QTemporaryFile trial(file.absolutePath() + QStringLiteral("/.strhaven-trial-XXXXXX"));
+    if (!trial.open())
+        return false;
+    const QByteArray content(file.size() + 1024, ' ');
+    return trial.write(content) == content.size() && trial.flush();
 }
 
 } // namespace strhaven

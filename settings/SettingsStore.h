@@ -44,6 +44,10 @@ StoredSettings LoadSettings(QSettings& store, int screenWidthPixels);
 // store cannot be written.
 void SaveSettings(QSettings& store, const StoredSettings& settings, bool keepStoredPosition);
 
+// True when the settings store at this path can really be written, so that
+// what the player sets survives the run. Found out by writing beside it.
+bool settingsCanBeKept(const QString& settingsFile);
+
 // Window/FirstTime: true until the first run's desktop integration is done.
 bool readFirstTime(QSettings& store);
 void writeFirstTimeDone(QSettings& store);

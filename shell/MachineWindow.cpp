@@ -2,6 +2,8 @@
 
 #include "assets/art/Art.h"
 #include "files/GameFile.h"
+#include "files/KeptGame.h"
+#include "files/PathHelpers.h"
 #include "play/CashOutButtonDialog.h"
 #include "play/KeyboardPlay.h"
 #include "play/MachineFace.h"
@@ -14,6 +16,8 @@
 #include "settings/GameOptionsDialog.h"
 #include "settings/SettingsStore.h"
 #include "shell/AboutDialog.h"
+#include "shell/RunEnd.h"
+#include "shell/RunStart.h"
 #include "shell/WindowPlacement.h"
 #include "widgets/OverrideCursor.h"
 
@@ -23,18 +27,28 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 
 namespace strhaven {
 
 namespace {
+
 constexpr int PanelWidth = 270;
+
+int screenWidth()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 0;
+}
+
 } // namespace
 
 MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
     : QMainWindow(parent)
     , m_seams(std::move(seams))
+    , m_keptGamePath(strhaven::keptGamePath(m_seams.openSettings()->fileName()))
     , m_machine(m_seams.random)
     , m_sound(m_seams.soundOutput)
     , m_gameMenuCommands(m_machine, m_seams.prompter, this)
@@ -47,6 +61,7 @@ MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
                               AboutDialog about(this);
                               about.exec();
                           }})
+    , m_registration(m_seams.desktop, m_seams.settingsKept)
 {
     setObjectName("MachineWindow");
     // Drawn at six sizes, the icon costs more than the rest of the window;
@@ -66,19 +81,88 @@ MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
     connect(&m_gameMenuCommands, &GameMenu::titleChanged, this, &QWidget::setWindowTitle);
     connect(&m_gameMenuCommands, &GameMenu::gameReplaced, this, &MachineWindow::showWholeGame);
     connect(&m_gameMenuCommands, &GameMenu::newGameWanted, this, &MachineWindow::startNewGame);
+    m_runStart = std::make_unique<RunStart>(RunStart::Parts{*this, m_machine, *m_operator, m_gameMenuCommands,
+                                                            m_seams.prompter, m_seams.commandLine, m_keptGamePath});
+    m_runEnd = std::make_unique<RunEnd>(RunEnd::Parts{*this, m_machine, *m_operator, m_gameMenuCommands, m_sound,
+                                                      m_seams.help, m_seams.prompter, [this] { writeSettings(); },
+                                                      m_seams.settingsKept, m_keptGamePath, m_seams.endProgram});
     createActions();
     // Fixed size: the window follows the drawing area and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFocusPolicy(Qt::StrongFocus);
     m_gameMenuCommands.setUntitled();
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MachineWindow::commitData);
     qApp->installEventFilter(this);
 }
 
 MachineWindow::~MachineWindow()
 {
     qApp->removeEventFilter(this);
+}
+
+void MachineWindow::startNewGame()
+{
+    try {
+        OverrideCursor cursor(Qt::WaitCursor);
+        std::unique_ptr<QSettings> store = m_seams.openSettings();
+        m_registration.registerOnce(*store, this);
+        m_gameMenuCommands.setUntitled();
+        // Every new game lays the face out anew at full width, then keeps
+        // the panel as its check mark shows; the stored setting below brings
+        // the mark in line when they differ.
+        m_drawingArea->setFixedWidth(art::FaceSize.width());
+        m_face->layOut();
+        if (m_hidePanel->isChecked())
+            hidePayoutsPanel();
+        const StoredSettings stored = LoadSettings(*store, screenWidth());
+        readSettings(stored);
+        m_machine.startNewGame(stored.options, stored.wheel);
+        // The $5 slot follows the machine, so a new game after a Two or Five
+        // Dollars game takes $5 bills again.
+        showWholeGame();
+        m_gameMenuCommands.setFolder(defaultGameFolder());
+        if (!m_started)
+            m_runStart->openFirstGame();
+        m_started = true;
+    } catch (const std::exception& e) {
+        ShowError(m_seams.prompter, this, e, tr("Error Loading Program"));
+    }
+}
+
+void MachineWindow::readSettings(const StoredSettings& storedSettings)
+{
+    if (storedSettings.payoutsHidden != m_hidePanel->isChecked())
+        m_hidePanel->trigger();
+    if (!m_started)
+        restorePosition(QPoint(twipsToPixels(storedSettings.windowLeft), twipsToPixels(storedSettings.windowTop)));
+    m_gameMenuCommands.setFileName(storedSettings.lastFile);
+}
+
+// The stored position is the frame's, title bar and all, as it is saved.
+// Before the window first shows, the window system takes a position as the
+// frame's only while no resize follows it; so the window takes its final
+// size first (the panel is already in place), then its position.
+void MachineWindow::restorePosition(const QPoint& frame)
+{
+    adjustSize();
+    if (!canPlaceWindows())
+        return;
+    // A position stored on a monitor that is gone, or a damaged one, must
+    // not put the window where nobody can see it.
+    move(keptOnScreen(QRect(frame, frameGeometry().size()), availableScreenAreas()));
+}
+
+StoredSettings MachineWindow::settingsToStore() const
+{
+    StoredSettings s;
+    const QPoint frame = frameGeometry().topLeft();
+    s.windowTop = pixelsToTwips(frame.y());
+    s.windowLeft = pixelsToTwips(frame.x());
+    s.payoutsHidden = m_hidePanel->isChecked();
+    s.options = m_machine.options();
+    s.lastFile = m_gameMenuCommands.fileName();
+    s.wheel = m_machine.game().grid;
+    return s;
 }
 
 void MachineWindow::createActions()
@@ -188,7 +272,7 @@ void MachineWindow::showOptions()
     // A store that cannot be written is reported under the command's title;
     // the options are in force for this run.
     OverrideCursor cursor(Qt::WaitCursor);
-    saveSettings();
+    writeSettings();
 }
 
 void MachineWindow::showCashOutDialog()
@@ -200,7 +284,7 @@ void MachineWindow::showCashOutDialog()
         return;
     m_machine.changeCashOut(m_cashOutDialog->chosenCashOut(), m_cashOutDialog->chosenShowStats());
     OverrideCursor cursor(Qt::WaitCursor);
-    saveSettings();
+    writeSettings();
 }
 
 void MachineWindow::cashOut()
@@ -213,44 +297,35 @@ void MachineWindow::cashOut()
         showStatistics();
     {
         OverrideCursor cursor(Qt::WaitCursor);
-        saveSettingsReporting(tr("Error saving settings."));
+        writeSettingsReporting(tr("Error saving settings."));
     }
     if (m_machine.options().cashOut == CashOutAction::NewGame)
         startNewGame();
     else
-        endAtOnce();
+        m_runEnd->endAtOnce();
 }
 
-// The Cash Out button's "Exit": no question, the settings already written.
-// Still a clean end: the sound stops, the help viewer closes, and main()
-// releases the single-instance lock as the event loop returns.
-void MachineWindow::endAtOnce()
+void MachineWindow::writeSettingsReporting(const QString& errorTitle)
 {
-    m_endingAtOnce = true;
-    m_sound.stop();
-    ShowHelp(m_seams.help, this, HelpCommand::Quit, 0);
-    hide();
-    if (m_seams.endProgram)
-        m_seams.endProgram(0);
-    else
-        QCoreApplication::exit(0);
+    runCommand(m_seams.prompter, this, errorTitle, [this] { writeSettings(); });
 }
 
-void MachineWindow::saveSettingsReporting(const QString& errorTitle)
-{
-    runCommand(m_seams.prompter, this, errorTitle, [this] { saveSettings(); });
-}
-
-void MachineWindow::saveSettings()
+void MachineWindow::writeSettings()
 {
     std::unique_ptr<QSettings> store = m_seams.openSettings();
     SaveSettings(*store, settingsToStore(), isMinimized() || !canPlaceWindows());
 }
 
-QByteArray MachineWindow::gameState() const
+bool MachineWindow::sessionClosing(bool mayAsk) { return m_runEnd->sessionClosing(mayAsk); }
+
+void MachineWindow::endWithoutWindow() { m_runEnd->windowGone(); }
+
+void MachineWindow::closeEvent(QCloseEvent* event)
 {
-    return gameFileBytes(gameFileContent(m_machine.options(), m_machine.game())) +
-           (m_machine.game().changed ? "changed" : "");
+    if (m_runEnd->windowClosing())
+        event->accept();
+    else
+        event->ignore();
 }
 
 bool MachineWindow::eventFilter(QObject* watched, QEvent* event)

@@ -3,6 +3,7 @@
 #include "core/Machine.h"
 #include "files/GameMenu.h"
 #include "play/SoundPlayer.h"
+#include "shell/FirstRunRegistration.h"
 #include "shell/HelpMenu.h"
 
 #include <QMainWindow>
@@ -13,7 +14,6 @@
 
 class QAction;
 class QMenu;
-class QSessionManager;
 class QSettings;
 
 namespace strhaven {
@@ -26,6 +26,8 @@ class KeyboardPlay;
 class KeyboardState;
 class MachineFace;
 class MachineOperator;
+class RunEnd;
+class RunStart;
 class Prompter;
 class RandomSource;
 class SoundOutput;
@@ -55,36 +57,33 @@ struct MachineWindowSeams {
 };
 
 // The main window: the menu bar over the machine face. It holds the machine
-// with the one game of the run, and starts and ends the run.
+// with the one game of the run, its menus and actions, and the window's own
+// events; the run's start and end are RunStart's and RunEnd's.
 class MachineWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MachineWindow(MachineWindowSeams seams, QWidget* parent = nullptr);
     ~MachineWindow() override;
 
-    // What a closing desktop session does: true when it may go on. With
-    // `mayAsk` false the session allows no questions. A bill or a spin in
-    // flight is finished and booked first, as for every ending.
-    bool sessionClosing(bool mayAsk);
-    // The window was taken away from outside: finish any operation, keep a
-    // changed game and the settings, and end the run without a question
-    // (there is no window left to ask on).
-    void endWithoutWindow();
-
-    // Where a changed game is kept when the run ends without being able to
-    // ask about it: beside the settings, never over the game's own file.
-    QString keptGamePath() const;
-
-    // Start-up initialisation, and the new-game operation.
+    // Start-up initialisation, and the new-game operation: the first run's
+    // registration, the face laid out anew, the stored settings, a new game
+    // at zero; at start-up, then, the first game of the run.
     void startNewGame();
     // Shows or hides the printed pay table (its menu item's check mark is the
     // state): hiding is relative to the present layout, showing absolute.
     void hidePayoutsPanel();
-
     // The Cash Out button: statistics first when wanted, the settings saved,
     // then a new game or the end of the program, without the changed-game
     // question (the configuration dialog warns of that).
     void cashOut();
+
+    // A closing desktop session: true when it may go on (see RunEnd).
+    bool sessionClosing(bool mayAsk);
+    // The window was taken away from outside (see RunEnd).
+    void endWithoutWindow();
+    // Where a changed game is kept when the run ends without being able to
+    // ask about it: beside the settings, never over the game's own file.
+    QString keptGamePath() const { return m_keptGamePath; }
 
     // The machine, for what the player does through the windows' own
     // commands (the benchmark, the tests).
@@ -109,57 +108,41 @@ private:
     void showStatistics();
     void showOptions();
     void showCashOutDialog();
-    void endAtOnce();
     // The machine's whole game on the face: credits, displays, symbols,
     // denomination.
     void showWholeGame();
-    // The changed game into the kept-game file, for the next start to offer.
-    void keepChangedGame();
-    // At the first start: a kept game is offered once; true when the player
-    // took it up.
-    bool offerKeptGame();
-    // The game and whether it changed, to tell whether anything happened
-    // since the session's close.
-    QByteArray gameState() const;
-    // SaveSettings; throws RunError when the store cannot be written.
-    void saveSettings();
-    // The same, reporting a failure under the given title.
-    void saveSettingsReporting(const QString& errorTitle);
 
-    // The parts of starting a game.
-    void applySettings(const StoredSettings& stored);
+    // The stored settings a new game brings: the panel, the last file and,
+    // at start-up, the window's place.
+    void readSettings(const StoredSettings& stored);
     void restorePosition(const QPoint& frame);
+    // SaveSettings; throws RunError when the store cannot be written.
+    void writeSettings();
+    // The same, reporting a failure under the given title.
+    void writeSettingsReporting(const QString& errorTitle);
     StoredSettings settingsToStore() const;
-    void openStartupGame();
-
-    enum class CloseReason { Window, Session, SessionWithoutQuestions };
-    bool queryUnload(CloseReason reason);
-    // The desktop session is ending (logout, shutdown).
-    void commitData(QSessionManager& manager);
 
     MachineWindowSeams m_seams;
+    QString m_keptGamePath;
     Machine m_machine;
     SoundPlayer m_sound;
     GameMenu m_gameMenuCommands;
     HelpMenu m_helpMenuCommands;
+    FirstRunRegistration m_registration;
     QWidget* m_drawingArea = nullptr;
     MachineFace* m_face = nullptr;
     // Owned here, not by Qt's child list, so it goes before the members it
     // works on; as a child it would outlive them by the whole member teardown.
     std::unique_ptr<MachineOperator> m_operator;
     std::unique_ptr<KeyboardPlay> m_keyboard;
+    std::unique_ptr<RunStart> m_runStart;
+    std::unique_ptr<RunEnd> m_runEnd;
     // One for the whole run: its pending choice lives across showings.
     std::unique_ptr<CashOutButtonDialog> m_cashOutDialog;
     QMenu* m_gameMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_hidePanel = nullptr;
-    bool m_started = false;      // the first game of the run has started
-    bool m_endingAtOnce = false; // the run ends: nothing more is asked
-    // The game as the session's close left it, asked about and saved; a
-    // close that follows with the game still so asks nothing more. A
-    // session whose logout was cancelled leaves the player playing on, and
-    // what changes then is asked about again.
-    std::optional<QByteArray> m_sessionClosedOn;
+    bool m_started = false; // the first game of the run has started
 };
 
 } // namespace strhaven

@@ -12,7 +12,7 @@
 #include "platform/LazySoundOutput.h"
 #include "core/RandomSource.h"
 #include "settings/SettingsStore.h"
-#include "shell/StartUp.h"
+#include "shell/InstanceLock.h"
 #include "shell/WindowGoneWatch.h"
 #include "shell/SplashScreen.h"
 

@@ -3,9 +3,12 @@
 #include "settings/SettingsStore.h"
 #include "fakes/TestFiles.h"
 
+#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/mount.h>
 
 using namespace strhaven;
 
@@ -160,6 +163,52 @@ private slots:
         }
         QCOMPARE(failure, int(ErrorNumber::PermissionDenied));
         QCOMPARE(readFile(path), QByteArray("[Options]\nWheelSpeed=3\n"));
+    }
+
+    // Whether the settings can be kept is found out by writing: the answer
+    // the file's own permissions give is not enough, as the store is
+    // replaced through a new file beside it.
+    void settingsCanBeKept_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("a config folder to make") << "new" << true;
+        QTest::newRow("an existing store") << "existing" << true;
+        QTest::newRow("a file where the config folder should be") << "file as folder" << false;
+        QTest::newRow("a folder where the store should be") << "folder as store" << false;
+        QTest::newRow("a full disk") << "full disk" << false;
+        QTest::newRow("a read-only file system, the store writable by its mode") << "read-only" << false;
+    }
+    void settingsCanBeKept()
+    {
+        QFETCH(QString, where);
+        QFETCH(bool, kept);
+        FullDisk disk;
+        QTemporaryDir tmp;
+        QString store = tmp.filePath("config/Star Haven Virtual Slots.ini");
+        if (where == "existing")
+            QVERIFY(writeFile(store, "[Window]\nFirstTime=False\n"));
+        if (where == "file as folder") {
+            QVERIFY(writeFile(tmp.filePath("config")));
+        } else if (where == "folder as store") {
+            QVERIFY(QDir().mkpath(store));
+        } else if (where == "full disk" || where == "read-only") {
+            STRHAVEN_NEED_FULL_DISK(disk);
+            store = disk.filePath("Star Haven Virtual Slots.ini");
+            QVERIFY(writeFile(store, "[Window]\nFirstTime=False\n"));
+            if (where == "full disk")
+                disk.fill();
+            else
+                QVERIFY(::mount(nullptr, QFile::encodeName(disk.filePath("")).constData(), nullptr,
+                                MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+        }
+        QCOMPARE(strhaven::settingsCanBeKept(store), kept);
+        if (where == "read-only")
+            QVERIFY(::mount(nullptr, QFile::encodeName(disk.filePath("")).constData(), nullptr, MS_REMOUNT, nullptr) == 0);
+        // Trying leaves nothing behind.
+        if (where == "existing" || where == "new")
+            QCOMPARE(QDir(tmp.filePath("config")).entryList(QDir::Files | QDir::Hidden),
+                     where == "new" ? QStringList() : QStringList{"Star Haven Virtual Slots.ini"});
     }
 };
 

@@ -3,7 +3,6 @@
 #include "fakes/FullDisk.h"
 #include "seams/LocalFiles.h"
 #include "fakes/ModalWatch.h"
-#include "shell/StartUp.h"
 #include "fakes/TestFiles.h"
 #include "files/WindowTitle.h"
 #include "shell/WindowPlacement.h"
@@ -169,81 +168,6 @@ private slots:
         QCOMPARE(rig.face().denominationShown(), opened ? 25 : 100);
     }
 
-    // Closing the window or the desktop session: the question (where the
-    // session allows one), the save it may need, the settings kept; a
-    // game that was not written stays on the machine. In the middle of a
-    // spin, the spin is finished and booked first, then all goes on alike.
-    void closing_data()
-    {
-        QTest::addColumn<QString>("how"); // and whether during a spin
-        QTest::addColumn<bool>("changed");
-        QTest::addColumn<int>("answer"); // -1: no question expected
-        QTest::addColumn<QString>("saveTo"); // what the file dialog chooses
-        QTest::addColumn<QString>("outcome");
-        const int yes = int(Prompter::Answer::Yes), no = int(Prompter::Answer::No), cancel = int(Prompter::Answer::Cancel);
-        QTest::newRow("unchanged") << "close" << false << -1 << "" << "ends, settings";
-        QTest::newRow("changed, No") << "close" << true << no << "" << "asked, ends, settings";
-        QTest::newRow("changed, Cancel") << "close" << true << cancel << "" << "asked, settings, kept";
-        QTest::newRow("Yes, dialog cancelled") << "close" << true << yes << "" << "asked, kept";
-        QTest::newRow("Yes, saved") << "close" << true << yes << "closing.shs" << "asked, ends, settings, saved";
-        QTest::newRow("Yes, the write fails")
-            << "close" << true << yes << "no such folder/closing.shs" << "asked, Error writing file., settings, kept";
-        QTest::newRow("session, unchanged") << "session" << false << -1 << "" << "ends, settings";
-        QTest::newRow("session, No") << "session" << true << no << "" << "asked, ends, settings";
-        QTest::newRow("session, Cancel") << "session" << true << cancel << "" << "asked, settings, kept";
-        QTest::newRow("session, no questions allowed") << "session, no questions" << true << -1 << "" << "ends, settings";
-        QTest::newRow("close during a spin, No") << "close, spinning" << false << no << "" << "asked, ends, settings";
-        QTest::newRow("close during a spin, saved")
-            << "close, spinning" << false << yes << "closing.shs" << "asked, ends, settings, saved";
-        QTest::newRow("session during a spin, Cancel") << "session, spinning" << false << cancel << "" << "asked, settings, kept";
-    }
-    void closing()
-    {
-        QFETCH(QString, how);
-        QFETCH(bool, changed);
-        QFETCH(int, answer);
-        QFETCH(QString, saveTo);
-        QFETCH(QString, outcome);
-        Rig rig;
-        rig.start();
-        rig.setOptions([](GameOptions& o) { o.wheelSpeed = 7; });
-        rig.setCredits(0, changed);
-        if (answer >= 0)
-            rig.prompter.answers.push_back(Prompter::Answer(answer));
-        rig.prompter.saveResults << (saveTo.isEmpty() ? QString() : rig.dir.filePath(saveTo));
-        const bool spinning = how.endsWith(", spinning");
-        if (spinning) {
-            rig.setCredits(1, changed);
-            QTest::mouseClick(rig.face().playButton(1), Qt::LeftButton, {}, QPoint(5, 5));
-            for (int step = 0; step < 100; ++step)
-                rig.timer.fire();
-            how.chop(QString(", spinning").size());
-        }
-        const bool ends = how == "close" ? rig.window->close() : rig.window->sessionClosing(how == "session");
-        if (how == "close")
-            QCOMPARE(rig.window->isVisible(), !ends);
-        if (spinning) {
-            QVERIFY(!rig.timer.pending());
-            QCOMPARE(rig.game().spins, 1);
-            QCOMPARE(rig.game().credits, std::stoi(rig.game().wonShown));
-            if (ends && !saveTo.isEmpty())
-                QCOMPARE(readGameFile(rig.dir.filePath(saveTo)).game.spins, 1);
-        }
-        QStringList seen;
-        for (const auto& m : rig.prompter.messages)
-            seen << (m.buttons == Prompter::Buttons::YesNoCancel ? QString("asked") : m.title);
-        if (ends)
-            seen << "ends";
-        if (rig.store()->value("Options/WheelSpeed").toString() == "7")
-            seen << "settings";
-        if (!saveTo.isEmpty() && QFile::exists(rig.dir.filePath(saveTo)) &&
-            rig.store()->value("LastFile/Name") == rig.dir.filePath(saveTo))
-            seen << "saved";
-        if (!ends && rig.game().changed)
-            seen << "kept";
-        QCOMPARE(seen.join(", "), outcome);
-    }
-
     // Any name a game file can have on the command line opens, is titled
     // as itself and is saved again without the Save dialog.
     void namesOnTheCommandLine_data()
@@ -370,44 +294,6 @@ private slots:
         QVERIFY(closedFirst);
         QCOMPARE(rig.prompter.boxes(), QStringList{box});
         QVERIFY(rig.game().changed);
-    }
-
-    void keptOnScreen_data()
-    {
-        QTest::addColumn<QRect>("frame");
-        QTest::addColumn<QPoint>("placed");
-        // Two screens side by side: 0..1919 and 1920..3199 (less a panel).
-        QTest::newRow("on the first screen") << QRect(100, 60, 640, 468) << QPoint(100, 60);
-        QTest::newRow("far away (a damaged position)") << QRect(6666666, 6666666, 640, 468) << QPoint(2560, 556);
-        QTest::newRow("left of every screen") << QRect(-5000, 100, 640, 468) << QPoint(0, 100);
-        QTest::newRow("hanging over the bottom") << QRect(300, 1000, 640, 468) << QPoint(300, 612);
-        QTest::newRow("mostly on the second") << QRect(1800, 100, 640, 468) << QPoint(1920, 100);
-        QTest::newRow("above the top") << QRect(2000, -900, 640, 468) << QPoint(2000, 0);
-    }
-    void keptOnScreen()
-    {
-        QFETCH(QRect, frame);
-        QFETCH(QPoint, placed);
-        const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
-        QCOMPARE(strhaven::keptOnScreen(frame, screens), placed);
-    }
-
-    // Only where a compositor places every window does the window leave its
-    // stored position alone.
-    void canPlaceWindows_data()
-    {
-        QTest::addColumn<QString>("platform");
-        QTest::addColumn<bool>("placed");
-        for (const char* own : {"xcb", "offscreen", "windows", "cocoa", "minimal"})
-            QTest::newRow(own) << QString(own) << true;
-        for (const char* compositor : {"wayland", "wayland-egl", "wayland-xcomposite-glx"})
-            QTest::newRow(compositor) << QString(compositor) << false;
-    }
-    void canPlaceWindows()
-    {
-        QFETCH(QString, platform);
-        QFETCH(bool, placed);
-        QCOMPARE(strhaven::canPlaceWindows(platform), placed);
     }
 
     void storedPositionOffEveryScreen()

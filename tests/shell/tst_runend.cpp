@@ -57,6 +57,81 @@ struct Rig : WindowRig {
 class TestRunEnd : public QObject {
     Q_OBJECT
 private slots:
+    // Closing the window or the desktop session: the question (where the
+    // session allows one), the save it may need, the settings kept; a
+    // game that was not written stays on the machine. In the middle of a
+    // spin, the spin is finished and booked first, then all goes on alike.
+    void closing_data()
+    {
+        QTest::addColumn<QString>("how"); // and whether during a spin
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("answer"); // -1: no question expected
+        QTest::addColumn<QString>("saveTo"); // what the file dialog chooses
+        QTest::addColumn<QString>("outcome");
+        const int yes = int(Prompter::Answer::Yes), no = int(Prompter::Answer::No), cancel = int(Prompter::Answer::Cancel);
+        QTest::newRow("unchanged") << "close" << false << -1 << "" << "ends, settings";
+        QTest::newRow("changed, No") << "close" << true << no << "" << "asked, ends, settings";
+        QTest::newRow("changed, Cancel") << "close" << true << cancel << "" << "asked, settings, kept";
+        QTest::newRow("Yes, dialog cancelled") << "close" << true << yes << "" << "asked, kept";
+        QTest::newRow("Yes, saved") << "close" << true << yes << "closing.shs" << "asked, ends, settings, saved";
+        QTest::newRow("Yes, the write fails")
+            << "close" << true << yes << "no such folder/closing.shs" << "asked, Error writing file., settings, kept";
+        QTest::newRow("session, unchanged") << "session" << false << -1 << "" << "ends, settings";
+        QTest::newRow("session, No") << "session" << true << no << "" << "asked, ends, settings";
+        QTest::newRow("session, Cancel") << "session" << true << cancel << "" << "asked, settings, kept";
+        QTest::newRow("session, no questions allowed") << "session, no questions" << true << -1 << "" << "ends, settings";
+        QTest::newRow("close during a spin, No") << "close, spinning" << false << no << "" << "asked, ends, settings";
+        QTest::newRow("close during a spin, saved")
+            << "close, spinning" << false << yes << "closing.shs" << "asked, ends, settings, saved";
+        QTest::newRow("session during a spin, Cancel") << "session, spinning" << false << cancel << "" << "asked, settings, kept";
+    }
+    void closing()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, changed);
+        QFETCH(int, answer);
+        QFETCH(QString, saveTo);
+        QFETCH(QString, outcome);
+        Rig rig;
+        rig.start();
+        rig.setOptions([](GameOptions& o) { o.wheelSpeed = 7; });
+        rig.setCredits(0, changed);
+        if (answer >= 0)
+            rig.prompter.answers.push_back(Prompter::Answer(answer));
+        rig.prompter.saveResults << (saveTo.isEmpty() ? QString() : rig.dir.filePath(saveTo));
+        const bool spinning = how.endsWith(", spinning");
+        if (spinning) {
+            rig.setCredits(1, changed);
+            QTest::mouseClick(rig.face().playButton(1), Qt::LeftButton, {}, QPoint(5, 5));
+            for (int step = 0; step < 100; ++step)
+                rig.timer.fire();
+            how.chop(QString(", spinning").size());
+        }
+        const bool ends = how == "close" ? rig.window->close() : rig.window->sessionClosing(how == "session");
+        if (how == "close")
+            QCOMPARE(rig.window->isVisible(), !ends);
+        if (spinning) {
+            QVERIFY(!rig.timer.pending());
+            QCOMPARE(rig.game().spins, 1);
+            QCOMPARE(rig.game().credits, std::stoi(rig.game().wonShown));
+            if (ends && !saveTo.isEmpty())
+                QCOMPARE(readGameFile(rig.dir.filePath(saveTo)).game.spins, 1);
+        }
+        QStringList seen;
+        for (const auto& m : rig.prompter.messages)
+            seen << (m.buttons == Prompter::Buttons::YesNoCancel ? QString("asked") : m.title);
+        if (ends)
+            seen << "ends";
+        if (rig.store()->value("Options/WheelSpeed").toString() == "7")
+            seen << "settings";
+        if (!saveTo.isEmpty() && QFile::exists(rig.dir.filePath(saveTo)) &&
+            rig.store()->value("LastFile/Name") == rig.dir.filePath(saveTo))
+            seen << "saved";
+        if (!ends && rig.game().changed)
+            seen << "kept";
+        QCOMPARE(seen.join(", "), outcome);
+    }
+
     // A run that ends with nobody to ask, in the middle of a spin or not:
     // the changed game goes to the kept game (the spin finished and booked
     // first), never over its file, and no box is shown. The next start

@@ -1,12 +1,10 @@
-#include "shell/StartUp.h"
+#include "shell/InstanceLock.h"
 
 #include "seams/AppTitle.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 namespace strhaven {
 
@@ -27,24 +25,6 @@ InstanceLock lockSingleInstance()
         result.outcome = InstanceLock::Outcome::OtherInstance;
     }
     return result;
-}
-
-bool settingsCanBeKept(const QString& settingsFile)
-{
-    const QFileInfo file(settingsFile);
-    if (file.exists() && (!file.isFile() || !file.isWritable()))
-        return false;
-    // The store is written as a new file beside the old one, then renamed
-    // over it: the folder must take a file as large, which only trying
-    // tells (a read-only folder, a full disk, a file where the folder
-    // should be).
-    if (!QDir().mkpath(file.absolutePath()))
-        return false;
-    QTemporaryFile trial(file.absolutePath() + QStringLiteral("/.strhaven-trial-XXXXXX"));
-    if (!trial.open())
-        return false;
-    const QByteArray content(file.size() + 1024, ' ');
-    return trial.write(content) == content.size() && trial.flush();
 }
 
 } // namespace strhaven

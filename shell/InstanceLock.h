@@ -24,8 +24,4 @@ struct InstanceLock {
 // out of a game that is not running anywhere.
 InstanceLock lockSingleInstance();
 
-// True when the settings store at this path can really be written, so that
-// what the player sets survives the run. Found out by writing beside it.
-bool settingsCanBeKept(const QString& settingsFile);
-
 } // namespace strhaven

@@ -1,0 +1,90 @@
+#include "shell/RunStart.h"
+
+#include "core/Machine.h"
+#include "files/GameMenu.h"
+#include "files/KeptGame.h"
+#include "files/PathHelpers.h"
+#include "play/MachineOperator.h"
+#include "seams/AppTitle.h"
+#include "seams/LocalFiles.h"
+#include "seams/Prompter.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace strhaven {
+
+RunStart::RunStart(Parts parts) : m_p(std::move(parts)) {}
+
+void RunStart::openFirstGame()
+{
+    if (!offerKeptGame())
+        openNamedGame();
+}
+
+void RunStart::showWholeGame()
+{
+    m_p.machineOperator.showGame();
+    m_p.machineOperator.showMachine();
+}
+
+void RunStart::openNamedGame()
+{
+    const QString commandLine = m_p.commandLine;
+    if (commandLine.isEmpty() && !m_p.machine.options().loadLastFile)
+        return;
+    // Kept absolute, so the stored last file still opens from another folder.
+    const QString path = commandLine.isEmpty() ? m_p.gameMenu.fileName() : QFileInfo(commandLine).absoluteFilePath();
+    m_p.gameMenu.setFileName(path);
+    // Read once, checking as it reads: the game and the title change only
+    // when the whole file has been read.
+    GameFileContent content;
+    if (ValidateGameFile(path, &content)) {
+        m_p.machine.takeGame(content.options, content.game);
+        showWholeGame();
+        m_p.gameMenu.adoptFile(path);
+        return;
+    }
+    if (path.isEmpty())
+        return;
+    m_p.prompter.message(&m_p.window, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(),
+                         printablePath(path) + QStringLiteral("\r\n\r\n") +
+                             tr("File not found or file is not a valid game file."));
+    m_p.gameMenu.setFileName(QString());
+    m_p.gameMenu.setFolder(defaultGameFolder());
+}
+
+bool RunStart::offerKeptGame()
+{
+    const QString path = m_p.keptGame;
+    if (!fileStatus(path).exists)
+        return false;
+    const std::optional<KeptGame> kept = readKeptGame(path);
+    // Offered once, whatever the answer; a damaged copy is not offered.
+    QFile::remove(path);
+    if (!kept)
+        return false;
+    const QString text =
+        (kept->file.isEmpty()
+             ? tr("When Star Haven Virtual Slots last closed, your game had changed and there was "
+                                "no chance to ask you about it, so it was kept for you.")
+             : tr("When Star Haven Virtual Slots last closed, your game %1 had changed and there was "
+                                "no chance to ask you about it, so it was kept for you.")
+                   .arg(printablePath(ExtractFileName(kept->file)))) +
+        QStringLiteral("\r\n\r\n") + tr("Do you want to continue that game?");
+    if (m_p.prompter.message(&m_p.window, Prompter::Icon::Question, Prompter::Buttons::YesNo, ApplicationTitle(),
+                             text) != Prompter::Answer::Yes)
+        return false;
+    // Under its old name and still to be saved: its file holds the game as
+    // it was before.
+    m_p.machine.takeGame(kept->content.options, kept->content.game, true);
+    showWholeGame();
+    m_p.gameMenu.setFileName(kept->file);
+    if (kept->file.isEmpty())
+        m_p.gameMenu.setUntitled();
+    else
+        m_p.gameMenu.adoptFile(kept->file);
+    return true;
+}
+
+} // namespace strhaven
