@@ -4,13 +4,6 @@
 
 namespace strhaven {
 
-using std::chrono::nanoseconds;
-
-namespace {
-// The rounding of Qt's timers to whole milliseconds, and no more.
-constexpr qint64 MostOwed = 1'000'000;
-} // namespace
-
 QtStepTimer::QtStepTimer()
 {
     m_timer.setSingleShot(true);
@@ -19,18 +12,16 @@ QtStepTimer::QtStepTimer()
     m_clock.start();
 }
 
-void QtStepTimer::start(nanoseconds delay, std::function<void()> due)
+void QtStepTimer::start(std::chrono::nanoseconds delay, std::function<void()> due)
 {
     const qint64 now = m_clock.nsecsElapsed();
-    if (!m_firing)
-        m_owed = 0; // a new operation owes nothing
-    const qint64 madeUp = std::min(m_owed, qint64(delay.count()));
-    m_owed -= madeUp;
-    m_dueAt = now + delay.count() - madeUp;
+    // A new operation owes nothing to the last one.
+    const qint64 madeGood = m_firing ? m_rounding : 0;
+    m_dueAt = now + delay.count() - madeGood;
+    const qint64 milliseconds = (std::max<qint64>(0, m_dueAt - now) + 500'000) / 1'000'000;
+    m_rounding = now + milliseconds * 1'000'000 - m_dueAt;
     m_due = std::move(due);
-    // Whole milliseconds, rounded up: a step never comes early.
-    const qint64 wait = m_dueAt - now;
-    m_timer.start(std::chrono::milliseconds((wait + 999'999) / 1'000'000));
+    m_timer.start(std::chrono::milliseconds(milliseconds));
 }
 
 void QtStepTimer::stop()
@@ -43,8 +34,7 @@ void QtStepTimer::fire()
 {
     if (!m_due)
         return;
-    m_lateness = nanoseconds(std::max<qint64>(0, m_clock.nsecsElapsed() - m_dueAt));
-    m_owed = std::min<qint64>(m_owed + m_lateness.count(), MostOwed);
+    m_lateness = std::chrono::nanoseconds(m_clock.nsecsElapsed() - m_dueAt);
     const std::function<void()> due = std::exchange(m_due, nullptr);
     m_firing = true;
     due();

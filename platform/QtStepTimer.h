@@ -9,12 +9,12 @@ namespace strhaven {
 
 // The step timer on a precise QTimer. Qt's timers count whole
 // milliseconds, while a pause is a fraction of one more or less (11.1 ms
-// at wheel speed 5), so a step fires up to a millisecond after it is due.
-// Up to a millisecond of lateness is made up by the steps that follow, when
-// each is asked for by the one before (as an operation asks for its steps):
-// a spin lasts its pauses plus the time its steps take to show, as a spin
-// always did, and not a millisecond more for each of its 210 pauses. Greater
-// lateness (a busy machine) is not made up: the wheels would jump.
+// at wheel speed 5): each step's timer is set to the nearest millisecond,
+// and what that rounding gained or lost is made good on the next step when
+// the next is asked for at once (as an operation asks for its steps). So a
+// spin lasts its pauses, plus the time its steps take to show and the
+// event loop takes to wake, as a spin always did; the rounding neither
+// adds nor takes away up to a millisecond for each of its 210 pauses.
 class QtStepTimer final : public StepTimer {
 public:
     QtStepTimer();
@@ -22,8 +22,8 @@ public:
     void start(std::chrono::nanoseconds delay, std::function<void()> due) override;
     void stop() override;
 
-    // How late the last call came against the time it was due, for the
-    // pacing benchmark.
+    // How late the last call came against the time it was due (less than
+    // nothing when the rounding brought it early), for the pacing benchmark.
     std::chrono::nanoseconds lastLateness() const { return m_lateness; }
 
 private:
@@ -32,9 +32,9 @@ private:
     QTimer m_timer;
     QElapsedTimer m_clock;
     std::function<void()> m_due;
-    qint64 m_dueAt = 0;  // nanoseconds on m_clock
+    qint64 m_dueAt = 0;    // nanoseconds on m_clock
+    qint64 m_rounding = 0; // how much later than due the timer was set
     std::chrono::nanoseconds m_lateness{0};
-    qint64 m_owed = 0;     // nanoseconds of lateness still to make up
     bool m_firing = false; // inside the call that is due: the next start follows on at once
 };
 

@@ -81,33 +81,34 @@ std::optional<MachineStep> MachineOperator::nextStep()
 }
 
 // Runs when a step is due: it is shown, and the next one is asked of the
-// timer. A failing random source fails the spin: what was taken stays
-// taken, the spin is booked as played, and the failure is reported once
-// the machine is idle again.
+// timer (or taken at once, see show()). A failing random source fails the
+// spin: what was taken stays taken, the spin is booked as played, and the
+// failure is reported once the machine is idle again.
 void MachineOperator::takeSteps()
 {
     if (std::exchange(m_creditsLeftToShow, false))
         showCredits(true);
-    std::optional<MachineStep> step;
-    try {
-        step = nextStep();
-    } catch (const std::exception& e) {
-        const QString title = std::get<Spin>(*m_operation).paying() ? tr("Error Calculating Winnings")
-                                                                    : tr("Error Spinning Wheels");
-        m_p.sound.stop();
-        end(Pace::AtOnce);
-        ShowError(m_p.prompter, m_face.window(), e, title);
-        return;
+    for (;;) {
+        std::optional<MachineStep> step;
+        try {
+            step = nextStep();
+        } catch (const std::exception& e) {
+            const QString title = std::get<Spin>(*m_operation).paying() ? tr("Error Calculating Winnings")
+                                                                        : tr("Error Spinning Wheels");
+            m_p.sound.stop();
+            end(Pace::AtOnce);
+            ShowError(m_p.prompter, m_face.window(), e, title);
+            return;
+        }
+        if (!step) {
+            end(Pace::Played);
+            return;
+        }
+        if (const std::optional<nanoseconds> wait = show(*step, Pace::Played)) {
+            m_p.timer.start(*wait, [this] { takeSteps(); });
+            return;
+        }
     }
-    if (!step) {
-        end(Pace::Played);
-        return;
-    }
-    // Every step, even one that waits for nothing, returns to the event
-    // loop, so that what it showed is painted before the next one shows:
-    // the wheels' pauses start once the new symbol is on the screen.
-    const nanoseconds wait = show(*step, Pace::Played);
-    m_p.timer.start(wait, [this] { takeSteps(); });
 }
 
 void MachineOperator::finishAtOnce()
@@ -156,7 +157,11 @@ nanoseconds MachineOperator::coinMoved(Pace pace)
     return sound;
 }
 
-nanoseconds MachineOperator::show(const MachineStep& step, Pace pace)
+// A step that shows something waits at least for the event loop to paint
+// it, so that the wheels' pauses start once the new symbol is on the
+// screen; one that waits for nothing and shows nothing (a move within a
+// frame, a pause at wheel speed 0) is followed by the next at once.
+std::optional<nanoseconds> MachineOperator::show(const MachineStep& step, Pace pace)
 {
     const GameOptions& options = m_p.machine.options();
     const bool played = pace == Pace::Played;
@@ -165,11 +170,11 @@ nanoseconds MachineOperator::show(const MachineStep& step, Pace pace)
         showCredits(played);
         if (played && options.coinSoundOn())
             return m_p.sound.play(Sound::Coin);
-        break;
+        return nanoseconds(0);
     case MachineStep::Kind::DisplaysReset:
         m_face.setWonText(QStringLiteral("0"), false);
         m_face.setPlayedText(QStringLiteral("0"), false);
-        break;
+        return nanoseconds(0);
     case MachineStep::Kind::CoinTaken:
         m_face.setPlayedText(QString::fromStdString(step.shown), played);
         return coinMoved(pace);
@@ -182,14 +187,16 @@ nanoseconds MachineOperator::show(const MachineStep& step, Pace pace)
         }
         break;
     case MachineStep::Kind::Pause:
-        if (played)
+        if (played && step.units > 0)
             return pauseTime(step.units);
         break;
     case MachineStep::Kind::SymbolMoved:
         // The wheels show a frame's moves together, as each new symbol
         // enters: never a symbol moved down before the one above it has.
-        if (step.fresh)
+        if (step.fresh) {
             m_face.showGrid(m_p.machine.game().grid);
+            return nanoseconds(0);
+        }
         break;
     case MachineStep::Kind::WheelsStopped:
         if (played)
@@ -207,10 +214,11 @@ nanoseconds MachineOperator::show(const MachineStep& step, Pace pace)
     case MachineStep::Kind::PayoutEnded:
         if (played)
             m_p.sound.stop();
+        // What the spin came to is heard before the spin is booked.
         m_face.announceDisplays();
-        break;
+        return nanoseconds(0);
     }
-    return nanoseconds(0);
+    return std::nullopt;
 }
 
 } // namespace strhaven

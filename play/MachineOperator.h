@@ -73,8 +73,9 @@ private:
     void takeSteps();
     void end(Pace pace);
     std::optional<MachineStep> nextStep();
-    // Shows a step; returns how long until the next one is due.
-    std::chrono::nanoseconds show(const MachineStep& step, Pace pace);
+    // Shows a step; returns how long until the next one is due, or nothing
+    // when it is due at once, with nothing for the event loop to paint.
+    std::optional<std::chrono::nanoseconds> show(const MachineStep& step, Pace pace);
     // A coin taken or paid: its sound, after which the credits it leaves
     // show; returns the sound's length.
     std::chrono::nanoseconds coinMoved(Pace pace);

@@ -213,7 +213,7 @@ private slots:
         Listener listener;
         QTest::keyRelease(rig.face.playButton(1), Qt::Key_Return);
         QVERIFY(!rig.player.isIdle());
-        for (int step = 0; step < 300; ++step)
+        for (int step = 0; step < 100; ++step)
             rig.timer.fire();
         QCOMPARE(QApplication::focusWidget(), rig.face.playButton(1));
         QCOMPARE(rig.face.playButton(1)->picture(), ImageButton::Picture::Disabled);

@@ -1,5 +1,7 @@
 #include "fakes/PlayRig.h"
 
+#include <numeric>
+
 using namespace strhaven;
 using namespace std::chrono_literals;
 
@@ -120,13 +122,12 @@ private slots:
         QVERIFY(!rig.everythingLocked());
         QCOMPARE(rig.face.wonLabel()->text(), QString::fromStdString(rig.game().wonShown));
         QCOMPARE(rig.face.creditsLabel()->text(), QStringLiteral(" %1").arg(rig.game().credits));
-        // Every step after the first came from the timer: the displays
-        // reset, 3 coins (each with the credits left after it), the
-        // wheels' start, 210 pauses and their 210 moves, the stop, each
-        // credit won, and the end of the payout, after which the spin was
-        // booked.
+        // The timer brought every step after the displays' reset: 3 coins
+        // (each with the credits left after it), 210 pauses, the 70 new
+        // symbols painted, each credit won, and the end of the payout, after
+        // which the spin was booked.
         const int won = std::stoi(rig.game().wonShown);
-        QCOMPARE(steps, 1 + 3 + 1 + 420 + 1 + won + 1);
+        QCOMPARE(steps, 1 + 3 + 210 + 70 + won + 1);
         // WON is cleared with the first coin's paint; CREDITS follows each
         // coin, and each credit won follows WON.
         QCOMPARE(log.paints.mid(0, 7),
@@ -164,9 +165,9 @@ private slots:
     {
         QTest::addColumn<int>("bet");
         QTest::addColumn<QString>("outcome"); // WON/CREDITS at the first two coins paid | heard from the wheels' stop | waits
-        QTest::newRow("1 credit") << 1 << "1/9 2/10|stop, coin x1500, stop|0, 100.000ms x1500, 0";
+        QTest::newRow("1 credit") << 1 << "1/9 2/10|stop, coin x1500, stop|100.000ms x1500, 0";
         QTest::newRow("3 credits: the jackpot")
-            << 3 << "1/7 2/8|stop, jackpot, coin x5000, jackpot, stop|0, 5749.000ms, 100.000ms x5000, 5749.000ms, 0";
+            << 3 << "1/7 2/8|stop, jackpot, coin x5000, jackpot, stop|5749.000ms, 100.000ms x5000, 5749.000ms, 0";
     }
     void payout()
     {
@@ -176,12 +177,12 @@ private slots:
         Rig fantasy(&emblems);
         fantasy.useFantasyWheels(false);
         fantasy.setGame(10);
-        // The displays reset, the bet's coins, the wheels' start and their
-        // 420 steps come before the stop.
-        const std::size_t stopped = std::size_t(1 + bet + 1 + 420);
+        // The displays reset, the bet's coins and the wheels' 280 waits (210
+        // pauses, 70 new symbols painted) come before the stop.
+        const std::size_t stopped = std::size_t(1 + bet + 280);
         QStringList seen;
         fantasy.sound.onCall = [&](const FakeSoundOutput::Call& c) {
-            if (soundOf(c) == 2 && fantasy.timer.delays.size() > stopped && seen.size() < 2)
+            if (soundOf(c) == 2 && fantasy.timer.delays.size() >= stopped && seen.size() < 2)
                 seen << fantasy.face.wonLabel()->text() + '/' + fantasy.face.creditsLabel()->text().trimmed();
         };
         fantasy.click(fantasy.face.playButton(bet));
@@ -193,9 +194,9 @@ private slots:
 
     // The pace of a spin at every wheel speed: 210 pauses (135 of d1, 60 of
     // d2 = 1.5 d1 and 15 of d3 = 2 d2, with d1 = speed x 100000 units of
-    // 22.2 ns), each after the step before it has shown, and a coin's
-    // length before the credits it leaves; a spin at wheel speed 5 lasts
-    // three seconds and its coins. The steps are the same at every speed.
+    // 22.2 ns), each new symbol painted before the pause after it, and a
+    // coin's length before the credits it leaves; a spin at wheel speed 5
+    // lasts three seconds and its coins.
     void paceOfASpin_data()
     {
         QTest::addColumn<int>("speed");
@@ -208,7 +209,7 @@ private slots:
             const std::int32_t d1 = speed * 100000;
             QTest::addRow("speed %d", speed)
                 << speed
-                << (speed == 0 ? QStringLiteral("0 x210")
+                << (speed == 0 ? QString()
                                : QStringLiteral("%1 x135, %2 x60, %3 x15").arg(ms(d1), ms(d1 + d1 / 2), ms(2 * (d1 + d1 / 2))))
                 << speed * 600;
         }
@@ -227,22 +228,20 @@ private slots:
         rig.setGame(10);
         rig.click(rig.face.playButton(2));
         const auto& d = rig.timer.delays;
-        // The displays reset, the two coins of the bet, the wheels' start,
-        // then pause and move by turns; the stop, the coins won, the end of
-        // the payout.
-        QCOMPARE(delaysOf({d.begin(), d.begin() + 4}), QString("0, 100.000ms x2, 0"));
-        std::vector<std::chrono::nanoseconds> pausesSeen;
-        std::chrono::nanoseconds total{0};
-        for (std::size_t i = 4; i < 4 + 420; i += 2) {
-            QCOMPARE(d[i + 1], 0ns); // the move shows, and is painted, before the next pause
-            pausesSeen.push_back(d[i]);
-            total += d[i];
-        }
-        std::sort(pausesSeen.begin(), pausesSeen.end());
-        QCOMPARE(delaysOf(pausesSeen), pauses);
-        QVERIFY(qAbs(total.count() - spinMs * 1'000'000LL) < 1000); // within a microsecond
         const int won = std::stoi(rig.game().wonShown);
-        QCOMPARE(int(d.size()), 4 + 420 + 1 + won + 1);
+        // The displays reset, the two coins of the bet; then the wheels,
+        // each new symbol painted before the next pause; the coins won and
+        // the end of the payout.
+        QCOMPARE(delaysOf({d.begin(), d.begin() + 3}), QString("0, 100.000ms x2"));
+        QCOMPARE(delaysOf({d.end() - won - 1, d.end()}), won ? QString("100.000ms x%1, 0").arg(won) : QString("0"));
+        std::vector<std::chrono::nanoseconds> wheels(d.begin() + 3, d.end() - won - 1);
+        QCOMPARE(int(std::count(wheels.begin(), wheels.end(), 0ns)), 70);
+        QCOMPARE(int(wheels.size()), speed ? 280 : 70);
+        std::erase(wheels, 0ns);
+        const auto total = std::accumulate(wheels.begin(), wheels.end(), 0ns);
+        std::sort(wheels.begin(), wheels.end());
+        QCOMPARE(delaysOf(wheels), pauses);
+        QVERIFY(qAbs(total.count() - spinMs * 1'000'000LL) < 1000); // within a microsecond
         QCOMPARE(rig.game().spins, 1);
     }
 
