@@ -12,16 +12,20 @@ QtStepTimer::QtStepTimer()
     m_clock.start();
 }
 
-void QtStepTimer::start(std::chrono::nanoseconds delay, std::function<void()> due)
+qint64 MillisecondRounding::milliseconds(qint64 now, qint64 delay, bool followsOn)
 {
-    const qint64 now = m_clock.nsecsElapsed();
     // A new operation owes nothing to the last one.
-    const qint64 madeGood = m_firing ? m_rounding : 0;
-    m_dueAt = now + delay.count() - madeGood;
+    const qint64 madeGood = followsOn ? m_rounding : 0;
+    m_dueAt = now + delay - madeGood;
     const qint64 milliseconds = (std::max<qint64>(0, m_dueAt - now) + 500'000) / 1'000'000;
     m_rounding = now + milliseconds * 1'000'000 - m_dueAt;
+    return milliseconds;
+}
+
+void QtStepTimer::start(std::chrono::nanoseconds delay, std::function<void()> due)
+{
     m_due = std::move(due);
-    m_timer.start(std::chrono::milliseconds(milliseconds));
+    m_timer.start(std::chrono::milliseconds(m_rounding.milliseconds(m_clock.nsecsElapsed(), delay.count(), m_firing)));
 }
 
 void QtStepTimer::stop()
@@ -34,7 +38,7 @@ void QtStepTimer::fire()
 {
     if (!m_due)
         return;
-    m_lateness = std::chrono::nanoseconds(m_clock.nsecsElapsed() - m_dueAt);
+    m_lateness = std::chrono::nanoseconds(m_clock.nsecsElapsed() - m_rounding.dueAt());
     const std::function<void()> due = std::exchange(m_due, nullptr);
     m_firing = true;
     due();

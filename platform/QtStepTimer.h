@@ -7,6 +7,20 @@
 
 namespace strhaven {
 
+// A step timer's arithmetic, apart from any clock: the whole milliseconds a
+// timer is set to for a step due `delay` nanoseconds from `now`, and what
+// that rounding gained or lost, made good on the step that follows on.
+class MillisecondRounding {
+public:
+    // `followsOn` when the step before has just come due and asks for this one.
+    qint64 milliseconds(qint64 now, qint64 delay, bool followsOn);
+    qint64 dueAt() const { return m_dueAt; }
+
+private:
+    qint64 m_dueAt = 0;
+    qint64 m_rounding = 0; // how much later than due the timer was set
+};
+
 // The step timer on a precise QTimer. Qt's timers count whole
 // milliseconds, while a pause is a fraction of one more or less (11.1 ms
 // at wheel speed 5): each step's timer is set to the nearest millisecond,
@@ -30,10 +44,9 @@ private:
     void fire();
 
     QTimer m_timer;
-    QElapsedTimer m_clock;
+    QElapsedTimer m_clock; // nanoseconds for the rounding
+    MillisecondRounding m_rounding;
     std::function<void()> m_due;
-    qint64 m_dueAt = 0;    // nanoseconds on m_clock
-    qint64 m_rounding = 0; // how much later than due the timer was set
     std::chrono::nanoseconds m_lateness{0};
     bool m_firing = false; // inside the call that is due: the next start follows on at once
 };

@@ -44,6 +44,33 @@ private slots:
         QVERIFY(timer.lastLateness() >= -500'000ns);
     }
 
+    // The rounding to whole milliseconds, on a clock of the test's own that
+    // reaches each timer exactly when it was set for: a chain of steps keeps
+    // to the sum of its delays, within half a millisecond; a new operation
+    // starts afresh.
+    void roundingIsMadeGood_data()
+    {
+        QTest::addColumn<qint64>("delayNs");
+        QTest::newRow("11.1 ms, wheel speed 5") << qint64(11'111'111);
+        QTest::newRow("2.5 ms") << qint64(2'500'000);
+        QTest::newRow("66.7 ms, wheel speed 10's last phase") << qint64(66'666'666);
+        QTest::newRow("0.4 ms") << qint64(400'000);
+    }
+    void roundingIsMadeGood()
+    {
+        QFETCH(qint64, delayNs);
+        MillisecondRounding rounding;
+        qint64 now = 5'000'000'000;
+        const qint64 start = now;
+        for (int k = 1; k <= 200; ++k) {
+            now += rounding.milliseconds(now, delayNs, k > 1) * 1'000'000;
+            QVERIFY2(qAbs(now - start - k * delayNs) <= 500'000, qPrintable(QString("step %1 at %2 ns").arg(k).arg(now - start)));
+        }
+        // A new operation's first step owes nothing to the last one.
+        QCOMPARE(rounding.milliseconds(now + 777, 3'000'000, false), 3);
+        QCOMPARE(rounding.dueAt(), now + 777 + 3'000'000);
+    }
+
     // A new start replaces the step pending; a stop drops it; a start from
     // outside a step (a new operation) owes nothing to the last one.
     void replacedAndStopped()
