@@ -144,6 +144,7 @@ int main(int argc, char* argv[])
         if (poll(fds.data(), fds.size(), -1) < 0)
             return 1;
         std::size_t at = 0;
+        std::vector<IceConn> accepted; // polled from the next round on
         for (int i = 0; i < count; ++i, ++at) {
             if (!(fds[at].revents & POLLIN))
                 continue;
@@ -153,7 +154,7 @@ int main(int argc, char* argv[])
                 while ((connected = IceConnectionStatus(c)) == IceConnectPending)
                     IceProcessMessages(c, nullptr, nullptr);
                 if (connected == IceConnectAccepted)
-                    connections.push_back(c);
+                    accepted.push_back(c);
                 else
                     IceCloseConnection(c);
             }
@@ -162,6 +163,7 @@ int main(int argc, char* argv[])
             if (fds[at].revents & (POLLIN | POLLHUP))
                 if (IceProcessMessages(connections[i], nullptr, nullptr) == IceProcessMessagesConnectionClosed)
                     gone = true;
+        connections.insert(connections.end(), accepted.begin(), accepted.end());
         if (inputOpen && fds[at].revents & (POLLIN | POLLHUP)) {
             char line[64] = {};
             const ssize_t n = read(STDIN_FILENO, line, sizeof line - 1);
