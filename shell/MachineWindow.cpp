@@ -81,11 +81,10 @@ MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
     connect(&m_gameMenuCommands, &GameMenu::titleChanged, this, &QWidget::setWindowTitle);
     connect(&m_gameMenuCommands, &GameMenu::gameReplaced, this, &MachineWindow::showWholeGame);
     connect(&m_gameMenuCommands, &GameMenu::newGameWanted, this, &MachineWindow::startNewGame);
-    m_runStart = std::make_unique<RunStart>(RunStart::Parts{*this, m_machine, *m_operator, m_gameMenuCommands,
-                                                            m_seams.prompter, m_seams.commandLine, m_keptGamePath});
-    m_runEnd = std::make_unique<RunEnd>(RunEnd::Parts{*this, m_machine, *m_operator, m_gameMenuCommands, m_sound,
-                                                      m_seams.help, m_seams.prompter, [this] { writeSettings(); },
-                                                      m_seams.settingsKept, m_keptGamePath, m_seams.endProgram});
+    const GameInPlay inPlay{*this, m_machine, *m_operator, m_gameMenuCommands, m_seams.prompter, m_keptGamePath};
+    m_runStart = std::make_unique<RunStart>(inPlay, m_seams.commandLine);
+    m_runEnd = std::make_unique<RunEnd>(inPlay, RunEnd::Parts{m_sound, m_seams.help, [this] { writeSettings(); },
+                                                              m_seams.settingsKept, m_seams.endProgram});
     createActions();
     // Fixed size: the window follows the drawing area and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -16,8 +16,9 @@
 
 namespace strhaven {
 
-RunEnd::RunEnd(Parts parts, QObject* parent)
+RunEnd::RunEnd(GameInPlay game, Parts parts, QObject* parent)
     : QObject(parent)
+    , m_game(std::move(game))
     , m_p(std::move(parts))
 {
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &RunEnd::commitData);
@@ -25,7 +26,7 @@ RunEnd::RunEnd(Parts parts, QObject* parent)
 
 bool RunEnd::windowClosing()
 {
-    m_p.machineOperator.finishAtOnce();
+    m_game.machineOperator.finishAtOnce();
     // The session's close has asked and saved already, unless the game went
     // on after it; the Cash Out button's Exit asks nothing.
     const bool sessionAsked = m_sessionClosedOn && *m_sessionClosedOn == gameState();
@@ -34,7 +35,7 @@ bool RunEnd::windowClosing()
 
 bool RunEnd::sessionClosing(bool mayAsk)
 {
-    m_p.machineOperator.finishAtOnce();
+    m_game.machineOperator.finishAtOnce();
     const bool mayClose = queryUnload(mayAsk ? Reason::Session : Reason::SessionWithoutQuestions);
     if (mayClose)
         m_sessionClosedOn = gameState();
@@ -52,7 +53,7 @@ void RunEnd::windowGone()
 {
     if (m_ended)
         return;
-    m_p.machineOperator.finishAtOnce();
+    m_game.machineOperator.finishAtOnce();
     queryUnload(Reason::SessionWithoutQuestions);
     endAtOnce();
 }
@@ -63,8 +64,8 @@ void RunEnd::endAtOnce()
 {
     m_ended = true;
     m_p.sound.stop();
-    ShowHelp(m_p.help, &m_p.window, HelpCommand::Quit, 0);
-    m_p.window.hide();
+    ShowHelp(m_p.help, &m_game.window, HelpCommand::Quit, 0);
+    m_game.window.hide();
     if (m_p.endProgram)
         m_p.endProgram(0);
     else
@@ -73,11 +74,11 @@ void RunEnd::endAtOnce()
 
 void RunEnd::keepChangedGame()
 {
-    if (!m_p.machine.game().changed)
+    if (!m_game.machine.game().changed)
         return;
     try {
-        writeKeptGame(m_p.keptGame, {gameFileContent(m_p.machine.options(), m_p.machine.game()),
-                                     m_p.gameMenu.hasFile() ? m_p.gameMenu.fileName() : QString()});
+        writeKeptGame(m_game.keptGame, {gameFileContent(m_game.machine.options(), m_game.machine.game()),
+                                     m_game.gameMenu.hasFile() ? m_game.gameMenu.fileName() : QString()});
     } catch (const std::exception&) {
         // The run is ending and nobody can be asked: nothing more to do.
     }
@@ -96,13 +97,13 @@ bool RunEnd::queryUnload(Reason reason)
     bool cancel = false;
     try {
         m_p.sound.stop();
-        ShowHelp(m_p.help, &m_p.window, HelpCommand::Quit, 0);
-        if (m_p.machine.game().changed && !mayAsk)
+        ShowHelp(m_p.help, &m_game.window, HelpCommand::Quit, 0);
+        if (m_game.machine.game().changed && !mayAsk)
             keepChangedGame();
-        if (m_p.machine.game().changed && mayAsk) {
-            switch (m_p.gameMenu.askToSaveChanges()) {
+        if (m_game.machine.game().changed && mayAsk) {
+            switch (m_game.gameMenu.askToSaveChanges()) {
             case GameMenu::Question::Yes:
-                switch (m_p.gameMenu.saveCurrentGame()) {
+                switch (m_game.gameMenu.saveCurrentGame()) {
                 case GameMenu::Saving::Saved: break;
                 case GameMenu::Saving::Cancelled: return session; // stay, and save no settings
                 case GameMenu::Saving::Failed: cancel = true; break; // keep the game that could not be written
@@ -117,15 +118,15 @@ bool RunEnd::queryUnload(Reason reason)
             m_p.writeSettings();
     } catch (const std::exception& e) {
         if (mayAsk)
-            ShowError(m_p.prompter, &m_p.window, e, tr("Unloading"));
+            ShowError(m_game.prompter, &m_game.window, e, tr("Unloading"));
     }
     return !cancel;
 }
 
 QByteArray RunEnd::gameState() const
 {
-    return gameFileBytes(gameFileContent(m_p.machine.options(), m_p.machine.game())) +
-           (m_p.machine.game().changed ? "changed" : "");
+    return gameFileBytes(gameFileContent(m_game.machine.options(), m_game.machine.game())) +
+           (m_game.machine.game().changed ? "changed" : "");
 }
 
 } // namespace strhaven

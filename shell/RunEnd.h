@@ -1,22 +1,18 @@
 #pragma once
 
+#include "shell/GameInPlay.h"
+
 #include <QByteArray>
 #include <QObject>
-#include <QString>
 
 #include <functional>
 #include <optional>
 
 class QSessionManager;
-class QWidget;
 
 namespace strhaven {
 
-class GameMenu;
 class HelpViewer;
-class Machine;
-class MachineOperator;
-class Prompter;
 class SoundPlayer;
 
 // How a run ends: the window's close with its changed-game question, a
@@ -29,22 +25,16 @@ class RunEnd : public QObject {
     Q_OBJECT
 public:
     struct Parts {
-        QWidget& window; // owner of the boxes
-        Machine& machine;
-        MachineOperator& machineOperator;
-        GameMenu& gameMenu;
         SoundPlayer& sound;
         HelpViewer& help;
-        Prompter& prompter;
         // Writes the settings; throws RunError when the store cannot be
         // written. Not called where start-up found they cannot be kept.
         std::function<void()> writeSettings;
         bool settingsKept;
-        QString keptGame; // where a changed game is kept
         // Ends the program with this exit status; the event loop's exit when empty.
         std::function<void(int)> endProgram;
     };
-    explicit RunEnd(Parts parts, QObject* parent = nullptr);
+    RunEnd(GameInPlay game, Parts parts, QObject* parent = nullptr);
 
     // The window is asked to close: true when it may.
     bool windowClosing();
@@ -66,6 +56,7 @@ private:
     // since the session's close.
     QByteArray gameState() const;
 
+    GameInPlay m_game;
     Parts m_p;
     bool m_ended = false; // nothing more is asked
     // The game as the session's close left it, asked about and saved; a

@@ -14,7 +14,11 @@
 
 namespace strhaven {
 
-RunStart::RunStart(Parts parts) : m_p(std::move(parts)) {}
+RunStart::RunStart(GameInPlay game, QString commandLine)
+    : m_game(std::move(game))
+    , m_commandLine(std::move(commandLine))
+{
+}
 
 void RunStart::openFirstGame()
 {
@@ -24,39 +28,39 @@ void RunStart::openFirstGame()
 
 void RunStart::showWholeGame()
 {
-    m_p.machineOperator.showGame();
-    m_p.machineOperator.showMachine();
+    m_game.machineOperator.showGame();
+    m_game.machineOperator.showMachine();
 }
 
 void RunStart::openNamedGame()
 {
-    const QString commandLine = m_p.commandLine;
-    if (commandLine.isEmpty() && !m_p.machine.options().loadLastFile)
+    const QString commandLine = m_commandLine;
+    if (commandLine.isEmpty() && !m_game.machine.options().loadLastFile)
         return;
     // Kept absolute, so the stored last file still opens from another folder.
-    const QString path = commandLine.isEmpty() ? m_p.gameMenu.fileName() : QFileInfo(commandLine).absoluteFilePath();
-    m_p.gameMenu.setFileName(path);
+    const QString path = commandLine.isEmpty() ? m_game.gameMenu.fileName() : QFileInfo(commandLine).absoluteFilePath();
+    m_game.gameMenu.setFileName(path);
     // Read once, checking as it reads: the game and the title change only
     // when the whole file has been read.
     GameFileContent content;
     if (ValidateGameFile(path, &content)) {
-        m_p.machine.takeGame(content.options, content.game);
+        m_game.machine.takeGame(content.options, content.game);
         showWholeGame();
-        m_p.gameMenu.adoptFile(path);
+        m_game.gameMenu.adoptFile(path);
         return;
     }
     if (path.isEmpty())
         return;
-    m_p.prompter.message(&m_p.window, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(),
+    m_game.prompter.message(&m_game.window, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(),
                          printablePath(path) + QStringLiteral("\r\n\r\n") +
                              tr("File not found or file is not a valid game file."));
-    m_p.gameMenu.setFileName(QString());
-    m_p.gameMenu.setFolder(defaultGameFolder());
+    m_game.gameMenu.setFileName(QString());
+    m_game.gameMenu.setFolder(defaultGameFolder());
 }
 
 bool RunStart::offerKeptGame()
 {
-    const QString path = m_p.keptGame;
+    const QString path = m_game.keptGame;
     if (!fileStatus(path).exists)
         return false;
     const std::optional<KeptGame> kept = readKeptGame(path);
@@ -72,18 +76,18 @@ bool RunStart::offerKeptGame()
                                 "no chance to ask you about it, so it was kept for you.")
                    .arg(printablePath(ExtractFileName(kept->file)))) +
         QStringLiteral("\r\n\r\n") + tr("Do you want to continue that game?");
-    if (m_p.prompter.message(&m_p.window, Prompter::Icon::Question, Prompter::Buttons::YesNo, ApplicationTitle(),
+    if (m_game.prompter.message(&m_game.window, Prompter::Icon::Question, Prompter::Buttons::YesNo, ApplicationTitle(),
                              text) != Prompter::Answer::Yes)
         return false;
     // Under its old name and still to be saved: its file holds the game as
     // it was before.
-    m_p.machine.takeGame(kept->content.options, kept->content.game, true);
+    m_game.machine.takeGame(kept->content.options, kept->content.game, true);
     showWholeGame();
-    m_p.gameMenu.setFileName(kept->file);
+    m_game.gameMenu.setFileName(kept->file);
     if (kept->file.isEmpty())
-        m_p.gameMenu.setUntitled();
+        m_game.gameMenu.setUntitled();
     else
-        m_p.gameMenu.adoptFile(kept->file);
+        m_game.gameMenu.adoptFile(kept->file);
     return true;
 }
 

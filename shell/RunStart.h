@@ -1,16 +1,10 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QString>
+#include "shell/GameInPlay.h"
 
-class QWidget;
+#include <QCoreApplication>
 
 namespace strhaven {
-
-class GameMenu;
-class Machine;
-class MachineOperator;
-class Prompter;
 
 // The game a run starts with, on the new game that start-up lays out: a
 // game kept when the last run could not ask about it (offered once), else
@@ -20,16 +14,8 @@ class RunStart {
     Q_DECLARE_TR_FUNCTIONS(RunStart)
 
 public:
-    struct Parts {
-        QWidget& window; // owner of the boxes
-        Machine& machine;
-        MachineOperator& machineOperator;
-        GameMenu& gameMenu;
-        Prompter& prompter;
-        QString commandLine; // the whole command line: a game file's path, or empty
-        QString keptGame;    // where a kept game would lie
-    };
-    explicit RunStart(Parts parts);
+    // `commandLine` is the whole command line: a game file's path, or empty.
+    RunStart(GameInPlay game, QString commandLine);
 
     void openFirstGame();
 
@@ -39,7 +25,8 @@ private:
     void openNamedGame();
     void showWholeGame();
 
-    Parts m_p;
+    GameInPlay m_game;
+    QString m_commandLine;
 };
 
 } // namespace strhaven
