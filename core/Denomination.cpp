@@ -29,16 +29,16 @@ std::int32_t billCredits(int dollars, float machine)
     return static_cast<std::int32_t>(std::nearbyint(static_cast<double>(dollars) * static_cast<double>(machine)));
 }
 
-std::int32_t convertedCredits(std::int32_t credits, std::int32_t amountInserted, float oldMachine, float newMachine)
+Credits convertedCredits(Credits credits, std::int32_t amountInserted, float oldMachine, float newMachine)
 {
     const double inserted = amountInserted;
-    const double converted = static_cast<double>(credits) - inserted * static_cast<double>(oldMachine) +
-                             inserted * static_cast<double>(newMachine);
-    if (std::isnan(converted))
-        return std::clamp(credits, 0, CounterCap);
+    const double exact = static_cast<double>(credits.shown) + credits.unshown -
+                         inserted * static_cast<double>(oldMachine) + inserted * static_cast<double>(newMachine);
+    if (std::isnan(exact))
+        return credits;
     // nearbyint rounds half to even in the default rounding mode.
-    const double held = std::clamp(std::nearbyint(converted), 0.0, static_cast<double>(CounterCap));
-    return static_cast<std::int32_t>(held);
+    const double shown = std::clamp(std::nearbyint(exact), 0.0, static_cast<double>(CounterCap));
+    return {static_cast<std::int32_t>(shown), exact - shown};
 }
 
 } // namespace strhaven

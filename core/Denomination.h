@@ -39,10 +39,18 @@ constexpr bool fiveDollarSlotShut(float machine) { return machine < 1.0f; }
 // Credits a bill of the given dollars buys, rounded half to even.
 std::int32_t billCredits(int dollars, float machine);
 
-// The credits after the machine changes from oldMachine to newMachine: what
-// was won or lost stays, the money inserted is counted again at the new
-// denomination. Rounded half to even and held within 0..CounterCap, because
-// a game saved with a count outside that range could never be opened again.
-std::int32_t convertedCredits(std::int32_t credits, std::int32_t amountInserted, float oldMachine, float newMachine);
+// Credits counted again for another denomination: what was won or lost
+// stays, the money inserted is counted at the new denomination. The exact
+// count is rarely whole, and may lie below zero (more lost than the money
+// buys at the new denomination) or above the cap, where no game file could
+// hold it: the credits shown are the exact count rounded half to even and
+// held within 0..CounterCap, and `unshown` is the rest, which the next
+// conversion counts in. So no sequence of changes makes credits from
+// nothing, or loses more than the rounding of one conversion.
+struct Credits {
+    std::int32_t shown = 0;
+    double unshown = 0.0;
+};
+Credits convertedCredits(Credits credits, std::int32_t amountInserted, float oldMachine, float newMachine);
 
 } // namespace strhaven

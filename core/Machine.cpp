@@ -47,7 +47,10 @@ OptionsChange Machine::changeOptions(const GameOptions& chosen)
 {
     const std::int32_t before = m_game.credits;
     // Converted while Machine still holds the old denomination.
-    m_game.credits = convertedCredits(m_game.credits, m_game.amountInserted, m_options.machine, chosen.machine);
+    const Credits converted = convertedCredits({m_game.credits, m_unshownCredits}, m_game.amountInserted,
+                                               m_options.machine, chosen.machine);
+    m_game.credits = converted.shown;
+    m_unshownCredits = converted.unshown;
     takeGameOptions(chosen);
     m_options.loadLastFile = chosen.loadLastFile;
     m_game.changed = true;
@@ -72,6 +75,7 @@ void Machine::startNewGame(const GameOptions& stored, const ReelGrid& wheel)
     m_game.resetCounters();
     m_game.changed = false;
     m_game.grid = wheel;
+    m_unshownCredits = 0.0;
 }
 
 void Machine::takeGame(const GameOptions& carried, const SlotGame& game, bool changed)
@@ -79,6 +83,7 @@ void Machine::takeGame(const GameOptions& carried, const SlotGame& game, bool ch
     takeGameOptions(carried);
     m_game = game;
     m_game.changed = changed;
+    m_unshownCredits = 0.0;
 }
 
 void Machine::takeGameOptions(const GameOptions& from)

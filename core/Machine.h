@@ -115,8 +115,9 @@ public:
     Spin play(int bet);
 
     // The options a dialog chose. A new denomination converts the credits
-    // while the old one is still in force; the wheels follow the payout
-    // mode. The game counts as changed whatever changed.
+    // while the old one is still in force, keeping what the conversion could
+    // not show for the next one; the wheels follow the payout mode. The game
+    // counts as changed whatever changed.
     OptionsChange changeOptions(const GameOptions& chosen);
     // The Cash Out button's configuration; the game counts as changed.
     void changeCashOut(CashOutAction cashOut, bool showStats);
@@ -141,6 +142,9 @@ private:
 
     RandomSource& m_random;
     SlotGame m_game;
+    // What the credit conversions could not show (see convertedCredits);
+    // the game's own until a new game or a game from a file replaces it.
+    double m_unshownCredits = 0.0;
     GameOptions m_options;
     WheelStrip m_strip;
     PayTable m_payTable;

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <map>
+#include <random>
 
 using namespace strhaven;
 
@@ -318,6 +319,42 @@ private slots:
         QVERIFY(rig.machine.options().cashOut == CashOutAction::Exit);
         QVERIFY(rig.game().changed);
         QCOMPARE(rig.machine.takesBill(5), !fiveDollarSlotShut(to));
+    }
+
+    // Any sequence of denomination changes over any game: the credits shown
+    // are always the exact count (what was won or lost, plus the money
+    // inserted at the denomination now) rounded, and held within 0 and the
+    // cap; nothing is made from nothing, nothing lost beyond one rounding.
+    // Among the games: all 2000 credits of a $100 Nickel game played away,
+    // which went to 0 on the Dollar machine and came back as 1900.
+    void denominationChangesKeepTheMoney()
+    {
+        const float machines[] = {20.0f, 10.0f, 4.0f, 2.0f, 1.0f, 0.5f, 0.2f};
+        std::mt19937_64 draw(20261207);
+        auto any = [&draw](int low, int high) { return std::uniform_int_distribution<int>(low, high)(draw); };
+        for (int game = 0; game < 2000; ++game) {
+            Rig rig;
+            GameOptions o;
+            SlotGame g;
+            o.machine = game == 0 ? 20.0f : machines[any(0, 6)];
+            g.amountInserted = game == 0 ? 100 : any(0, 3) == 0 ? any(0, CounterCap) : any(0, 500);
+            g.credits = game == 0 ? 0 : any(0, 1) ? any(0, CounterCap) : any(0, 50);
+            rig.machine.takeGame(o, g);
+            const double won = double(g.credits) - double(g.amountInserted) * double(o.machine);
+            const int changes = game == 0 ? 2 : any(1, 40);
+            for (int change = 0; change < changes; ++change) {
+                GameOptions chosen = rig.machine.options();
+                chosen.machine = game == 0 ? (change == 0 ? 1.0f : 20.0f) : machines[any(0, 6)];
+                rig.machine.changeOptions(chosen);
+                const double exact = won + double(g.amountInserted) * double(chosen.machine);
+                const double low = std::clamp(exact - 0.5, 0.0, double(CounterCap));
+                const double high = std::clamp(exact + 0.5, 0.0, double(CounterCap));
+                const int shown = rig.game().credits;
+                QVERIFY2(low <= shown && shown <= high,
+                         qPrintable(QStringLiteral("game %1, change %2: %3 credits, exactly %4").arg(game).arg(change)
+                                        .arg(shown).arg(exact)));
+            }
+        }
     }
 
     // The payout mode decides the wheels: the Fantasy wheels line up three
