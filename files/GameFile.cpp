@@ -35,8 +35,8 @@ std::optional<int> refusedTarget(const QString& path)
 // Reads a game file line by line, checking each value as it comes.
 class GameFileReader {
 public:
-    explicit GameFileReader(const QString& path)
-        : m_file(openForReading(path))
+    explicit GameFileReader(QIODevice& file)
+        : m_file(&file)
     {
     }
 
@@ -112,7 +112,7 @@ public:
     bool onOff() { return whole(0, 1) != 0; }
 
 private:
-    std::unique_ptr<QFile> m_file;
+    QIODevice* m_file;
 };
 
 } // namespace
@@ -141,7 +141,13 @@ GameFileContent gameFileContent(const GameOptions& options, const SlotGame& game
 
 GameFileContent readGameFile(const QString& path)
 {
-    GameFileReader in(path);
+    const std::unique_ptr<QFile> file = openForReading(path);
+    return readGameFile(*file);
+}
+
+GameFileContent readGameFile(QIODevice& file)
+{
+    GameFileReader in(file);
     GameFileContent content;
     GameOptions& o = content.options;
     SlotGame& g = content.game;

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QIODevice;
 class QWidget;
 
 namespace strhaven {
@@ -47,6 +48,8 @@ bool ValidateGameFile(const QString& path, GameFileContent* content = nullptr);
 // InputPastEnd, TypeMismatch) for any file ValidateGameFile refuses, so
 // nothing is ever half read.
 GameFileContent readGameFile(const QString& path);
+// The same from an open device, read up to the end of the 23rd line.
+GameFileContent readGameFile(QIODevice& file);
 
 // Replaces the file as a whole or not at all: on any failure it throws
 // RunError (PermissionDenied, DiskFull, PathFileAccess, PathNotFound) and

@@ -37,6 +37,7 @@ bool GameMenu::writeTo(const QString& path)
     if (!TransferGameFile(path, Transfer::Write, content, m_prompter, m_window))
         return false;
     m_machine.markSaved();
+    emit gameSaved();
     return true;
 }
 

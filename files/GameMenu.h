@@ -56,6 +56,8 @@ signals:
     void titleChanged(const QString& title);
     // A game read from a file is on the machine now.
     void gameReplaced();
+    // The game has been written to its file, and is unchanged against it.
+    void gameSaved();
     // The player wants a new game (after any question and save).
     void newGameWanted();
 

@@ -494,6 +494,14 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
         <source>Do you want to continue that game?</source>
         <translation>Möchten Sie dieses Spiel fortsetzen?</translation>
     </message>
+    <message>
+        <source>The game kept when Star Haven Virtual Slots last closed cannot be read. It was left as %1.</source>
+        <translation>Das Spiel, das beim letzten Beenden von Star Haven Virtual Slots aufbewahrt wurde, kann nicht gelesen werden. Es bleibt unter %1.</translation>
+    </message>
+    <message>
+        <source>The game kept when Star Haven Virtual Slots last closed cannot be read. It was put aside as %1.</source>
+        <translation>Das Spiel, das beim letzten Beenden von Star Haven Virtual Slots aufbewahrt wurde, kann nicht gelesen werden. Es wurde als %1 beiseitegelegt.</translation>
+    </message>
 </context>
 <context>
     <name>WindowTitle</name>

@@ -188,6 +188,8 @@ FileStatus fileStatus(const QString& path)
     status.folder = S_ISDIR(st.st_mode);
     status.writable = ::access(name.constData(), W_OK) == 0;
     status.markedReadOnly = (st.st_mode & 0222) == 0;
+    status.device = st.st_dev;
+    status.inode = st.st_ino;
     return status;
 }
 

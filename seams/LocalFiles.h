@@ -26,6 +26,13 @@ struct FileStatus {
     bool folder = false;
     bool writable = false;       // this user may write it
     bool markedReadOnly = false; // no write permission for anybody
+    // The same file under another name has the same identity.
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool isSameFile(const FileStatus& other) const
+    {
+        return exists && other.exists && device == other.device && inode == other.inode;
+    }
 };
 FileStatus fileStatus(const QString& path);
 

@@ -16,6 +16,7 @@
 #include "settings/GameOptionsDialog.h"
 #include "settings/SettingsStore.h"
 #include "shell/AboutDialog.h"
+#include "shell/GameInPlay.h"
 #include "shell/RunEnd.h"
 #include "shell/RunStart.h"
 #include "shell/WindowPlacement.h"
@@ -48,7 +49,8 @@ int screenWidth()
 MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
     : QMainWindow(parent)
     , m_seams(std::move(seams))
-    , m_keptGamePath(strhaven::keptGamePath(m_seams.openSettings()->fileName()))
+    , m_settingsFile(m_seams.openSettings()->fileName())
+    , m_journal(strhaven::keptGamePath(m_settingsFile))
     , m_machine(m_seams.random)
     , m_sound(m_seams.soundOutput)
     , m_gameMenuCommands(m_machine, m_seams.prompter, this)
@@ -73,16 +75,24 @@ MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
     m_face = new MachineFace(m_machine.payTable(), m_drawingArea);
     m_operator = std::make_unique<MachineOperator>(
         MachineOperator::Parts{m_machine, m_sound, m_seams.stepTimer, m_seams.prompter}, *m_face);
-    connect(m_operator.get(), &MachineOperator::busyChanged, this, [this](bool busy) { setMenusEnabled(!busy); });
+    connect(m_operator.get(), &MachineOperator::busyChanged, this, [this](bool busy) {
+        setMenusEnabled(!busy);
+        if (!busy)
+            recordGame(); // booked
+    });
     connect(m_face, &MachineFace::cashOutClicked, this, &MachineWindow::cashOut);
     m_keyboard = std::make_unique<KeyboardPlay>(KeyboardPlay::Parts{
         *m_operator, *m_face, m_seams.help, m_seams.keyboard, this,
         [this] { cashOut(); }});
     connect(&m_gameMenuCommands, &GameMenu::titleChanged, this, &QWidget::setWindowTitle);
-    connect(&m_gameMenuCommands, &GameMenu::gameReplaced, this, &MachineWindow::showWholeGame);
+    connect(&m_gameMenuCommands, &GameMenu::gameReplaced, this, [this] {
+        showWholeGame();
+        recordGame();
+    });
+    connect(&m_gameMenuCommands, &GameMenu::gameSaved, this, &MachineWindow::recordGame);
     connect(&m_gameMenuCommands, &GameMenu::newGameWanted, this, &MachineWindow::startNewGame);
-    const GameInPlay inPlay{*this, m_machine, *m_operator, m_gameMenuCommands, m_seams.prompter, m_keptGamePath};
-    m_runStart = std::make_unique<RunStart>(inPlay, m_seams.commandLine);
+    const GameInPlay inPlay{*this, m_machine, *m_operator, m_gameMenuCommands, m_seams.prompter, m_journal};
+    m_runStart = std::make_unique<RunStart>(inPlay, m_seams.commandLine, m_settingsFile, [this] { return hasEnded(); });
     m_runEnd = std::make_unique<RunEnd>(inPlay, RunEnd::Parts{m_sound, m_seams.help, [this] { writeSettings(); },
                                                               m_seams.settingsKept, m_seams.endProgram});
     createActions();
@@ -123,6 +133,7 @@ void MachineWindow::startNewGame()
         if (!m_started)
             m_runStart->openFirstGame();
         m_started = true;
+        recordGame();
     } catch (const std::exception& e) {
         ShowError(m_seams.prompter, this, e, tr("Error Loading Program"));
     }
@@ -264,6 +275,7 @@ void MachineWindow::showOptions()
     if (dialog.exec() != QDialog::Accepted)
         return;
     const OptionsChange change = m_machine.changeOptions(dialog.chosen());
+    recordGame();
     if (change.credits)
         m_operator->showCredits(true);
     m_operator->showMachine();
@@ -282,6 +294,7 @@ void MachineWindow::showCashOutDialog()
     if (!m_cashOutDialog->ask(m_machine.options()))
         return;
     m_machine.changeCashOut(m_cashOutDialog->chosenCashOut(), m_cashOutDialog->chosenShowStats());
+    recordGame();
     OverrideCursor cursor(Qt::WaitCursor);
     writeSettings();
 }
@@ -301,7 +314,7 @@ void MachineWindow::cashOut()
     if (m_machine.options().cashOut == CashOutAction::NewGame)
         startNewGame();
     else
-        m_runEnd->endAtOnce();
+        m_runEnd->cashOutExit();
 }
 
 void MachineWindow::writeSettingsReporting(const QString& errorTitle)
@@ -317,7 +330,11 @@ void MachineWindow::writeSettings()
 
 bool MachineWindow::sessionClosing(bool mayAsk) { return m_runEnd->sessionClosing(mayAsk); }
 
-void MachineWindow::endWithoutWindow() { m_runEnd->windowGone(); }
+void MachineWindow::endWithoutQuestions() { m_runEnd->endWithoutQuestions(); }
+
+bool MachineWindow::hasEnded() const { return m_runEnd->hasEnded(); }
+
+void MachineWindow::recordGame() { strhaven::recordGame(m_journal, m_machine, m_gameMenuCommands); }
 
 void MachineWindow::closeEvent(QCloseEvent* event)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Machine.h"
+#include "files/GameJournal.h"
 #include "files/GameMenu.h"
 #include "play/SoundPlayer.h"
 #include "shell/FirstRunRegistration.h"
@@ -79,11 +80,14 @@ public:
 
     // A closing desktop session: true when it may go on (see RunEnd).
     bool sessionClosing(bool mayAsk);
-    // The window was taken away from outside (see RunEnd).
-    void endWithoutWindow();
-    // Where a changed game is kept when the run ends without being able to
-    // ask about it: beside the settings, never over the game's own file.
-    QString keptGamePath() const { return m_keptGamePath; }
+    // The window was taken away from outside, or a signal asks the program
+    // to end: the run ends without a question (see RunEnd).
+    void endWithoutQuestions();
+    // The run is over (the window closed, or the program ending).
+    bool hasEnded() const;
+    // Where the changed game is kept, the journal of the game: beside the
+    // settings, never over the game's own file.
+    QString keptGamePath() const { return m_journal.path(); }
 
     // The machine, for what the player does through the windows' own
     // commands (the benchmark, the tests).
@@ -92,6 +96,7 @@ public:
     MachineOperator& machineOperator() { return *m_operator; }
     QWidget& drawingArea() { return *m_drawingArea; }
     GameMenu& gameMenuCommands() { return m_gameMenuCommands; }
+    GameJournal& journal() { return m_journal; }
     QMenu* gameMenu() const { return m_gameMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
     QAction* hidePanelAction() const { return m_hidePanel; }
@@ -111,6 +116,8 @@ private:
     // The machine's whole game on the face: credits, displays, symbols,
     // denomination.
     void showWholeGame();
+    // The game as it stands, into the journal.
+    void recordGame();
 
     // The stored settings a new game brings: the panel, the last file and,
     // at start-up, the window's place.
@@ -123,7 +130,8 @@ private:
     StoredSettings settingsToStore() const;
 
     MachineWindowSeams m_seams;
-    QString m_keptGamePath;
+    QString m_settingsFile;
+    GameJournal m_journal;
     Machine m_machine;
     SoundPlayer m_sound;
     GameMenu m_gameMenuCommands;

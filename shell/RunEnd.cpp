@@ -2,7 +2,8 @@
 
 #include "core/Machine.h"
 #include "files/GameMenu.h"
-#include "files/KeptGame.h"
+#include "files/GameFile.h"
+#include "files/GameJournal.h"
 #include "play/MachineOperator.h"
 #include "play/SoundPlayer.h"
 #include "seams/ErrorReport.h"
@@ -30,7 +31,9 @@ bool RunEnd::windowClosing()
     // The session's close has asked and saved already, unless the game went
     // on after it; the Cash Out button's Exit asks nothing.
     const bool sessionAsked = m_sessionClosedOn && *m_sessionClosedOn == gameState();
-    return m_ended || sessionAsked || queryUnload(Reason::Window);
+    if (m_ended || sessionAsked || queryUnload(Reason::Window))
+        m_ended = true;
+    return m_ended;
 }
 
 bool RunEnd::sessionClosing(bool mayAsk)
@@ -49,20 +52,28 @@ void RunEnd::commitData(QSessionManager& manager)
     manager.release();
 }
 
-void RunEnd::windowGone()
+void RunEnd::endWithoutQuestions()
 {
     if (m_ended)
         return;
     m_game.machineOperator.finishAtOnce();
     queryUnload(Reason::SessionWithoutQuestions);
-    endAtOnce();
+    endProgram();
 }
 
-// Still a clean end: the sound stops, the help viewer closes, and main()
-// releases the single-instance lock as the event loop returns.
-void RunEnd::endAtOnce()
+void RunEnd::cashOutExit()
+{
+    m_game.journal.discard(); // gone by design: the dialog that chose Exit says so
+    endProgram();
+}
+
+// Still a clean end: the sound stops, the help viewer closes, the journal
+// is on the disk, and main() releases the single-instance lock as the event
+// loop returns.
+void RunEnd::endProgram()
 {
     m_ended = true;
+    m_game.journal.flush();
     m_p.sound.stop();
     ShowHelp(m_p.help, &m_game.window, HelpCommand::Quit, 0);
     m_game.window.hide();
@@ -72,23 +83,12 @@ void RunEnd::endAtOnce()
         QCoreApplication::exit(0);
 }
 
-void RunEnd::keepChangedGame()
-{
-    if (!m_game.machine.game().changed)
-        return;
-    try {
-        writeKeptGame(m_game.keptGame, {gameFileContent(m_game.machine.options(), m_game.machine.game()),
-                                     m_game.gameMenu.hasFile() ? m_game.gameMenu.fileName() : QString()});
-    } catch (const std::exception&) {
-        // The run is ending and nobody can be asked: nothing more to do.
-    }
-}
-
 // True when the run may end. A closing desktop session may forbid
 // questions; it cannot be kept open by a cancelled Save dialog either, only
 // asked to stop (see commitData). Without questions, a changed game is kept
-// for the next start and no box is shown: there may be nobody, or no
-// window, to see it.
+// in the journal for the next start and no box is shown: there may be
+// nobody, or no window, to see it. A game the player lets go (No) goes from
+// the journal too; one saved is unchanged, which the journal follows.
 bool RunEnd::queryUnload(Reason reason)
 {
     OverrideCursor cursor(Qt::WaitCursor);
@@ -98,8 +98,10 @@ bool RunEnd::queryUnload(Reason reason)
     try {
         m_p.sound.stop();
         ShowHelp(m_p.help, &m_game.window, HelpCommand::Quit, 0);
-        if (m_game.machine.game().changed && !mayAsk)
-            keepChangedGame();
+        if (m_game.machine.game().changed && !mayAsk) {
+            m_game.record();
+            m_game.journal.flush();
+        }
         if (m_game.machine.game().changed && mayAsk) {
             switch (m_game.gameMenu.askToSaveChanges()) {
             case GameMenu::Question::Yes:
@@ -109,7 +111,7 @@ bool RunEnd::queryUnload(Reason reason)
                 case GameMenu::Saving::Failed: cancel = true; break; // keep the game that could not be written
                 }
                 break;
-            case GameMenu::Question::No: break;
+            case GameMenu::Question::No: m_game.journal.discard(); break;
             case GameMenu::Question::Cancel: cancel = true; break;
             }
         }

@@ -17,10 +17,10 @@ class SoundPlayer;
 
 // How a run ends: the window's close with its changed-game question, a
 // desktop session that ends (with or without questions), a window taken
-// away from outside, and the Cash Out button's Exit. Every ending first
-// finishes a bill or spin in flight at once and books it, then goes on as
-// from an idle machine. A changed game that nobody can be asked about is
-// kept beside the settings for the next start, never over its own file.
+// away from outside or a signal, and the Cash Out button's Exit. Every
+// ending first finishes a bill or spin in flight at once and books it, then
+// goes on as from an idle machine. A changed game that nobody can be asked
+// about stays in the journal for the next start, never over its own file.
 class RunEnd : public QObject {
     Q_OBJECT
 public:
@@ -41,16 +41,20 @@ public:
     // A closing desktop session: true when it may go on. With `mayAsk`
     // false the session allows no questions.
     bool sessionClosing(bool mayAsk);
-    // The window was destroyed from outside: no question (there is no
-    // window left to ask on), the game kept, the program ended.
-    void windowGone();
-    // The Cash Out button's Exit: no question, the settings already written.
-    void endAtOnce();
+    // The window was destroyed from outside, or a signal asks the program
+    // to end: no question (there may be no window left to ask on, or nobody
+    // at it), the game kept, the settings saved, the program ended.
+    void endWithoutQuestions();
+    // The Cash Out button's Exit: no question, the settings already
+    // written, the game let go.
+    void cashOutExit();
+    // The run is over: the window closed, or the program ending.
+    bool hasEnded() const { return m_ended; }
 
 private:
     enum class Reason { Window, Session, SessionWithoutQuestions };
     bool queryUnload(Reason reason);
-    void keepChangedGame();
+    void endProgram();
     void commitData(QSessionManager& manager);
     // The game and whether it changed, to tell whether anything happened
     // since the session's close.

@@ -2,6 +2,7 @@
 
 #include "core/Machine.h"
 #include "files/GameMenu.h"
+#include "files/GameJournal.h"
 #include "files/KeptGame.h"
 #include "files/PathHelpers.h"
 #include "play/MachineOperator.h"
@@ -9,14 +10,15 @@
 #include "seams/LocalFiles.h"
 #include "seams/Prompter.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace strhaven {
 
-RunStart::RunStart(GameInPlay game, QString commandLine)
+RunStart::RunStart(GameInPlay game, QString commandLine, QString settingsFile, std::function<bool()> runEnded)
     : m_game(std::move(game))
     , m_commandLine(std::move(commandLine))
+    , m_settingsFile(std::move(settingsFile))
+    , m_runEnded(std::move(runEnded))
 {
 }
 
@@ -60,34 +62,49 @@ void RunStart::openNamedGame()
 
 bool RunStart::offerKeptGame()
 {
-    const QString path = m_game.keptGame;
-    if (!fileStatus(path).exists)
+    const QString path = m_game.journal.path();
+    const FoundKeptGame found = readKeptGame(path, {m_settingsFile});
+    if (found.state == FoundKeptGame::State::None)
         return false;
-    const std::optional<KeptGame> kept = readKeptGame(path);
-    // Offered once, whatever the answer; a damaged copy is not offered.
-    QFile::remove(path);
-    if (!kept)
+    if (found.state == FoundKeptGame::State::Damaged) {
+        // Told once: put aside, it is not found again.
+        const QString aside = putKeptGameAside(path);
+        m_game.prompter.message(&m_game.window, Prompter::Icon::Exclamation, Prompter::Buttons::Ok,
+                                ApplicationTitle(),
+                                aside.isEmpty()
+                                    ? tr("The game kept when Star Haven Virtual Slots last closed cannot be read. "
+                                         "It was left as %1.").arg(printablePath(path))
+                                    : tr("The game kept when Star Haven Virtual Slots last closed cannot be read. "
+                                         "It was put aside as %1.").arg(printablePath(aside)));
         return false;
+    }
+    const KeptGame& kept = found.game;
     const QString text =
-        (kept->file.isEmpty()
-             ? tr("When Star Haven Virtual Slots last closed, your game had changed and there was "
-                                "no chance to ask you about it, so it was kept for you.")
-             : tr("When Star Haven Virtual Slots last closed, your game %1 had changed and there was "
-                                "no chance to ask you about it, so it was kept for you.")
-                   .arg(printablePath(ExtractFileName(kept->file)))) +
+        (kept.file.isEmpty() ? tr("When Star Haven Virtual Slots last closed, your game had changed and there was "
+                                  "no chance to ask you about it, so it was kept for you.")
+                             : tr("When Star Haven Virtual Slots last closed, your game %1 had changed and there was "
+                                  "no chance to ask you about it, so it was kept for you.")
+                                   .arg(printablePath(ExtractFileName(kept.file)))) +
         QStringLiteral("\r\n\r\n") + tr("Do you want to continue that game?");
-    if (m_game.prompter.message(&m_game.window, Prompter::Icon::Question, Prompter::Buttons::YesNo, ApplicationTitle(),
-                             text) != Prompter::Answer::Yes)
+    const Prompter::Answer answer = m_game.prompter.message(&m_game.window, Prompter::Icon::Question,
+                                                            Prompter::Buttons::YesNo, ApplicationTitle(), text);
+    // Ended while the question showed: the answer is nobody's.
+    if (m_runEnded())
+        return true;
+    if (answer != Prompter::Answer::Yes) {
+        m_game.journal.discard();
         return false;
+    }
     // Under its old name and still to be saved: its file holds the game as
-    // it was before.
-    m_game.machine.takeGame(kept->content.options, kept->content.game, true);
+    // it was before. From here on the journal keeps it.
+    m_game.machine.takeGame(kept.content.options, kept.content.game, true);
     showWholeGame();
-    m_game.gameMenu.setFileName(kept->file);
-    if (kept->file.isEmpty())
+    m_game.gameMenu.setFileName(kept.file);
+    if (kept.file.isEmpty())
         m_game.gameMenu.setUntitled();
     else
-        m_game.gameMenu.adoptFile(kept->file);
+        m_game.gameMenu.adoptFile(kept.file);
+    m_game.record();
     return true;
 }
 

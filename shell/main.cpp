@@ -78,8 +78,11 @@ int main(int argc, char* argv[])
                   {}, settingsKept});
     SplashScreen splash([&window] { window.show(); });
     // Gone for any reason, the main window takes the program with it.
-    WindowGoneWatch watch(window, [&window] { window.endWithoutWindow(); });
+    WindowGoneWatch watch(window, [&window] { window.endWithoutQuestions(); });
     window.startNewGame();
+    // Ended already, in the question about a kept game (a signal, a logout).
+    if (window.hasEnded())
+        return 0;
     splash.showAndStartTimer();
     return app.exec();
 }

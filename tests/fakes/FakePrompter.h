@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 
 namespace strhaven {
 
@@ -32,11 +33,15 @@ public:
     QList<FileRequest> saveRequests;
     // The file dialogs fail, as a broken desktop would.
     bool failFileDialogs = false;
+    // Runs while a box shows, before it is answered.
+    std::function<void(const Message&)> whileShown;
 
     Answer message(QWidget*, Icon icon, Buttons buttons, const QString& title, const QString& text,
                    bool systemModal) override
     {
         messages.append({icon, buttons, title, text, systemModal});
+        if (whileShown)
+            whileShown(messages.back());
         if (answers.empty())
             return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
         const Answer a = answers.front();

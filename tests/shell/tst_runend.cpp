@@ -1,3 +1,5 @@
+#include "fakes/DialogSteps.h"
+#include "fakes/ModalWatch.h"
 #include "fakes/WindowRig.h"
 #include "files/KeptGame.h"
 #include "fakes/TestFiles.h"
@@ -43,6 +45,7 @@ struct Rig : WindowRig {
         prompter.answers = {answer};
         start();
     }
+    QString keptGamePath() const { return dir.filePath("Star Haven Virtual Slots recovery.shs"); }
     QStringList questions() const
     {
         QStringList all;
@@ -158,7 +161,7 @@ private slots:
         bool answered = true;
         auto end = [&] {
             if (how == "window destroyed")
-                rig.window->endWithoutWindow();
+                rig.window->endWithoutQuestions();
             else
                 answered = rig.window->sessionClosing(how == "session");
         };
@@ -174,8 +177,9 @@ private slots:
         QCOMPARE(rig.prompter.messages.size(), 0);
         QCOMPARE(rig.programEnds, how == "window destroyed" ? QList<int>{0} : QList<int>{});
         QCOMPARE(readFile(rig.gameFile), rig.fileBytes);
-        const std::optional<KeptGame> kept = readKeptGame(rig.window->keptGamePath());
-        QVERIFY(kept);
+        const FoundKeptGame found = readKeptGame(rig.window->keptGamePath());
+        QVERIFY(found.state == FoundKeptGame::State::Found);
+        const KeptGame* kept = &found.game;
         QCOMPARE(kept->file, rig.gameFile);
         QCOMPARE(kept->content.game.spins, duringSpin ? 1 : 0);
         QCOMPARE(kept->content.game.creditsPlayed, duringSpin ? 1 : 0);
@@ -193,11 +197,17 @@ private slots:
         QCOMPARE(rig.game().changed, continued);
         QCOMPARE(rig.window->windowTitle(), titleFor(rig.gameFile));
         QCOMPARE(rig.window->gameMenuCommands().fileName(), rig.gameFile);
-        QVERIFY(!QFile::exists(rig.window->keptGamePath()));
-        // Saved, the continued game goes to its own file without a dialog.
+        // Continued, the journal holds it; let go, it is gone.
+        rig.window->journal().flush();
+        QCOMPARE(readKeptGame(rig.window->keptGamePath()).game.content.game.credits, continued ? credits : 0);
+        QCOMPARE(QFile::exists(rig.window->keptGamePath()), continued);
+        // Saved, the continued game goes to its own file without a dialog,
+        // and the journal has nothing left to keep.
         rig.window->gameMenuCommands().saveGame();
         QVERIFY(rig.prompter.saveRequests.isEmpty());
         QCOMPARE(readGameFile(rig.gameFile).game.credits, continued ? credits : 500);
+        rig.window->journal().flush();
+        QVERIFY(!QFile::exists(rig.window->keptGamePath()));
 
         rig.startAgain(Answer::Yes);
         QCOMPARE(rig.questions(), QStringList{});
@@ -245,18 +255,131 @@ private slots:
         QCOMPARE(rig.questions().join(", "), seen);
     }
 
-    // A damaged kept game is not offered, and goes.
-    void damagedKeptGame()
+    // After every booked change the journal holds the game as it stands;
+    // an ending the player chose (or a save) leaves nothing in it, one that
+    // keeps the game on the machine leaves it as it was.
+    void journalFollowsTheGame_data()
     {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("a bill") << "bill" << true;
+        QTest::newRow("a spin") << "spin" << true;
+        QTest::newRow("Game Options") << "options" << true;
+        QTest::newRow("Configure Cash Out Button") << "cash out options" << true;
+        QTest::newRow("saved") << "save" << false;
+        QTest::newRow("New Game, not saved") << "new game" << false;
+        QTest::newRow("another game opened") << "open" << false;
+        QTest::newRow("closed, not saved") << "close, No" << false;
+        QTest::newRow("close cancelled") << "close, Cancel" << true;
+        QTest::newRow("Cash Out's Exit") << "cash out, Exit" << false;
+        QTest::newRow("Cash Out's New") << "cash out, New" << false;
+    }
+    void journalFollowsTheGame()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, kept);
+        Rig rig;
+        rig.startPlaying();
+        const auto dialog = [&](const char* item, const char* steps) {
+            whenShown<QDialog>(rig.window.get(), [steps](QDialog* d) { playSteps(*d, steps); });
+            rig.gameAction(item)->trigger();
+        };
+        if (action == "bill")
+            rig.click(rig.face().billSlot(20));
+        else if (action == "spin")
+            rig.click(rig.face().playButton(3));
+        else if (action == "options")
+            dialog("Game O&ptions", "optNickel OK");
+        else if (action == "cash out options")
+            dialog("&Configure Cash Out Button", "optNewGame OK");
+        else if (action == "save")
+            rig.gameAction("&Save Game")->trigger();
+        else if (action == "new game")
+            rig.prompter.answers = {Answer::No}, rig.gameAction("&New Game")->trigger();
+        else if (action == "open")
+            rig.prompter.openResults << rig.saveGameFile("other.shs", 1.0f), rig.gameAction("&Open Game")->trigger();
+        else if (action.startsWith("close"))
+            rig.prompter.answers = {action.endsWith("No") ? Answer::No : Answer::Cancel}, rig.window->close();
+        else if (action.startsWith("cash out")) {
+            rig.window->machine().changeCashOut(action.endsWith("New") ? CashOutAction::NewGame : CashOutAction::Exit, false);
+            rig.window->cashOut();
+        }
+        rig.window->journal().flush();
+        const FoundKeptGame found = readKeptGame(rig.window->keptGamePath());
+        QCOMPARE(found.state == FoundKeptGame::State::Found, kept);
+        if (kept) {
+            const GameFileContent now = gameFileContent(rig.window->machine().options(), rig.game());
+            QCOMPARE(gameFileBytes(found.game.content), gameFileBytes(now));
+            QCOMPARE(found.game.file, rig.gameFile);
+        }
+    }
+
+    // The kept game stays on the disk until the answer to its question is
+    // carried out: a run that ends while the question shows (a signal, a
+    // logout) leaves it for the next start, as it was.
+    void keptGameLivesUntilAnswered_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::newRow("a signal while the question shows") << "signal";
+        QTest::newRow("a logout allowing no questions") << "logout";
+    }
+    void keptGameLivesUntilAnswered()
+    {
+        QFETCH(QString, meanwhile);
+        Rig rig;
+        rig.startPlaying();
+        QVERIFY(rig.window->sessionClosing(false));
+        const QByteArray kept = readFile(rig.window->keptGamePath());
+        QVERIFY(!kept.isEmpty());
+        rig.window.reset();
+        rig.prompter.answers = {Answer::No};
+        rig.prompter.whileShown = [&](const FakePrompter::Message&) {
+            rig.prompter.whileShown = nullptr;
+            if (meanwhile == "signal")
+                rig.window->endWithoutQuestions();
+            else
+                rig.window->sessionClosing(false);
+            rig.window->close(); // the session's end closes the window
+        };
+        rig.start();
+        QVERIFY(rig.window->hasEnded());
+        rig.window.reset();
+        QCOMPARE(readFile(rig.keptGamePath()), kept);
+    }
+
+    // A kept game that cannot be taken is put aside, not deleted, and the
+    // player told once where it is: damaged, cut short, a name too long to
+    // be one, or naming itself, a folder or the settings.
+    void keptGameThatCannotBeTaken_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "@" stands for the folder of the settings
+        const QByteArray game = gameFileBytes({});
+        QTest::newRow("not a game") << QByteArray("5\r\nnot a game\r\n");
+        QTest::newRow("cut short in its name") << game + "/home/x/my gam";
+        QTest::newRow("a name of 10 MB") << game + QByteArray(10'000'000, 'a') + "\r\n";
+        QTest::newRow("a name that is no encoding") << game + "/home/x/100%.shs\r\n";
+        QTest::newRow("naming itself") << game + "@/Star%20Haven%20Virtual%20Slots%20recovery.shs\r\n";
+        QTest::newRow("naming a folder") << game + "@\r\n";
+        QTest::newRow("naming the settings") << game + "@/settings.ini\r\n";
+    }
+    void keptGameThatCannotBeTaken()
+    {
+        QFETCH(QByteArray, content);
         Rig rig;
         rig.set("Window/FirstTime", "False");
         rig.start();
-        const QString kept = rig.window->keptGamePath();
+        const QString path = rig.window->keptGamePath();
         rig.window.reset();
-        QVERIFY(writeFile(kept, "5\r\nnot a game\r\n"));
+        QVERIFY(writeFile(path, content.replace("@", QFile::encodeName(rig.dir.path()))));
         rig.start();
+        const QString aside = rig.dir.filePath("Star Haven Virtual Slots recovery (damaged).shs");
+        QCOMPARE(rig.prompter.texts(),
+                 QStringList{"The game kept when Star Haven Virtual Slots last closed cannot be read. It was put aside "
+                             "as " + aside + "."});
+        QCOMPARE(readFile(aside), content);
+        QVERIFY(!QFile::exists(path));
+        rig.startAgain(Answer::Yes); // told once
         QCOMPARE(rig.questions(), QStringList{});
-        QVERIFY(!QFile::exists(kept));
     }
 };
 
