@@ -460,6 +460,14 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
         <source>Your settings cannot be saved, because %1 cannot be written. You can play, but your options will not be remembered.</source>
         <translation>Ihre Einstellungen können nicht gespeichert werden, weil %1 nicht geschrieben werden kann. Sie können spielen, aber Ihre Optionen werden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>Star Haven Virtual Slots seems to be running on another computer, %1, with the same settings. If it no longer runs there, it can start here.</source>
+        <translation>Star Haven Virtual Slots scheint auf einem anderen Computer zu laufen, %1, mit denselben Einstellungen. Läuft es dort nicht mehr, kann es hier starten.</translation>
+    </message>
+    <message>
+        <source>Do you want to start it anyway?</source>
+        <translation>Möchten Sie es trotzdem starten?</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>

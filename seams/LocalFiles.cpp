@@ -2,13 +2,18 @@
 
 #include "seams/ErrorReport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <climits>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #else
@@ -165,6 +170,20 @@ QByteArray nativePath(const QString& path)
     return name;
 }
 
+QString absolutePath(const QString& path)
+{
+    if (path.isEmpty() || QDir::isAbsolutePath(path))
+        return path.isEmpty() ? path : QDir::cleanPath(path);
+#ifdef Q_OS_UNIX
+    QByteArray folder(PATH_MAX, '\0');
+    const QString current = ::getcwd(folder.data(), folder.size()) ? pathFromNative(QByteArray(folder.constData()))
+                                                                    : QDir::currentPath();
+#else
+    const QString current = QDir::currentPath();
+#endif
+    return QDir::cleanPath(current + QLatin1Char('/') + path);
+}
+
 QString printablePath(const QString& path)
 {
     QString shown = path;
@@ -220,24 +239,100 @@ std::unique_ptr<QFile> openForReading(const QString& path)
     return file;
 }
 
+namespace {
+
+constexpr char TemporaryPrefix[] = ".strhaven-save-";
+
+// When this process started, by the clock files are stamped with: older
+// temporaries of ours are what a save cut short by a crash left behind.
+const struct timespec processStart = [] {
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now;
+}();
+
+bool olderThanThisProcess(const struct stat& st)
+{
+    return st.st_mtim.tv_sec < processStart.tv_sec ||
+           (st.st_mtim.tv_sec == processStart.tv_sec && st.st_mtim.tv_nsec < processStart.tv_nsec);
+}
+
+// Removes what saves cut short left in this folder, before a save adds one
+// of its own beside them.
+void removeLeftovers(int folder)
+{
+    const int listing = ::dup(folder);
+    if (listing < 0)
+        return;
+    DIR* dir = ::fdopendir(listing);
+    if (!dir) {
+        ::close(listing);
+        return;
+    }
+    while (const struct dirent* entry = ::readdir(dir)) {
+        const std::size_t prefix = sizeof TemporaryPrefix - 1;
+        if (std::strncmp(entry->d_name, TemporaryPrefix, prefix) != 0 || std::strlen(entry->d_name) != prefix + 6)
+            continue;
+        struct stat st;
+        if (::fstatat(folder, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            st.st_uid == ::geteuid() && olderThanThisProcess(st))
+            ::unlinkat(folder, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+// A new file of ours in the folder, named by the prefix and six random
+// letters; its name is set in `name`.
+int createTemporary(int folder, QByteArray& name)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = TemporaryPrefix;
+        for (int i = 0; i < 6; ++i)
+            name += letters[entropy() % (sizeof letters - 1)];
+        const int fd = ::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+} // namespace
+
+// The folder is opened once and everything in it is named relative to it:
+// a temporary name longer than the target's must not make a path too long
+// for the system, which the game's own may already nearly be.
 void replaceFileContent(const QString& path, const QByteArray& content)
 {
     const QByteArray target = linkTarget(nativePath(path));
     if (target.isEmpty())
         throw RunError(ErrorNumber::PathFileAccess);
     const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
-    // A name of our own, not one made from the target's: that may already be
-    // as long as a name can be.
-    QByteArray temporary = folder + "/.strhaven-save-XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    const QByteArray folderPath = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
+    const QByteArray name = slash < 0 ? target : target.mid(slash + 1);
+    struct OpenFolder {
+        int fd;
+        ~OpenFolder()
+        {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    } const opened{::open(folderPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    const int folder = opened.fd;
+    if (folder < 0)
+        fail(errno);
+    removeLeftovers(folder);
+    QByteArray temporary;
+    const int fd = createTemporary(folder, temporary);
     if (fd < 0)
         fail(errno);
     struct stat existing;
-    const bool replacing = ::stat(target.constData(), &existing) == 0;
+    const bool replacing = ::fstatat(folder, name.constData(), &existing, 0) == 0;
     if (replacing && S_ISDIR(existing.st_mode)) {
         ::close(fd);
-        ::unlink(temporary.constData());
+        ::unlinkat(folder, temporary.constData(), 0);
         throw RunError(ErrorNumber::PathFileAccess);
     }
     // The owner goes first: changing it can clear the set-id bits that the
@@ -255,12 +350,12 @@ void replaceFileContent(const QString& path, const QByteArray& content)
     const bool closed = ::close(fd) == 0;
     const int closeError = errno;
     if (!written || !closed) {
-        ::unlink(temporary.constData());
+        ::unlinkat(folder, temporary.constData(), 0);
         fail(!written ? writeError : closeError);
     }
-    if (::rename(temporary.constData(), target.constData()) != 0) {
+    if (::renameat(folder, temporary.constData(), folder, name.constData()) != 0) {
         const int error = errno;
-        ::unlink(temporary.constData());
+        ::unlinkat(folder, temporary.constData(), 0);
         fail(error);
     }
 }

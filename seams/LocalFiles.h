@@ -36,6 +36,10 @@ struct FileStatus {
 };
 FileStatus fileStatus(const QString& path);
 
+// The path made absolute from the current folder, byte for byte: a name
+// that is no UTF-8 keeps its bytes (QFileInfo would replace them).
+QString absolutePath(const QString& path);
+
 // A regular file opened for reading. Anything else (missing, unreadable, a
 // folder, a pipe that would wait for a writer, a device) throws RunError:
 // FileNotFound, PathNotFound, PermissionDenied or PathFileAccess.

@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
+#include <QStorageInfo>
 #include <QTemporaryFile>
 
 #include <cmath>
@@ -221,22 +223,35 @@ void writeFirstTimeDone(QSettings& store)
     store.sync();
 }
 
+void removeStaleSettingsLock(const QString& settingsFile)
+{
+    // QSettings guards its writes with this lock file; a stale one is
+    // taken over by trying it, and goes with the unlock.
+    QLockFile lock(settingsFile + QStringLiteral(".lock"));
+    if (lock.tryLock(0))
+        lock.unlock();
+}
+
 bool settingsCanBeKept(const QString& settingsFile)
 {
     const QFileInfo file(settingsFile);
     if (file.exists() && (!file.isFile() || !file.isWritable()))
         return false;
     // The store is written as a new file beside the old one, then renamed
-    // over it: the folder must take a file as large, which only trying
-    // tells (a read-only folder, a full disk, a file where the folder
-    // should be).
+    // over it: the folder must take a file, which only trying tells (a
+    // read-only folder, a full disk, a file where the folder should be),
+    // and have room for one as large as the store, which the file system
+    // tells without writing it all (a store of 90 MB made each start wait).
     if (!QDir().mkpath(file.absolutePath()))
         return false;
     QTemporaryFile trial(file.absolutePath() + QStringLiteral("/.strhaven-trial-XXXXXX"));
     if (!trial.open())
         return false;
-    const QByteArray content(file.size() + 1024, ' ');
-    return trial.write(content) == content.size() && trial.flush();
+    const QByteArray content(4096, ' ');
+    if (trial.write(content) != content.size() || !trial.flush())
+        return false;
+    const QStorageInfo volume(file.absolutePath());
+    return !volume.isValid() || volume.bytesAvailable() >= file.size();
 }
 
 } // namespace strhaven

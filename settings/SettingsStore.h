@@ -44,6 +44,10 @@ StoredSettings LoadSettings(QSettings& store, int screenWidthPixels);
 // store cannot be written.
 void SaveSettings(QSettings& store, const StoredSettings& settings, bool keepStoredPosition);
 
+// A lock on the store that a run killed while it wrote the settings left
+// behind goes (a live writer's stays).
+void removeStaleSettingsLock(const QString& settingsFile);
+
 // True when the settings store at this path can really be written, so that
 // what the player sets survives the run. Found out by writing beside it.
 bool settingsCanBeKept(const QString& settingsFile);

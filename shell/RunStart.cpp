@@ -10,7 +10,6 @@
 #include "seams/LocalFiles.h"
 #include "seams/Prompter.h"
 
-#include <QFileInfo>
 
 namespace strhaven {
 
@@ -40,7 +39,7 @@ void RunStart::openNamedGame()
     if (commandLine.isEmpty() && !m_game.machine.options().loadLastFile)
         return;
     // Kept absolute, so the stored last file still opens from another folder.
-    const QString path = commandLine.isEmpty() ? m_game.gameMenu.fileName() : QFileInfo(commandLine).absoluteFilePath();
+    const QString path = commandLine.isEmpty() ? m_game.gameMenu.fileName() : absolutePath(commandLine);
     m_game.gameMenu.setFileName(path);
     // Read once, checking as it reads: the game and the title change only
     // when the whole file has been read.

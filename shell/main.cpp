@@ -1,6 +1,7 @@
 #include "seams/AppTitle.h"
 #include "shell/AppVersion.h"
 #include "shell/CommandLine.h"
+#include "shell/EndingSignals.h"
 #include "platform/DesktopDocumentOpener.h"
 #include "desktop/UserDesktopIntegration.h"
 #include "platform/DisplayKeyboardState.h"
@@ -46,7 +47,18 @@ int main(int argc, char* argv[])
     installTranslations(app);
 
     QtPrompter prompter;
-    const InstanceLock instance = lockSingleInstance();
+    InstanceLock instance = lockSingleInstance();
+    if (instance.outcome == InstanceLock::Outcome::OtherComputer) {
+        const QString text =
+            QObject::tr("Star Haven Virtual Slots seems to be running on another computer, %1, with the same "
+                        "settings. If it no longer runs there, it can start here.")
+                .arg(instance.otherComputer) +
+            QStringLiteral("\r\n\r\n") + QObject::tr("Do you want to start it anyway?");
+        if (prompter.message(nullptr, Prompter::Icon::Question, Prompter::Buttons::YesNo, ApplicationTitle(), text) !=
+            Prompter::Answer::Yes)
+            return 0;
+        instance = takeOverInstanceLock();
+    }
     if (instance.outcome == InstanceLock::Outcome::OtherInstance) {
         // Nothing else runs and nothing is written to the settings store.
         prompter.message(nullptr, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(),
@@ -55,6 +67,7 @@ int main(int argc, char* argv[])
     }
     // Said once, here: the closing save then says nothing more.
     const QString store = openSettingsStore()->fileName();
+    removeStaleSettingsLock(store);
     const bool settingsKept = settingsCanBeKept(store);
     if (!settingsKept)
         prompter.message(nullptr, Prompter::Icon::Exclamation, Prompter::Buttons::Ok, ApplicationTitle(),
@@ -79,6 +92,8 @@ int main(int argc, char* argv[])
     SplashScreen splash([&window] { window.show(); });
     // Gone for any reason, the main window takes the program with it.
     WindowGoneWatch watch(window, [&window] { window.endWithoutQuestions(); });
+    // A signal ends the run as a logout that allows no questions does.
+    EndingSignals endings([&window](int) { window.endWithoutQuestions(); });
     window.startNewGame();
     // Ended already, in the question about a kept game (a signal, a logout).
     if (window.hasEnded())

@@ -3,10 +3,12 @@
 #include "seams/LocalFiles.h"
 #include "fakes/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,6 +96,36 @@ private slots:
         ::umask(mask);
         QCOMPARE(modeOf(QFile::encodeName(dir.filePath("fresh.shs"))), mode_t(0644));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3); // no temporary left
+    }
+
+    // What a save cut short by a crash left in the folder (older than this
+    // run) goes at the next save there; what is newer may be another
+    // save's, and stays. A path of 4,092 bytes saves, though the temporary
+    // name is longer than the game's own.
+    void leftoversAndLongPaths()
+    {
+        QTemporaryDir dir;
+        const QString old = dir.filePath(".strhaven-save-Ab3dE9");
+        const QString recent = dir.filePath(".strhaven-save-Zz9yY8");
+        const QString notOurs = dir.filePath(".strhaven-save-notes");
+        for (const QString& file : {old, recent, notOurs})
+            QVERIFY(writeFile(file, "cut short"));
+        const struct timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(old).constData(), hourAgo, 0) == 0);
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(notOurs).constData(), hourAgo, 0) == 0);
+        replaceFileContent(dir.filePath("game.shs"), "saved");
+        QVERIFY(!QFile::exists(old));
+        QVERIFY(QFile::exists(recent));
+        QVERIFY(QFile::exists(notOurs));
+
+        QString path = dir.path();
+        while (path.size() < 4092 - 6)
+            path += '/' + QString(qMin<qsizetype>(200, 4092 - 6 - path.size() - 1), 'd');
+        QVERIFY(QDir().mkpath(path));
+        path += QStringLiteral("/a.shs");
+        QCOMPARE(QFile::encodeName(path).size(), 4092);
+        replaceFileContent(path, "deep");
+        QCOMPARE(openForReading(path)->readAll(), QByteArray("deep"));
     }
 
     // Whatever lies at a path that is no regular file, reading refuses it

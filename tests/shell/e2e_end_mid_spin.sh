@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # End to end, under a window manager: a spin cut short by each way a run can
 # end from outside. The window closed by the window manager (Alt+F4), a
-# logout by the session manager that allows no questions, and the window
-# destroyed (xdotool windowclose), each in the middle of a slow spin: the
-# spin is finished at once and booked, and the ending goes on (the question,
-# or the end of the program with the game kept); nothing is lost. How soon
-# each ending went on is printed (a figure to read, not a test: the goal is
+# logout by the session manager that allows no questions, the window
+# destroyed (xdotool windowclose), and SIGTERM, SIGHUP and SIGINT, each in
+# the middle of a slow spin: the spin is finished at once and booked, and
+# the ending goes on (the question, or the end of the program with status 0,
+# the game kept and the settings saved); nothing is lost. How soon each
+# ending went on is printed (a figure to read, not a test: the goal is
 # 300 ms), and none may wait for the spin's six seconds.
 #   e2e_end_mid_spin.sh GAME LOGOUT_SESSION
 set -euo pipefail
@@ -117,5 +118,23 @@ wait_end "$t0"
 within "$took" "the destroyed window's end"
 [ "$(line "$game_file" 8)" = 0 ] || fail "the destroyed window wrote over the game's own file"
 booked "$kept" "destroyed"
+destroyed=$took
+
+# A signal ends the run as a logout without questions does, with the
+# settings saved (the wheel speed chosen here reaches the store).
+signalled=
+for signal in TERM HUP INT; do
+  rm -f "$kept"
+  printf '[Window]\nFirstTime=False\n[Options]\nSound=0\nLoadLastFile=0\n' > "$settings"
+  start_spin
+  t0=$(now_ms)
+  kill -"$signal" "$game_pid"
+  wait_end "$t0"
+  within "$took" "SIG$signal's end"
+  signalled+=" SIG$signal $took ms,"
+  [ "$(line "$game_file" 8)" = 0 ] || fail "SIG$signal wrote over the game's own file"
+  booked "$kept" "SIG$signal"
+  grep -q '^WheelSpeed=10' "$settings" || fail "SIG$signal saved no settings"
+done
 echo "a spin cut short, booked every time: closed (asked after $asked ms), logged out (ended after $logout ms)," \
-  "destroyed (ended after $took ms); the goal is 300 ms"
+  "destroyed (ended after $destroyed ms), signalled (${signalled%,}); the goal is 300 ms"

@@ -20,6 +20,16 @@ private slots:
         QCOMPARE(lockSingleInstance().outcome, Outcome::OtherInstance);
         first.lock.reset();
         QCOMPARE(lockSingleInstance().outcome, Outcome::Held);
+        // Another computer's lock (a home restored or shared) is not
+        // another instance here: the player may take it over.
+        const QString lockFile = home.filePath("Star Haven Virtual Slots.lock");
+        QVERIFY(writeFile(lockFile, "4242\nstrhaven\nanother-computer\n"));
+        const InstanceLock other = lockSingleInstance();
+        QCOMPARE(other.outcome, Outcome::OtherComputer);
+        QCOMPARE(other.otherComputer, QString("another-computer"));
+        const InstanceLock taken = takeOverInstanceLock();
+        QCOMPARE(taken.outcome, Outcome::Held);
+        QCOMPARE(lockSingleInstance().outcome, Outcome::OtherInstance);
         // A config folder that cannot hold a lock is no other instance.
         const QString blocker = home.filePath("file");
         QVERIFY(writeFile(blocker));

@@ -177,6 +177,8 @@ private slots:
         QTest::newRow("named like no file") << QByteArray("[untitled]") << "Star Haven Virtual Slots - [untitled]";
         QTest::newRow("a backslash") << QByteArray("back\\slash.shs") << "Star Haven Virtual Slots - back\\slash.shs";
         QTest::newRow("not UTF-8") << QByteArray("caf\xe9.shs") << QString::fromUtf8("Star Haven Virtual Slots - caf\uFFFD.shs");
+        QTest::newRow("not UTF-8, from the current folder")
+            << QByteArray("./bad\xff\xfe.shs") << QString::fromUtf8("Star Haven Virtual Slots - bad\uFFFD\uFFFD.shs");
         QTest::newRow("like an option of the toolkit") << QByteArray("-reverse") << "Star Haven Virtual Slots - -reverse";
     }
     void namesOnTheCommandLine()
@@ -188,7 +190,10 @@ private slots:
         GameFileContent c;
         c.game.credits = 77;
         writeGameFile(path, c);
-        rig.start(path);
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(rig.dir.path());
+        rig.start(name.startsWith("./") ? pathFromNative(name) : path);
+        QDir::setCurrent(before);
         QCOMPARE(rig.window->windowTitle(), title);
         QCOMPARE(rig.game().credits, 77);
         rig.click(rig.face().billSlot(5));
