@@ -175,7 +175,9 @@ std::optional<MachineStep> Spin::next()
         return stepOf(Kind::WheelsStopped, game.credits);
     case Stage::Payout:
         if (!m_evaluated) { // what the pay line pays
-            m_win = evaluate(game.grid, m_machine->m_payTable, m_bet).win;
+            const Evaluation paid = evaluate(game.grid, m_machine->m_payTable, m_bet);
+            m_win = paid.win;
+            m_combination = paid.combination;
             m_evaluated = true;
             if (m_win == JackpotWin)
                 return stepOf(Kind::Jackpot, game.credits);

@@ -68,6 +68,9 @@ public:
     // True once the wheels have stopped: a failure now is the payout's.
     bool paying() const { return m_stage >= Stage::Payout; }
     int bet() const { return m_bet; }
+    // What the pay line was paid for, once the wheels have stopped.
+    Combination combination() const { return m_combination; }
+    int win() const { return m_win; }
 
 private:
     friend class Machine;
@@ -81,6 +84,7 @@ private:
     bool m_paused = false;
     bool m_evaluated = false;
     int m_win = 0;
+    Combination m_combination = Combination::None;
     int m_paid = 0;
     bool m_finished = false;
     StopSets m_sets;

@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QFontMetrics>
+#include <QLabel>
 
 #include <memory>
 #include <vector>
@@ -56,8 +58,35 @@ public:
         return shownText().mid(startOffset, endOffset - startOffset);
     }
     int characterCount() const override { return int(shownText().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    // Where each character shows (a display's figures, right-aligned as
+    // they are drawn; the pay line's names along the line), so that a
+    // reader's review of the screen finds the text at its place.
+    QRect characterRect(int offset) const override
+    {
+        const QString text = shownText();
+        if (offset < 0 || offset >= text.size())
+            return {};
+        const QWidget* w = widget();
+        const QFontMetrics metrics(w->font());
+        const auto* label = qobject_cast<const QLabel*>(w);
+        const QRect area = label ? label->contentsRect() : w->rect();
+        const int textLeft = label && (label->alignment() & Qt::AlignRight)
+                                 ? area.right() + 1 - metrics.horizontalAdvance(text)
+                                 : area.left();
+        // Measured as the whole text is drawn, so that the last character
+        // ends where the text does.
+        const int left = metrics.horizontalAdvance(text.left(offset));
+        const QPoint topLeft(textLeft + left, area.center().y() - metrics.height() / 2);
+        const QSize size(std::max(1, metrics.horizontalAdvance(text.left(offset + 1)) - left), metrics.height());
+        return QRect(w->mapToGlobal(topLeft), size);
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        for (int i = 0; i < characterCount(); ++i)
+            if (characterRect(i).contains(point))
+                return i;
+        return -1;
+    }
     void scrollToSubstring(int, int) override {}
     QString attributes(int, int* startOffset, int* endOffset) const override
     {
@@ -75,7 +104,7 @@ private:
 
 class PayTableAccessible;
 
-// One cell of the printed pay table.
+// One cell of the printed pay table, or (row -1) one of its headings.
 class PayCellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
     PayCellAccessible(PayTableAccessible* table, int row, int column) : m_table(table), m_row(row), m_column(column) {}
@@ -91,20 +120,15 @@ public:
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::Cell; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        s.readOnly = true;
-        return s;
-    }
+    QAccessible::Role role() const override { return m_row < 0 ? QAccessible::ColumnHeader : QAccessible::Cell; }
+    QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override
     {
         return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
     }
 
     bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override;
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return m_column; }
     int rowIndex() const override { return m_row; }
@@ -119,16 +143,19 @@ private:
 };
 
 // The printed pay table as a table: a row for each printed line, the
-// combination first, then the wins for one, two and three coins.
+// combination first, then the wins for one, two and three coins, under the
+// printed headings. Its children are the cells row by row, then the
+// headings.
 class PayTableAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    static constexpr int Columns = 4;
+    static constexpr int Columns = PayTableArea::Columns;
 
     explicit PayTableAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Table)
     {
         const int cells = rowCount() * Columns;
-        for (int i = 0; i < cells; ++i) {
-            auto* cell = new PayCellAccessible(this, i / Columns, i % Columns);
+        for (int i = 0; i < cells + Columns; ++i) {
+            auto* cell = i < cells ? new PayCellAccessible(this, i / Columns, i % Columns)
+                                   : new PayCellAccessible(this, -1, i - cells);
             m_cells.push_back(QAccessible::registerAccessibleInterface(cell));
         }
     }
@@ -166,8 +193,11 @@ public:
         return nullptr;
     }
 
+    QAccessibleInterface* heading(int column) const { return child(rowCount() * Columns + column); }
     QString cellText(int row, int column) const
     {
+        if (row < 0)
+            return columnDescription(column);
         const PayTableArea::Row& r = area().rows()[std::size_t(row)];
         return column == 0 ? r.combination : QString::number(r.wins[std::size_t(column - 1)]);
     }
@@ -215,6 +245,23 @@ QAccessibleInterface* PayCellAccessible::table() const { return m_table; }
 QString PayCellAccessible::text(QAccessible::Text t) const
 {
     return t == QAccessible::Name ? m_table->cellText(m_row, m_column) : QString();
+}
+QAccessible::State PayCellAccessible::state() const
+{
+    QAccessible::State s;
+    s.readOnly = true;
+    if (m_row < 0)
+        return s;
+    const PayTableArea& area = m_table->area();
+    s.focusable = true;
+    s.focused = area.hasFocus() && area.currentRow() == m_row && area.currentColumn() == m_column;
+    return s;
+}
+QList<QAccessibleInterface*> PayCellAccessible::columnHeaderCells() const
+{
+    if (m_row < 0)
+        return {};
+    return {m_table->heading(m_column)};
 }
 QRect PayCellAccessible::rect() const
 {

@@ -1,8 +1,12 @@
 #include "play/FaceWidgets.h"
 
+#include "assets/art/Art.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace strhaven {
 
@@ -193,6 +197,72 @@ PayTableArea::PayTableArea(std::vector<Row> rows, QWidget* parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void PayTableArea::paintEvent(QPaintEvent*)
+{
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0xF7, 0xD4, 0x6B), 2));
+    p.setBrush(Qt::NoBrush);
+    const QRectF cell = art::payCellRect(m_row, m_column).translated(-QPointF(pos()));
+    p.drawRoundedRect(cell.adjusted(1, 1, -1, -1), 4, 4);
+}
+
+void PayTableArea::keyPressEvent(QKeyEvent* e)
+{
+    const int last = int(m_rows.size()) - 1;
+    switch (e->key()) {
+    case Qt::Key_Up: moveTo(m_row - 1, m_column); break;
+    case Qt::Key_Down: moveTo(m_row + 1, m_column); break;
+    case Qt::Key_Left: moveTo(m_row, m_column - 1); break;
+    case Qt::Key_Right: moveTo(m_row, m_column + 1); break;
+    case Qt::Key_Home: moveTo(e->modifiers() & Qt::ControlModifier ? 0 : m_row, 0); break;
+    case Qt::Key_End: moveTo(e->modifiers() & Qt::ControlModifier ? last : m_row, Columns - 1); break;
+    default: QWidget::keyPressEvent(e); return;
+    }
+}
+
+void PayTableArea::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    // After Qt has told that the table took the focus, which it does once
+    // this returns.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            tellCurrentCell();
+    });
+    update();
+}
+
+void PayTableArea::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    update();
+}
+
+void PayTableArea::moveTo(int row, int column)
+{
+    row = std::clamp(row, 0, int(m_rows.size()) - 1);
+    column = std::clamp(column, 0, Columns - 1);
+    if (row == m_row && column == m_column)
+        return;
+    m_row = row;
+    m_column = column;
+    tellCurrentCell();
+    update();
+}
+
+// A reader follows the focus into the table: the cell is the table's child
+// of that index.
+void PayTableArea::tellCurrentCell()
+{
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(m_row * Columns + m_column);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace strhaven

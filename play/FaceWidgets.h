@@ -144,20 +144,36 @@ private:
     Symbols m_symbols;
 };
 
-// Where the printed pay table lies, for a screen reader: it paints nothing
-// and takes no clicks, and reads as a table of the printed rows.
+// Where the printed pay table lies, for a screen reader and the keyboard:
+// it reads as a table of the printed rows under the printed headings, and
+// takes the focus with Tab, its arrow keys moving from cell to cell (ringed
+// in gold). It takes no clicks and paints nothing else.
 class PayTableArea : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int Columns = 4;
     struct Row {
         QString combination;
         std::array<int, 3> wins;
     };
     PayTableArea(std::vector<Row> rows, QWidget* parent = nullptr);
     const std::vector<Row>& rows() const { return m_rows; }
+    int currentRow() const { return m_row; }
+    int currentColumn() const { return m_column; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
+    void moveTo(int row, int column);
+    void tellCurrentCell();
+
     std::vector<Row> m_rows;
+    int m_row = 0;
+    int m_column = 0;
 };
 
 } // namespace strhaven

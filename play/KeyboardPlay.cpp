@@ -128,6 +128,12 @@ bool KeyboardPlay::keyReleased(int key, Qt::KeyboardModifiers modifiers)
 bool KeyboardPlay::keyEvent(const QKeyEvent& event)
 {
     const int key = gameKey(event);
+    // Read out at any time, busy or not: it changes nothing.
+    if (key == ReadOutKey && !(event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+        if (event.type() == QEvent::KeyRelease && !event.isAutoRepeat())
+            m_p.face.announce(m_p.machine.displaysText());
+        return true;
+    }
     if (!isGameKey(key))
         return false;
     const Qt::KeyboardModifiers modifiers = event.modifiers();

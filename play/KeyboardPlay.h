@@ -16,7 +16,8 @@ class MachineFace;
 class MachineOperator;
 
 // Playing from the keyboard: 1, 2, 3 (keypad too) and M bet and spin, C
-// cashes out, F5 to F9 insert bills, F1 opens help. A key shows the button
+// cashes out, F5 to F9 insert bills, F1 opens help, F2 reads the displays
+// and the pay line aloud. A key shows the button
 // it stands for pressed while it is held and acts once, on its release,
 // exactly as a click would. The number row counts by its place on the
 // keyboard, so that it bets on every layout (the key of 1 types & on a French
@@ -26,6 +27,8 @@ class MachineOperator;
 // machine is busy.
 class KeyboardPlay {
 public:
+    static constexpr int ReadOutKey = Qt::Key_F2;
+
     struct Parts {
         MachineOperator& machine;
         MachineFace& face;

@@ -68,9 +68,7 @@ MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(pa
     m_payline = new PayLine([this] { return payLineText(); }, this);
     m_payline->setObjectName("payLine");
     m_payline->setAccessibleName(tr("Pay line"));
-    m_payTable = new PayTableArea(payTableRows(table), this);
-    m_payTable->setObjectName("payTable");
-    m_payTable->setAccessibleName(tr("Pay table"));
+    m_announcer = new Announcer(this);
 
     m_wheelWindowTop = new PictureBox(this);
     m_wheelWindowTop->setObjectName("wheelWindowTop");
@@ -113,9 +111,14 @@ MachineFace::MachineFace(const PayTable& table, QWidget* parent) : PictureBox(pa
         connect(slot, &QAbstractButton::clicked, this, [this, dollars] { emit billClicked(dollars); });
         m_billSlots[place.dollars] = slot;
     }
+    // Made last, the pay table (which can be hidden) comes last in Tab's
+    // round.
+    m_payTable = new PayTableArea(payTableRows(table), this);
+    m_payTable->setObjectName("payTable");
+    m_payTable->setAccessibleName(tr("Pay table"));
     // Tab goes through the controls as they lie, the buttons' row first.
     QWidget* order[] = {m_cashOut, m_play[0], m_play[1], m_play[2], m_billSlots.at(5), m_billSlots.at(10),
-                        m_billSlots.at(20), m_billSlots.at(50), m_billSlots.at(100)};
+                        m_billSlots.at(20), m_billSlots.at(50), m_billSlots.at(100), m_payTable};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     layOut();
@@ -265,6 +268,8 @@ void MachineFace::announcePayLine(Announce when)
     QAccessibleEvent described(m_payline, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&described);
 }
+
+void MachineFace::announce(const QString& text) { m_announcer->announce(text); }
 
 void MachineFace::setPayTableShown(bool shown) { m_payTable->setVisible(shown); }
 

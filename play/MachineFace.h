@@ -1,6 +1,7 @@
 #pragma once
 
 #include "play/FaceWidgets.h"
+#include "widgets/Announcer.h"
 #include "core/PayTable.h"
 #include "core/ReelGrid.h"
 
@@ -40,6 +41,8 @@ public:
     // time are announced (not every credit of a count), and the pay line's
     // symbols once the wheels have stopped.
     void announceDisplays();
+    // A message a screen reader speaks of its own accord.
+    void announce(const QString& text);
     enum class Announce { IfChanged, Always };
     void announcePayLine(Announce when = Announce::IfChanged);
     QString payLineText() const;
@@ -80,6 +83,7 @@ private:
     std::map<int, BillSlot*> m_billSlots;
     PayLine* m_payline = nullptr;
     PayTableArea* m_payTable = nullptr;
+    Announcer* m_announcer = nullptr;
     std::map<QWidget*, QString> m_announced; // what a screen reader last heard each control say
     PictureBox* m_wheelWindowTop = nullptr;
     PictureBox* m_displayPanel = nullptr;

@@ -22,6 +22,27 @@ MachineOperator::MachineOperator(Parts parts, MachineFace& face, QObject* parent
 // A step still pending would call into an operator that is gone.
 MachineOperator::~MachineOperator() { m_p.timer.stop(); }
 
+QString MachineOperator::creditsText() const { return tr("Credits %1").arg(m_p.machine.game().credits); }
+
+QString MachineOperator::spinOutcome(const Spin& spin) const
+{
+    const QString line = m_face.payLineText();
+    if (spin.win() == 0)
+        return tr("%1: won nothing. Credits %2.").arg(line).arg(m_p.machine.game().credits);
+    return tr("%1: %2, won %3. Credits %4.")
+        .arg(line, MachineFace::payRowName(spin.combination()))
+        .arg(spin.win())
+        .arg(m_p.machine.game().credits);
+}
+
+QString MachineOperator::displaysText() const
+{
+    const SlotGame& game = m_p.machine.game();
+    return tr("Credits %1, won %2, bet %3. Pay line: %4.")
+        .arg(game.credits)
+        .arg(QString::fromStdString(game.wonShown), QString::fromStdString(game.playedShown), m_face.payLineText());
+}
+
 void MachineOperator::showCredits(bool repaintNow)
 {
     m_face.setCreditsText(QStringLiteral(" %1").arg(m_p.machine.game().credits), repaintNow);
@@ -139,11 +160,16 @@ void MachineOperator::end(Pace pace)
     if (pace == Pace::Played && std::holds_alternative<BillCount>(*m_operation))
         m_p.sound.stop();
     std::visit([](auto& operation) { operation.finish(); }, *m_operation);
+    // Heard once, when all is counted: never credit by credit.
+    const QString outcome = std::holds_alternative<Spin>(*m_operation)
+                                ? spinOutcome(std::get<Spin>(*m_operation))
+                                : creditsText();
     m_operation.reset();
     m_face.setLocked(false);
     m_hourglass.reset();
     emit busyChanged(false);
     m_face.announceDisplays();
+    m_face.announce(outcome);
 }
 
 nanoseconds MachineOperator::coinMoved(Pace pace)

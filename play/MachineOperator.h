@@ -56,6 +56,10 @@ public:
 
     // The machine's credits, displays, symbols and denomination on the face.
     void showGame();
+    // What the displays and the pay line show, in words: "Credits 20".
+    QString creditsText() const;
+    // All of them, as a key reads them out at any time.
+    QString displaysText() const;
     void showCredits(bool repaintNow);
     // The denomination picture and the $5 slot.
     void showMachine();
@@ -72,6 +76,8 @@ private:
     void begin(Operation operation);
     void takeSteps();
     void end(Pace pace);
+    // What a spin came to, in words, as a screen reader hears it.
+    QString spinOutcome(const Spin& spin) const;
     std::optional<MachineStep> nextStep();
     // Shows a step; returns how long until the next one is due, or nothing
     // when it is due at once, with nothing for the event loop to paint.

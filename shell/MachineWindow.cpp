@@ -99,7 +99,6 @@ MachineWindow::MachineWindow(MachineWindowSeams seams, QWidget* parent)
     // Fixed size: the window follows the drawing area and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    setFocusPolicy(Qt::StrongFocus);
     m_gameMenuCommands.setUntitled();
     qApp->installEventFilter(this);
 }
@@ -130,10 +129,14 @@ void MachineWindow::startNewGame()
         // Dollars game takes $5 bills again.
         showWholeGame();
         m_gameMenuCommands.setFolder(defaultGameFolder());
-        if (!m_started)
+        const bool startUp = !m_started;
+        if (startUp)
             m_runStart->openFirstGame();
         m_started = true;
         recordGame();
+        // A new game shows nothing new to a reader but its title.
+        if (!startUp)
+            m_face->announce(windowTitle());
     } catch (const std::exception& e) {
         ShowError(m_seams.prompter, this, e, tr("Error Loading Program"));
     }
@@ -255,6 +258,8 @@ void MachineWindow::hidePayoutsPanel()
         m_face->move(0, 0);
     }
     m_face->setPayTableShown(!m_hidePanel->isChecked());
+    if (m_started)
+        m_face->announce(m_hidePanel->isChecked() ? tr("Payouts panel hidden") : tr("Payouts panel shown"));
 }
 
 void MachineWindow::showWholeGame()
@@ -280,6 +285,8 @@ void MachineWindow::showOptions()
         m_operator->showCredits(true);
     m_operator->showMachine();
     m_face->announceDisplays();
+    if (change.credits)
+        m_face->announce(m_operator->creditsText());
     // A store that cannot be written is reported under the command's title;
     // the options are in force for this run.
     OverrideCursor cursor(Qt::WaitCursor);

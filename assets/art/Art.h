@@ -47,6 +47,7 @@ struct PayRow {
 std::vector<PayRow> payRows(const PayTable& table);
 // Where the printed pay table shows a row's cell, in face coordinates:
 // column 0 is the combination, 1 to 3 the wins for one to three coins.
+// Row -1 is the headings' ("PAYS", "1 COIN", ...).
 QRectF payCellRect(int row, int column);
 
 // Logical sizes, for the widgets that show these pictures.

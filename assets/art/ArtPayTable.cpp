@@ -162,6 +162,10 @@ std::vector<PayRow> payRows(const PayTable& table)
 
 QRectF payCellRect(int row, int column)
 {
+    if (row < 0) {
+        const QRectF under = payCellRect(0, column);
+        return {under.left(), HeadTop, under.width(), RowsTop - 1 - HeadTop};
+    }
     const QRectF rect = rowRect(std::size_t(row));
     if (column == 0)
         return {rect.left(), rect.top(), ColumnLeft[0] - rect.left(), rect.height()};

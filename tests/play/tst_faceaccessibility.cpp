@@ -1,4 +1,5 @@
 #include "fakes/PlayRig.h"
+#include "widgets/Announcer.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -103,6 +104,17 @@ private slots:
         if (text) {
             QCOMPARE(iface->text(QAccessible::Value), seen[2]);
             QCOMPARE(iface->text(QAccessible::Description) == seen[2], object == "payLine");
+            // A reader's screen review finds each character where it shows,
+            // in order, and the character at each place.
+            const int last = text->characterCount() - 1;
+            const QRect first = text->characterRect(0), end = text->characterRect(last);
+            const QRect area = iface->rect();
+            for (const QRect& at : {first, end})
+                QVERIFY2(at.left() >= area.left() && at.right() <= area.right() && at.top() <= area.center().y() &&
+                             at.bottom() >= area.center().y(),
+                         qPrintable(QString("%1,%2 %3x%4").arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height())));
+            QVERIFY(first.left() <= end.left());
+            QCOMPARE(text->offsetAtPoint(end.center()), last);
         }
     }
 
@@ -143,9 +155,11 @@ private slots:
         rig.setOptions(o);
         rig.setGame(0, 20.0f, 0);
         Listener listener;
+        const auto* told = rig.face.findChild<Announcer*>();
         rig.click(rig.face.billSlot(100));
         QCOMPARE(rig.game().credits, 2000);
         QCOMPARE(listener.count("Credits"), 1);
+        QCOMPARE(told->text(), QString("Credits 2000"));
         listener.events.clear();
         rig.click(rig.face.playButton(1));
         QCOMPARE(rig.face.payLineText(), QString("Emblem, Emblem, Emblem"));
@@ -153,6 +167,8 @@ private slots:
         QCOMPARE(listener.count("Won"), 1); // the 1500 paid; it showed 0 already
         QCOMPARE(listener.count("Bet"), 1);
         QCOMPARE(listener.count("Credits"), 2); // the bet taken, then the win paid
+        QCOMPARE(told->text(), QString("Emblem, Emblem, Emblem: 3 emblems, won 1500. Credits 3499."));
+        QVERIFY(told->isVisible());
 
         // The wheels stopping on the symbols they showed before is news too.
         emblems = FastRandom(ThreeEmblemsSeed);
@@ -197,12 +213,24 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&rig.face));
         rig.face.cashOutButton()->setFocus();
         QStringList order;
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 10; ++i) {
             order << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(order.join(' '), QString("cashOutButton play1Button play2Button play3Button bill10Slot bill20Slot "
-                                          "bill50Slot bill100Slot")); // the shut $5 slot is passed over
+                                          "bill50Slot bill100Slot payTable cashOutButton")); // the shut $5 slot is passed over
+        // In the pay table the arrows go from cell to cell, each read under
+        // its printed heading; the table's edges hold.
+        QWidget* payTable = rig.face.findChild<QWidget*>("payTable");
+        payTable->setFocus();
+        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left})
+            QTest::keyClick(payTable, key);
+        QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(payTable)->tableInterface();
+        QAccessibleInterface* current = cells->cellAt(1, 1);
+        QVERIFY(current->state().focused && !cells->cellAt(0, 1)->state().focused);
+        QCOMPARE(current->text(QAccessible::Name) + " under " +
+                     current->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name),
+                 QString("500 under 1 coin"));
         rig.face.billSlot(10)->setFocus();
         QTest::keyClick(rig.face.billSlot(10), Qt::Key_Space);
         rig.timer.runAll();

@@ -1,4 +1,5 @@
 #include "fakes/PlayRig.h"
+#include "widgets/Announcer.h"
 #include "play/KeyboardPlay.h"
 
 #include <QKeyEvent>
@@ -54,6 +55,8 @@ struct Rig : PlayRig {
             effect = QString("credits %1").arg(rig.game().credits);
         if (rig.cashOuts)
             effect = QString("cash out x%1").arg(rig.cashOuts);
+        if (rig.face.findChild<Announcer*>()->text().contains("Pay line: "))
+            effect = "read out";
         // The release shows the normal picture again (or, busy, leaves the disabled one).
         for (int bet = 1; bet <= 3; ++bet)
             if (rig.face.playButton(bet)->picture() == ImageButton::Picture::Pressed)
@@ -92,6 +95,9 @@ private slots:
         QTest::newRow("F1") << int(Qt::Key_F1) << none << false << 1.0f << "-|0|topic 20";
         QTest::newRow("Alt+F1") << int(Qt::Key_F1) << alt << false << 1.0f << "-|0|topic 20";
         QTest::newRow("F1 while busy") << int(Qt::Key_F1) << none << true << 1.0f << "-|0|";
+        QTest::newRow("F2") << int(Qt::Key_F2) << none << false << 1.0f << "-|0|read out";
+        QTest::newRow("F2 while busy") << int(Qt::Key_F2) << none << true << 1.0f << "-|0|read out";
+        QTest::newRow("Ctrl+F2") << int(Qt::Key_F2) << ctrl << false << 1.0f << "-|0|";
         QTest::newRow("F5") << int(Qt::Key_F5) << none << false << 1.0f << "-|0|credits 15";
         QTest::newRow("F7 on a Dime machine") << int(Qt::Key_F7) << none << false << 10.0f << "-|0|credits 210";
         QTest::newRow("Alt+F9") << int(Qt::Key_F9) << alt << false << 1.0f << "-|0|credits 110";
