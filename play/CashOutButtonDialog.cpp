@@ -1,6 +1,7 @@
 #include "play/CashOutButtonDialog.h"
 
 #include "widgets/DesignLayout.h"
+#include "widgets/RadioTabStop.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -32,6 +33,7 @@ CashOutButtonDialog::CashOutButtonDialog(HelpViewer& help, QWidget* owner)
     note->setAlignment(Qt::AlignCenter);
     note->setWordWrap(true);
     layout.apply();
+    tabStopAtCheckedRadio({m_optExitGame, m_optNewGame});
 
     // Selecting an option, by a click or by the opening steps, is the choice.
     connect(m_optExitGame, &QRadioButton::toggled, this, [this](bool on) { if (on) m_pending = CashOutAction::Exit; });

@@ -3,6 +3,8 @@
 #include "assets/art/Art.h"
 #include "play/FaceWidgets.h"
 
+#include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 namespace strhaven {
@@ -20,6 +22,22 @@ constexpr QSize OkSize{73, 25};
 constexpr int OkTop = art::ShortcutChartSize.height() + 10;
 constexpr QSize ClientSize{art::ShortcutChartSize.width(), OkTop + OkSize.height() + 7};
 
+// The chart's picture, drawn for the screen's pixel ratio, under a label
+// that a screen reader reads with the dialog: the picture's lines as text.
+class ChartPicture final : public QLabel {
+public:
+    explicit ChartPicture(QWidget* parent) : QLabel(parent), m_picture(art::shortcutChart)
+    {
+        setAccessibleName(art::shortcutChartLines().join(QStringLiteral(". ")) + QLatin1Char('.'));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, m_picture.at(devicePixelRatioF())); }
+
+private:
+    DprPixmap m_picture;
+};
+
 } // namespace
 
 ShortcutChart::ShortcutChart(QWidget* owner)
@@ -29,13 +47,9 @@ ShortcutChart::ShortcutChart(QWidget* owner)
     setWindowTitle(tr("Shortcut Keys"));
     setFixedSize(ClientSize);
 
-    auto* chart = new PictureBox(this);
+    auto* chart = new ChartPicture(this);
     chart->setObjectName("chartPicture");
     chart->setGeometry(QRect(QPoint(0, 0), art::ShortcutChartSize));
-    chart->setPicture(DprPixmap(art::shortcutChart));
-    // Read by a screen reader line by line, as the picture shows them.
-    chart->setAccessibleName(tr("Shortcut keys"));
-    chart->setAccessibleDescription(art::shortcutChartLines().join(QStringLiteral("; ")));
 
     // Default and cancel at once: Enter and Esc both close the window.
     auto* ok = new QPushButton(tr("OK"), this);

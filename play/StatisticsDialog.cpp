@@ -6,6 +6,8 @@
 
 #include "widgets/OverrideCursor.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -43,6 +45,40 @@ const char* const Standings[] = {
     QT_TRANSLATE_NOOP("strhaven::StatisticsDialog", "You are down:"),
 };
 
+// A figure, read by a screen reader as its caption and the figure at once
+// ("Credits won: 40"), so that each caption is heard once, where it is
+// read with its dialog. The caption beside it is its label for the eye only.
+class Figure final : public QLabel {
+public:
+    Figure(QLabel* caption, QWidget* parent) : QLabel(parent), m_caption(caption) { m_caption->setBuddy(this); }
+    QString spoken() const { return m_caption->text() + QLatin1Char(' ') + text().trimmed(); }
+
+private:
+    QLabel* m_caption;
+};
+
+// Neither labelled by its caption (a reader would then read neither) nor
+// anything but text.
+class FigureAccessible final : public QAccessibleWidget {
+public:
+    explicit FigureAccessible(QWidget* figure) : QAccessibleWidget(figure, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<const Figure*>(widget())->spoken().trimmed()
+                                      : QAccessibleWidget::text(t);
+    }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation) const override
+    {
+        return {};
+    }
+};
+
+QAccessibleInterface* figureAccessible(const QString&, QObject* object)
+{
+    auto* figure = dynamic_cast<Figure*>(object);
+    return figure ? new FigureAccessible(figure) : nullptr;
+}
+
 } // namespace
 
 StatisticsDialog::StatisticsDialog(const SlotGame& game, const GameOptions& options, HelpViewer& help, QWidget* owner)
@@ -50,6 +86,11 @@ StatisticsDialog::StatisticsDialog(const SlotGame& game, const GameOptions& opti
 {
     setObjectName("StatisticsDialog");
     setWindowTitle(tr("Game Statistics"));
+    static const bool figuresRead = [] {
+        QAccessible::installFactory(figureAccessible);
+        return true;
+    }();
+    Q_UNUSED(figuresRead)
     // The captions keep their places, widened when the user's
     // font needs more room than 93 pixels, so no caption is ever cut off.
     int captionWidth = 93;
@@ -65,7 +106,7 @@ StatisticsDialog::StatisticsDialog(const SlotGame& game, const GameOptions& opti
         auto* caption = new QLabel(tr(row.caption), this);
         caption->setObjectName(row.captionName);
         caption->setGeometry(7, row.top, captionWidth, 17);
-        auto* value = new QLabel(this);
+        auto* value = new Figure(caption, this);
         value->setObjectName(row.valueName);
         value->setGeometry(valueLeft, row.top, valueWidth, 17);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -91,9 +132,11 @@ StatisticsDialog::StatisticsDialog(const SlotGame& game, const GameOptions& opti
 
 QLabel* StatisticsDialog::label(const char* name) const { return findChild<QLabel*>(QString::fromLatin1(name)); }
 
+// The figures in the locale's digits, and the sign where the program's
+// language puts it ("$20.00" in English, "20,00 $" in German).
 QString StatisticsDialog::money(double dollars)
 {
-    return QStringLiteral("$") + QLocale().toString(dollars, 'f', 2);
+    return tr("$%1", "an amount of money").arg(QLocale().toString(dollars, 'f', 2));
 }
 
 QString StatisticsDialog::count(qint64 n) { return QLocale().toString(n); }
@@ -102,7 +145,7 @@ QString StatisticsDialog::percent(double ratio)
 {
     QLocale plain = QLocale();
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(ratio * 100.0, 'f', 2) + QStringLiteral("%");
+    return tr("%1%", "a percentage").arg(plain.toString(ratio * 100.0, 'f', 2));
 }
 
 void StatisticsDialog::showFigures(const SlotGame& game, const GameOptions& options)
@@ -127,11 +170,6 @@ void StatisticsDialog::showFigures(const SlotGame& game, const GameOptions& opti
         set("lblReturn", percent(static_cast<double>(game.creditsWon) / game.creditsPlayed));
     else
         set("lblReturn", QString()); // nothing played, nothing to compare
-    // A screen reader reads each figure under its caption: "Credits won: 40".
-    for (const Row& row : Rows) {
-        QLabel* value = label(row.valueName);
-        value->setAccessibleName(label(row.captionName)->text() + QLatin1Char(' ') + value->text().trimmed());
-    }
 }
 
 } // namespace strhaven

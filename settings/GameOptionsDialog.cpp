@@ -1,10 +1,12 @@
 #include "settings/GameOptionsDialog.h"
 
 #include "core/Denomination.h"
+#include "widgets/Announcer.h"
 #include "widgets/DesignLayout.h"
 #include "core/GameOptions.h"
 #include "core/PayoutMode.h"
 #include "widgets/OverrideCursor.h"
+#include "widgets/RadioTabStop.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -64,19 +66,28 @@ GameOptionsDialog::GameOptionsDialog(const GameOptions& current, HelpViewer& hel
     setObjectName("GameOptionsDialog");
     setWindowTitle(tr("Game Options"));
 
-    // Created in tab order: the focus chain follows creation.
+    // Created in the order of the screen, the left column down, then the
+    // right, then the buttons from left to right: the focus chain follows
+    // creation.
     DesignLayout layout(this, {364, 315});
-    createSoundFrame(layout);
     createWheelSpeedFrame(layout);
+    createSoundFrame(layout);
     m_chkLoadLastFile =
         layout.place(new QCheckBox(tr("Load last game on startup."), this), "chkLoadLastFile", {33, 240, 167, 29});
     createMachineFrame(layout);
-    auto* helpButton = layout.place(new QPushButton(tr("&Help"), this), "btnHelp", {277, 282, 73, 25});
-    auto* cancel = layout.place(new QPushButton(tr("Cancel"), this), "btnCancel", {197, 282, 73, 25});
+    createPayoutFrame(layout);
     auto* ok = layout.place(new QPushButton(tr("OK"), this), "btnOK", {117, 282, 73, 25});
     ok->setDefault(true);
-    createPayoutFrame(layout);
+    auto* cancel = layout.place(new QPushButton(tr("Cancel"), this), "btnCancel", {197, 282, 73, 25});
+    auto* helpButton = layout.place(new QPushButton(tr("&Help"), this), "btnHelp", {277, 282, 73, 25});
     layout.apply();
+    QList<QRadioButton*> machines, payouts;
+    for (const auto& m : m_machines)
+        machines << m.button;
+    for (const auto& p : m_payouts)
+        payouts << p.button;
+    tabStopAtCheckedRadio(machines);
+    tabStopAtCheckedRadio(payouts);
 
     connect(m_chkSound, &QCheckBox::clicked, this, &GameOptionsDialog::soundSwitched);
     connect(ok, &QPushButton::clicked, this, &GameOptionsDialog::okClicked);
@@ -104,12 +115,34 @@ void GameOptionsDialog::createWheelSpeedFrame(DesignLayout& layout)
     m_wheelSpeed->setTickPosition(QSlider::TicksBelow);
     // Eleven settings only: a click beside the handle moves one of them.
     m_wheelSpeed->setPageStep(1);
-    m_wheelSpeed->setAccessibleName(tr("Wheel speed"));
     m_wheelSpeed->setAccessibleDescription(tr("From faster to slower"));
+    // Moved by the player, the meaning is told too: a reader says only the
+    // figure of a slider whose value changes.
+    auto* announcer = new Announcer(this);
+    connect(m_wheelSpeed, &QSlider::valueChanged, this, [this, announcer](int speed) {
+        m_wheelSpeed->setAccessibleName(wheelSpeedText(speed));
+        if (m_wheelSpeed->hasFocus())
+            announcer->announce(wheelSpeedText(speed));
+    });
+    m_wheelSpeed->setAccessibleName(wheelSpeedText(m_wheelSpeed->value()));
     layout.place(new QLabel(tr("Faster"), frame), "Label1", {12, 16, 45, 13});
     // Over the slider's right end, and ending there however wide the word.
     auto* slower = layout.place(new QLabel(tr("Slower"), frame), "Label2", {143, 16, 53, 21});
     slower->setAlignment(Qt::AlignRight | Qt::AlignTop);
+}
+
+// What a speed means, for a screen reader: a bare figure says nothing of
+// which end is the quicker.
+QString GameOptionsDialog::wheelSpeedText(int speed)
+{
+    if (speed <= 0)
+        return tr("Wheel speed %1, fastest").arg(speed);
+    if (speed >= 10)
+        return tr("Wheel speed %1, slowest").arg(speed);
+    if (speed == GameOptions().wheelSpeed)
+        return tr("Wheel speed %1, middle").arg(speed);
+    return speed < GameOptions().wheelSpeed ? tr("Wheel speed %1, faster").arg(speed)
+                                            : tr("Wheel speed %1, slower").arg(speed);
 }
 
 void GameOptionsDialog::createMachineFrame(DesignLayout& layout)

@@ -23,6 +23,7 @@ public:
     GameOptionsDialog(const GameOptions& current, HelpViewer& help, QWidget* owner);
 
     const GameOptions& chosen() const { return m_options; }
+    static QString wheelSpeedText(int speed);
 
 protected:
     void showEvent(QShowEvent* e) override;

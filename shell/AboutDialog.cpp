@@ -27,7 +27,9 @@ AboutDialog::AboutDialog(QWidget* owner)
 
     DesignLayout layout(this, {333, 104});
     layout.place(new QLabel(ApplicationTitle(), this), "lblTitle", {70, 16, 167, 15});
-    layout.place(new QLabel(tr("Version %1").arg(versionText()), this), "lblVersion", {70, 33, 167, 15});
+    auto* version = layout.place(new QLabel(tr("Version %1").arg(versionText()), this), "lblVersion", {70, 33, 167, 15});
+    // A screen reader reads a box's lines of three words or more only.
+    version->setAccessibleName(tr("Program version %1").arg(versionText()));
     layout.place(new QLabel(tr("Copyright \u00a9 Quillfern") + QLatin1Char('\n') + tr("All rights reserved.") +
                                 QLatin1Char('\n') + tr("Played for fun, never for money."),
                             this),

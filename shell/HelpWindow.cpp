@@ -1,15 +1,44 @@
 #include "shell/HelpWindow.h"
 
 #include "assets/help/HelpBook.h"
+#include "widgets/Announcer.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <functional>
+
 namespace strhaven {
+
+namespace {
+
+// The page, telling which link Tab or Shift+Tab selected.
+class HelpPage final : public QTextBrowser {
+public:
+    using LinkSelected = std::function<void(const QString& text)>;
+    HelpPage(LinkSelected selected, QWidget* parent) : QTextBrowser(parent), m_selected(std::move(selected)) {}
+
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        const int before = textCursor().position();
+        const bool stayed = QTextBrowser::focusNextPrevChild(next);
+        const QTextCursor cursor = textCursor();
+        if (stayed && hasFocus() && cursor.hasSelection() && cursor.position() != before)
+            m_selected(cursor.selectedText());
+        return stayed;
+    }
+
+private:
+    LinkSelected m_selected;
+};
+
+} // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool)
@@ -19,6 +48,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     // Only a help window is left when the game closes; it must not keep the
     // program alive, nor end it by being closed.
     setAttribute(Qt::WA_QuitOnClose, false);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &HelpWindow::close);
 }
 
 // The pages and their browser are made when help is first asked for: most
@@ -34,7 +65,10 @@ void HelpWindow::build()
     back->setEnabled(false);
     forward->setEnabled(false);
 
-    m_browser = new QTextBrowser(this);
+    // Tab steps through the page's links by selecting each; a screen reader
+    // says nothing of a selection in a page, so the link is told.
+    auto* announcer = new Announcer(this);
+    m_browser = new HelpPage([announcer](const QString& link) { announcer->announce(tr("Link: %1").arg(link)); }, this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setAccessibleName(tr("Help page"));
     m_browser->setOpenLinks(true);

@@ -22,7 +22,7 @@ const char* const RightLines[] = {
 const char* const PlayLines[] = {
     QT_TRANSLATE_NOOP("ArtText", "M or Alt+M - Play Max"), QT_TRANSLATE_NOOP("ArtText", "3 or Alt+3 - Play Max"),
     QT_TRANSLATE_NOOP("ArtText", "2 or Alt+2 - Play 2"),   QT_TRANSLATE_NOOP("ArtText", "1 or Alt+1 - Play 1"),
-    QT_TRANSLATE_NOOP("ArtText", "C or Alt+C - Cash Out"),
+    QT_TRANSLATE_NOOP("ArtText", "C or Alt+C - Cash Out"), QT_TRANSLATE_NOOP("ArtText", "F2 - Read Out Displays"),
 };
 
 constexpr qreal Margin = 6;
@@ -76,8 +76,9 @@ QPixmap shortcutChart(qreal dpr)
     p.setFont(font);
     p.setPen(Qt::black);
 
-    // Two columns of six, a rule, five centred lines: centred in the height.
-    const qreal top = std::max<qreal>(4, (ShortcutChartSize.height() - (11 * line + 10)) / 2);
+    // Two columns of six, a rule, the play keys' lines: centred in the height.
+    const qreal lines = qreal(std::size(LeftLines) + std::size(PlayLines));
+    const qreal top = std::max<qreal>(4, (ShortcutChartSize.height() - (lines * line + 10)) / 2);
     const qreal rightLeft = Margin + widest(fm, LeftLines) + Gap;
     for (std::size_t i = 0; i < std::size(LeftLines); ++i)
         p.drawText(QPointF(Margin, top + fm.ascent() + qreal(i) * line), ArtText::tr(LeftLines[i]));

@@ -3,6 +3,7 @@
 #include "core/GameOptions.h"
 #include "settings/GameOptionsDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -139,6 +140,52 @@ private slots:
             moves << label->text() + ' ' + QString::number(slider->value());
         }
         QCOMPARE(moves.join(", "), QString("Faster 4, Slower 5, Slower 6"));
+    }
+
+    // Tab follows the screen, the left column down, the right, then the
+    // buttons; it enters each group of options at the one chosen, and the
+    // arrows choose within. The slider tells a reader what its value means.
+    void keyboardOrder_data()
+    {
+        QTest::addColumn<float>("machine");
+        QTest::addColumn<QString>("visited");
+        QTest::newRow("Dollar") << 1.0f
+                                << "WheelSpeed chkSound chkLoadLastFile optDollar optGoodDay btnOK btnCancel btnHelp";
+        QTest::newRow("Nickel") << 20.0f
+                                << "WheelSpeed chkSound chkLoadLastFile optNickel optGoodDay btnOK btnCancel btnHelp";
+    }
+    void keyboardOrder()
+    {
+        QFETCH(float, machine);
+        QFETCH(QString, visited);
+        Rig rig;
+        rig.options.machine = machine;
+        rig.options.sound = false;
+        rig.options.wheelSpeed = 6;
+        rig.mainWindow.show();
+        GameOptionsDialog& dialog = rig.dialog();
+        playSteps(dialog, "show");
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* slider = dialog.findChild<QSlider*>();
+        slider->setFocus();
+        QCOMPARE(slider->accessibleName(), QString("Wheel speed 6, slower"));
+        QStringList order;
+        for (int i = 0; i < 8; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order.join(' '), visited);
+        auto* chosen = dialog.findChild<QRadioButton*>(visited.section(' ', 3, 3));
+        chosen->setFocus();
+        QTest::keyClick(chosen, Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(QApplication::focusWidget()->property("checked").toBool());
+        QCOMPARE(QApplication::focusWidget()->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(chosen->focusPolicy(), Qt::ClickFocus);
+        QCOMPARE(GameOptionsDialog::wheelSpeedText(0) + '|' + GameOptionsDialog::wheelSpeedText(5) + '|' +
+                     GameOptionsDialog::wheelSpeedText(10),
+                 QString("Wheel speed 0, fastest|Wheel speed 5, middle|Wheel speed 10, slowest"));
     }
 
     void cancelChangesNothing_data()

@@ -155,16 +155,16 @@ line() { sed -n "${2}p" "$1" | tr -d '\r'; }
 [ "$(line "$keyed" 10)" = 4 ] || fail "keys played $(line "$keyed" 10) credits, not 1 + 3"
 before=$(line "$keyed" 12)
 
-# Game Options from the keyboard: from "Use Sound Effects" (the sound boxes
-# are greyed) Tab reaches the slider, the last-game box, then the first
-# machine; Down twice and Space choose Quarter; Enter is OK.
+# Game Options from the keyboard: from the slider Tab reaches "Use Sound
+# Effects" (the sound boxes are greyed), the last-game box, then the machine
+# chosen (Dollar); Up twice and Space choose Quarter; Enter is OK.
 focus
 xdotool key --clearmodifiers alt+g
 sleep 0.3
 xdotool key p
 wait_window "Game Options" > /dev/null
 sleep 0.3
-xdotool key Tab Tab Tab Down Down space Return
+xdotool key Tab Tab Tab Up Up space Return
 sleep 0.5
 focus
 xdotool key --clearmodifiers ctrl+s

@@ -1,6 +1,7 @@
 #include "assets/help/HelpBook.h"
 #include "widgets/HelpDialog.h"
 #include "shell/HelpWindow.h"
+#include "widgets/Announcer.h"
 #include "fakes/ModalWatch.h"
 #include "fakes/TestFiles.h"
 
@@ -113,6 +114,25 @@ private slots:
         help.showTopic(nullptr, 60);
         QVERIFY(help.isVisible());
         QCOMPARE(help.currentPage(), helpTopicUrl(60));
+
+        // Tab in the page selects its links one by one, each told to a
+        // screen reader; Escape closes the window.
+        help.showContents(nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        auto* page = help.findChild<QTextBrowser*>();
+        page->setFocus();
+        auto* told = help.findChild<Announcer*>();
+        QStringList links;
+        for (int i = 0; i < 2; ++i) {
+            QTest::keyClick(page, Qt::Key_Tab);
+            links << told->text();
+        }
+        QCOMPARE(links.size(), 2);
+        QVERIFY2(links[0].startsWith("Link: ") && links[1].startsWith("Link: ") && links[0] != links[1],
+                 qPrintable(links.join('|')));
+        QVERIFY(told->isVisible());
+        QTest::keyClick(&help, Qt::Key_Escape);
+        QVERIFY(!help.isVisible());
     }
 };
 
