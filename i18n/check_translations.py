@@ -9,6 +9,8 @@ sources: a text added to or dropped from the code without an update shows
 here rather than as English in the German program. With --help-dir, every
 English help page must have its translated page with the same links and
 anchors, and the readme its translated copy; a copy left in English fails.
+With --glossary, every text of that language (its .ts, help pages and
+readme) is held to the glossary: one word for each thing.
 Prints each problem and exits 1 when there is any.
 """
 import argparse
@@ -82,6 +84,72 @@ def check_ts(path):
                 problems.append(f"{where}: {got} access keys in {text!r}, wants one")
             elif not wanted and got:
                 problems.append(f"{where}: an access key in {text!r} that the source has not")
+    return problems
+
+
+class Term:
+    """A row of the glossary: the English word (a pattern, or None), the
+    German word the translation of a text with it must use, and the words
+    no text may use."""
+
+    def __init__(self, thing, english, wanted, never):
+        self.thing = thing
+        self.english = re.compile(english, re.I) if english else None
+        self.wanted = re.compile(wanted, re.I) if wanted and english else None
+        self.wanted_text = wanted
+        self.never = [re.compile(n, re.I) for n in never]
+
+
+def read_glossary(path):
+    """The rows of the glossary's table. Its patterns are in backticks; a
+    pipe inside one is written \\| as Markdown wants."""
+    terms = []
+    with open(path, encoding="utf-8") as glossary:
+        for line in glossary:
+            if not line.startswith("|") or line.startswith("|---"):
+                continue
+            cells = [c.strip() for c in re.split(r"(?<!\\)\|", line.strip())[1:-1]]
+            if len(cells) != 4 or cells[0] == "Thing":
+                continue
+            patterns = [[p.replace("\\|", "|") for p in re.findall(r"`([^`]*)`", c)] for c in cells[1:]]
+            terms.append(Term(cells[0], (patterns[0] or [None])[0], (patterns[1] or [None])[0], patterns[2]))
+    return terms
+
+
+def glossary_problems(where, text, terms, source=None):
+    """What in one German text breaks the glossary; a text left as its
+    English source is not held to it."""
+    if source is not None and text == source:
+        return []
+    problems = []
+    for term in terms:
+        for never in term.never:
+            if found := never.search(text):
+                problems.append(f"{where}: {found.group(0)!r} where the glossary says {term.wanted_text!r} "
+                                f"({term.thing})")
+        if source is not None and term.english and term.wanted and term.english.search(source) \
+                and not term.wanted.search(text):
+            problems.append(f"{where}: {text!r} lacks {term.wanted_text!r} for "
+                            f"{term.english.search(source).group(0)!r} ({term.thing})")
+    return problems
+
+
+def check_glossary(ts, terms, help_dir=None, docs_dir=None, language="de"):
+    problems = []
+    for (context, source, _), translation in messages(ts).items():
+        if translation is None:
+            continue
+        for text in translated_forms(translation):
+            problems += glossary_problems(f"{os.path.basename(ts)}: {context}: {source!r}", text, terms, source)
+    if help_dir and os.path.isdir(os.path.join(help_dir, language)):
+        folder = os.path.join(help_dir, language)
+        for page in sorted(p for p in os.listdir(folder) if p.endswith(".html")):
+            text = " ".join(" ".join(read_page(os.path.join(folder, page)).text).split())
+            problems += glossary_problems(f"help/{language}/{page}", text, terms)
+    readme = os.path.join(docs_dir, f"readme.{language}.txt") if docs_dir else None
+    if readme and os.path.isfile(readme):
+        with open(readme, encoding="utf-8") as t:
+            problems += glossary_problems(f"readme.{language}.txt", " ".join(t.read().split()), terms)
     return problems
 
 
@@ -190,6 +258,7 @@ def main(argv=None):
     parser.add_argument("--help-dir", help="the English help pages, with a folder per language")
     parser.add_argument("--docs-dir", help="readme.txt and its translations")
     parser.add_argument("--language", action="append", default=[], help="a language the program speaks")
+    parser.add_argument("--glossary", help="the German glossary, held to the _de.ts and the German documents")
     args = parser.parse_args(argv)
 
     problems = []
@@ -199,6 +268,10 @@ def main(argv=None):
             problems += check_up_to_date(ts, args.lupdate, args.sources, args.include)
     if args.help_dir:
         problems += check_documents(args.help_dir, args.docs_dir, args.language)
+    if args.glossary:
+        terms = read_glossary(args.glossary)
+        for ts in (t for t in args.ts if t.endswith("_de.ts")):
+            problems += check_glossary(ts, terms, args.help_dir, args.docs_dir)
     for problem in problems:
         print(problem)
     return 1 if problems else 0

@@ -9,23 +9,23 @@
     </message>
     <message>
         <source>F5 - Insert $5</source>
-        <translation>F5 - $5 einführen</translation>
+        <translation>F5 - 5 $ einführen</translation>
     </message>
     <message>
         <source>F6 - Insert $10</source>
-        <translation>F6 - $10 einführen</translation>
+        <translation>F6 - 10 $ einführen</translation>
     </message>
     <message>
         <source>F7 - Insert $20</source>
-        <translation>F7 - $20 einführen</translation>
+        <translation>F7 - 20 $ einführen</translation>
     </message>
     <message>
         <source>F8 - Insert $50</source>
-        <translation>F8 - $50 einführen</translation>
+        <translation>F8 - 50 $ einführen</translation>
     </message>
     <message>
         <source>F9 - Insert $100</source>
-        <translation>F9 - $100 einführen</translation>
+        <translation>F9 - 100 $ einführen</translation>
     </message>
     <message>
         <source>Ctrl+N - New Game</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>ANY 3 EMBLEMS</source>
-        <translation>3 EMBLEME IRGENDWO</translation>
+        <translation>3 BELIEBIGE EMBLEME</translation>
     </message>
     <message>
         <source>3 RED SEVENS</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>ANY 3 SEVENS</source>
-        <translation>3 GEMISCHTE SIEBENEN</translation>
+        <translation>3 BELIEBIGE SIEBENEN</translation>
     </message>
     <message>
         <source>3 TRIPLE BARS</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>ANY 3 BARS</source>
-        <translation>3 GEMISCHTE BARS</translation>
+        <translation>3 BELIEBIGE BARS</translation>
     </message>
     <message>
         <source>ANY 2 EMBLEMS</source>
@@ -117,11 +117,11 @@
     </message>
     <message>
         <source>COIN</source>
-        <translation>MÜNZE</translation>
+        <translation>CREDIT</translation>
     </message>
     <message>
         <source>COINS</source>
-        <translation>MÜNZEN</translation>
+        <translation>CREDITS</translation>
     </message>
     <message>
         <source>PAYS</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>CREDITS</source>
-        <translation>GUTHABEN</translation>
+        <translation>CREDITS</translation>
     </message>
     <message>
         <source>BET</source>
@@ -211,7 +211,11 @@
     <message>
         <source>ANY</source>
         <comment>before three mixed sevens or mixed bars</comment>
-        <translation>MIX</translation>
+        <translation>BELIEBIG</translation>
+    </message>
+    <message>
+        <source>F2 - Read Out Displays</source>
+        <translation>F2 - Anzeigen vorlesen</translation>
     </message>
 </context>
 <context>
@@ -439,15 +443,15 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>1 coin</source>
-        <translation>1 Münze</translation>
+        <translation>1 Credit</translation>
     </message>
     <message>
         <source>2 coins</source>
-        <translation>2 Münzen</translation>
+        <translation>2 Credits</translation>
     </message>
     <message>
         <source>3 coins</source>
-        <translation>3 Münzen</translation>
+        <translation>3 Credits</translation>
     </message>
 </context>
 <context>
@@ -548,6 +552,10 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
         <source>Program icon</source>
         <translation>Programmsymbol</translation>
     </message>
+    <message>
+        <source>Program version %1</source>
+        <translation>Version des Programms: %1</translation>
+    </message>
 </context>
 <context>
     <name>strhaven::CashOutButtonDialog</name>
@@ -561,7 +569,7 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>...exits the game</source>
-        <translation>... beendet das Spiel</translation>
+        <translation>... beendet das Programm</translation>
     </message>
     <message>
         <source>...starts a new game</source>
@@ -734,12 +742,28 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
         <translation>Auszahlungsquote</translation>
     </message>
     <message>
-        <source>Wheel speed</source>
-        <translation>Walzentempo</translation>
-    </message>
-    <message>
         <source>From faster to slower</source>
         <translation>Von schneller bis langsamer</translation>
+    </message>
+    <message>
+        <source>Wheel speed %1, fastest</source>
+        <translation>Walzentempo %1, am schnellsten</translation>
+    </message>
+    <message>
+        <source>Wheel speed %1, slowest</source>
+        <translation>Walzentempo %1, am langsamsten</translation>
+    </message>
+    <message>
+        <source>Wheel speed %1, middle</source>
+        <translation>Walzentempo %1, mittel</translation>
+    </message>
+    <message>
+        <source>Wheel speed %1, faster</source>
+        <translation>Walzentempo %1, schneller</translation>
+    </message>
+    <message>
+        <source>Wheel speed %1, slower</source>
+        <translation>Walzentempo %1, langsamer</translation>
     </message>
 </context>
 <context>
@@ -764,12 +788,16 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
         <source>Help page</source>
         <translation>Hilfeseite</translation>
     </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Link: %1</translation>
+    </message>
 </context>
 <context>
     <name>strhaven::MachineFace</name>
     <message>
         <source>Insert a $%1 bill</source>
-        <translation>Einen $%1-Schein einführen</translation>
+        <translation>Einen %1-Dollar-Schein einführen</translation>
     </message>
     <message>
         <source>Pay line</source>
@@ -785,7 +813,7 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation>Guthaben</translation>
+        <translation>Credits</translation>
     </message>
     <message>
         <source>Bet</source>
@@ -841,7 +869,7 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Any 3 emblems</source>
-        <translation>3 Embleme irgendwo</translation>
+        <translation>3 beliebige Embleme</translation>
     </message>
     <message>
         <source>3 red sevens</source>
@@ -853,7 +881,7 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Any 3 sevens</source>
-        <translation>3 gemischte Siebenen</translation>
+        <translation>3 beliebige Siebenen</translation>
     </message>
     <message>
         <source>3 triple bars</source>
@@ -869,7 +897,7 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Any 3 bars</source>
-        <translation>3 gemischte Bars</translation>
+        <translation>3 beliebige Bars</translation>
     </message>
     <message>
         <source>Any 2 emblems</source>
@@ -888,7 +916,7 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>You need to Insert Bills or play fewer credits this spin.</source>
-        <translation>Bitte führen Sie Geldscheine ein oder setzen Sie in diesem Spiel weniger Credits.</translation>
+        <translation>Bitte führen Sie Geldscheine ein oder setzen Sie bei dieser Drehung weniger Credits.</translation>
     </message>
     <message>
         <source>Error Calculating Winnings</source>
@@ -897,6 +925,22 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     <message>
         <source>Error Spinning Wheels</source>
         <translation>Fehler beim Drehen der Walzen</translation>
+    </message>
+    <message>
+        <source>Credits %1</source>
+        <translation>Credits %1</translation>
+    </message>
+    <message>
+        <source>%1: won nothing. Credits %2.</source>
+        <translation>%1: nichts gewonnen. Credits %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2, won %3. Credits %4.</source>
+        <translation>%1: %2, %3 gewonnen. Credits %4.</translation>
+    </message>
+    <message>
+        <source>Credits %1, won %2, bet %3. Pay line: %4.</source>
+        <translation>Credits %1, Gewinn %2, Einsatz %3. Gewinnlinie: %4.</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1017,14 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
         <source>Error saving settings.</source>
         <translation>Fehler beim Speichern der Einstellungen.</translation>
     </message>
+    <message>
+        <source>Payouts panel hidden</source>
+        <translation>Gewinntabelle ausgeblendet</translation>
+    </message>
+    <message>
+        <source>Payouts panel shown</source>
+        <translation>Gewinntabelle eingeblendet</translation>
+    </message>
 </context>
 <context>
     <name>strhaven::RunEnd</name>
@@ -991,16 +1043,12 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    <message>
-        <source>Shortcut keys</source>
-        <translation>Tastenkürzel</translation>
-    </message>
 </context>
 <context>
     <name>strhaven::StatisticsDialog</name>
     <message>
         <source>Number of Spins:</source>
-        <translation>Anzahl der Spiele:</translation>
+        <translation>Anzahl der Drehungen:</translation>
     </message>
     <message>
         <source>Amount inserted:</source>
@@ -1012,7 +1060,7 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>You are down:</source>
-        <translation>Sie liegen zurück:</translation>
+        <translation>Im Minus:</translation>
     </message>
     <message>
         <source>Credits played:</source>
@@ -1024,7 +1072,7 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Percent of return:</source>
-        <translation>Rücklaufquote:</translation>
+        <translation>Gewinnquote:</translation>
     </message>
     <message>
         <source>Game Statistics</source>
@@ -1040,11 +1088,21 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>You are ahead:</source>
-        <translation>Sie liegen vorn:</translation>
+        <translation>Im Plus:</translation>
     </message>
     <message>
         <source>You are even:</source>
-        <translation>Sie liegen gleichauf:</translation>
+        <translation>Ausgeglichen:</translation>
+    </message>
+    <message>
+        <source>$%1</source>
+        <comment>an amount of money</comment>
+        <translation>%1 $</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a percentage</comment>
+        <translation>%1 %</translation>
     </message>
 </context>
 </TS>

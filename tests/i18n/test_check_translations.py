@@ -80,6 +80,34 @@ class TestChecker(unittest.TestCase):
             with self.subTest(name):
                 self.assertOneProblem(checker.check_ts(self.write("strhaven_de.ts", text)), expected)
 
+    def test_glossary(self):
+        """The project's glossary, held to German texts: a word it forbids,
+        a source word whose German word is missing, and the sound cases."""
+        glossary = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "i18n", "glossary.md")
+        terms = checker.read_glossary(glossary)
+        self.assertGreaterEqual(len(terms), 8)
+        cases = {
+            "sound": (message("Number of Spins:", "Anzahl der Drehungen:"), None),
+            "left as the source": (message("$%1", "$%1"), None),
+            "a spin called a game": (message("Number of Spins:", "Anzahl der Spiele:"), "Anzahl der Spiele"),
+            "the display's credits": (message("CREDITS", "GUTHABEN"), "GUTHABEN"),
+            "a spin without its word": (message("Spin again", "Nochmal"), "lacks 'Drehung'"),
+            "money the English way": (message("Insert $%1", "$%1 einführen"), "'$%'"),
+            "percent without a space": (message("%1% won", "%1%-Gewinn"), "'1%'"),
+            "any as a mix": (message("ANY", "MIX"), "MIX"),
+            "a pipe in a pattern": (message("You are down:", "Sie liegen zurück:"), "liegen zurück"),
+        }
+        for name, (text, expected) in cases.items():
+            with self.subTest(name):
+                problems = checker.check_glossary(self.write("strhaven_de.ts", ts(text)), terms)
+                if expected is None:
+                    self.assertEqual(problems, [])
+                else:
+                    self.assertTrue(problems and any(expected in p for p in problems), problems)
+        page = self.write("help/de/topic.html", "<html><body><p>Ihr Guthaben: $5</p></body></html>")
+        problems = checker.check_glossary(self.write("strhaven_de.ts", ts(GOOD)), terms, os.path.dirname(os.path.dirname(page)))
+        self.assertEqual(len(problems), 2, problems)
+
     def test_exit_status(self):
         self.assertEqual(checker.main([self.write("good.ts", CASES["sound"][0])]), 0)
         self.assertEqual(checker.main([self.write("bad.ts", CASES["empty"][0])]), 1)

@@ -5,6 +5,7 @@
 #include "fakes/WindowRig.h"
 #include "i18n/Translations.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -186,6 +187,43 @@ private slots:
         QCOMPARE(readFile(again), saved);
         QVERIFY(opener.window->close());
         QCOMPARE(stored(opener, LanguageFreeKeys), stored(saver, LanguageFreeKeys));
+    }
+
+    // Money and percentages as each language writes them, in the locale's
+    // digits; the English program's byte for byte as ever.
+    void figuresInTheLanguagesFormat_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("English") << "en" << QLocale(QLocale::English, QLocale::UnitedStates)
+                                 << "Number of Spins: 12,345|Cash Out Value: $1,023.25|You are ahead: $3.25|"
+                                    "Percent of return: 1500.00%";
+        QTest::newRow("German") << "de" << QLocale(QLocale::German, QLocale::Germany)
+                                << "Anzahl der Drehungen: 12.345|Auszahlungswert: 1.023,25\u00a0$|Im Plus: 3,25\u00a0$|"
+                                   "Gewinnquote: 1500,00\u00a0%";
+    }
+    void figuresInTheLanguagesFormat()
+    {
+        QFETCH(QString, language);
+        QFETCH(QLocale, locale);
+        QFETCH(QString, shown);
+        const QLocale before;
+        QLocale::setDefault(locale);
+        Speaking speaking(language);
+        EveryDialog dialogs;
+        dialogs.options.machine = 4.0f;
+        dialogs.game.amountInserted = 1020;
+        dialogs.game.credits = 4093;
+        dialogs.game.spins = 12345;
+        dialogs.game.creditsPlayed = 2;
+        dialogs.game.creditsWon = 30;
+        const auto window = dialogs.show("Statistics");
+        QStringList read;
+        for (const char* figure : {"lblSpins", "lblCreditsValue", "lblAheadorDown", "lblReturn"})
+            read << QAccessible::queryAccessibleInterface(window->findChild<QLabel*>(figure))->text(QAccessible::Name);
+        QLocale::setDefault(before);
+        QCOMPARE(read.join('|'), shown);
     }
 
     // No caption is cut in any dialog, in either language: a translation
