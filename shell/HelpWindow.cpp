@@ -1,44 +1,17 @@
 #include "shell/HelpWindow.h"
 
 #include "assets/help/HelpBook.h"
+#include "shell/HelpPage.h"
 #include "widgets/Announcer.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include <functional>
-
 namespace strhaven {
-
-namespace {
-
-// The page, telling which link Tab or Shift+Tab selected.
-class HelpPage final : public QTextBrowser {
-public:
-    using LinkSelected = std::function<void(const QString& text)>;
-    HelpPage(LinkSelected selected, QWidget* parent) : QTextBrowser(parent), m_selected(std::move(selected)) {}
-
-protected:
-    bool focusNextPrevChild(bool next) override
-    {
-        const int before = textCursor().position();
-        const bool stayed = QTextBrowser::focusNextPrevChild(next);
-        const QTextCursor cursor = textCursor();
-        if (stayed && hasFocus() && cursor.hasSelection() && cursor.position() != before)
-            m_selected(cursor.selectedText());
-        return stayed;
-    }
-
-private:
-    LinkSelected m_selected;
-};
-
-} // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool)
