@@ -12,6 +12,15 @@ namespace strhaven {
 
 namespace {
 
+// The face's focus ring, just inside the area it marks.
+void drawGoldRing(QPainter& p, const QRectF& area)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0xF7, 0xD4, 0x6B), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(area.adjusted(1, 1, -1, -1), 4, 4);
+}
+
 bool isEnter(const QKeyEvent& e) { return e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter; }
 
 // Only the left button counts, with no Shift, Ctrl or Alt held.
@@ -107,12 +116,8 @@ void FaceControl::keyReleaseEvent(QKeyEvent* e)
 // the machine's lettering), so that it shows on red lacquer and on a bill.
 void FaceControl::drawFocusRing(QPainter& p) const
 {
-    if (!hasFocus())
-        return;
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0xF7, 0xD4, 0x6B), 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+    if (hasFocus())
+        drawGoldRing(p, rect());
 }
 
 ImageButton::ImageButton(QWidget* parent) : FaceControl(parent) {}
@@ -205,11 +210,7 @@ void PayTableArea::paintEvent(QPaintEvent*)
     if (!hasFocus())
         return;
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0xF7, 0xD4, 0x6B), 2));
-    p.setBrush(Qt::NoBrush);
-    const QRectF cell = art::payCellRect(m_row, m_column).translated(-QPointF(pos()));
-    p.drawRoundedRect(cell.adjusted(1, 1, -1, -1), 4, 4);
+    drawGoldRing(p, art::payCellRect(m_row, m_column).translated(-QPointF(pos())));
 }
 
 void PayTableArea::keyPressEvent(QKeyEvent* e)

@@ -4,6 +4,7 @@
 #include "seams/HelpViewer.h"
 #include "core/SlotGame.h"
 
+#include "widgets/AccessibleFor.h"
 #include "widgets/OverrideCursor.h"
 
 #include <QAccessible>
@@ -73,12 +74,6 @@ public:
     }
 };
 
-QAccessibleInterface* figureAccessible(const QString&, QObject* object)
-{
-    auto* figure = dynamic_cast<Figure*>(object);
-    return figure ? new FigureAccessible(figure) : nullptr;
-}
-
 } // namespace
 
 StatisticsDialog::StatisticsDialog(const SlotGame& game, const GameOptions& options, HelpViewer& help, QWidget* owner)
@@ -86,11 +81,7 @@ StatisticsDialog::StatisticsDialog(const SlotGame& game, const GameOptions& opti
 {
     setObjectName("StatisticsDialog");
     setWindowTitle(tr("Game Statistics"));
-    static const bool figuresRead = [] {
-        QAccessible::installFactory(figureAccessible);
-        return true;
-    }();
-    Q_UNUSED(figuresRead)
+    readAccessiblyAs<Figure, FigureAccessible>();
     // The captions keep their places, widened when the user's
     // font needs more room than 93 pixels, so no caption is ever cut off.
     int captionWidth = 93;

@@ -139,10 +139,10 @@ QString GameOptionsDialog::wheelSpeedText(int speed)
         return tr("Wheel speed %1, fastest").arg(speed);
     if (speed >= 10)
         return tr("Wheel speed %1, slowest").arg(speed);
-    if (speed == GameOptions().wheelSpeed)
+    const int middle = GameOptions().wheelSpeed;
+    if (speed == middle)
         return tr("Wheel speed %1, middle").arg(speed);
-    return speed < GameOptions().wheelSpeed ? tr("Wheel speed %1, faster").arg(speed)
-                                            : tr("Wheel speed %1, slower").arg(speed);
+    return speed < middle ? tr("Wheel speed %1, faster").arg(speed) : tr("Wheel speed %1, slower").arg(speed);
 }
 
 void GameOptionsDialog::createMachineFrame(DesignLayout& layout)

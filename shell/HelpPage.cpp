@@ -1,5 +1,7 @@
 #include "shell/HelpPage.h"
 
+#include "widgets/AccessibleFor.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QTextBlock>
@@ -104,21 +106,11 @@ private:
     }
 };
 
-QAccessibleInterface* helpPageAccessible(const QString&, QObject* object)
-{
-    auto* page = dynamic_cast<HelpPage*>(object);
-    return page ? new HelpPageAccessible(page) : nullptr;
-}
-
 } // namespace
 
 HelpPage::HelpPage(LinkSelected selected, QWidget* parent) : QTextBrowser(parent), m_selected(std::move(selected))
 {
-    static const bool readable = [] {
-        QAccessible::installFactory(helpPageAccessible);
-        return true;
-    }();
-    Q_UNUSED(readable)
+    readAccessiblyAs<HelpPage, HelpPageAccessible>();
 }
 
 bool HelpPage::focusNextPrevChild(bool next)

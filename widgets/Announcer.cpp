@@ -1,5 +1,7 @@
 #include "widgets/Announcer.h"
 
+#include "widgets/AccessibleFor.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -21,21 +23,11 @@ public:
     }
 };
 
-QAccessibleInterface* announcerAccessible(const QString&, QObject* object)
-{
-    auto* announcer = qobject_cast<Announcer*>(object);
-    return announcer ? new AnnouncerAccessible(announcer) : nullptr;
-}
-
 } // namespace
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent)
 {
-    static const bool readable = [] {
-        QAccessible::installFactory(announcerAccessible);
-        return true;
-    }();
-    Q_UNUSED(readable)
+    readAccessiblyAs<Announcer, AnnouncerAccessible>();
     setObjectName(QStringLiteral("announcer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
